@@ -1,0 +1,82 @@
+// size_exchanger against the floor it cannot beat (its four pow and one log calls alone),
+// and the two conversions per call.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "calc/calc.hpp"
+
+namespace {
+
+calc::SizingInput example() {
+    return {{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0},
+            {0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5},
+            20.0f, 40.0f, 90.0f, 60.0f, 2.0f};
+}
+
+void SizeExchanger(benchmark::State& state) {
+    calc::SizingInput input = example();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        benchmark::DoNotOptimize(calc::size_exchanger(input));
+    }
+}
+BENCHMARK(SizeExchanger);
+
+// The same transcendental calls with the example's arguments: Pr and Re of both sides and q.
+void TranscendentalFloor(benchmark::State& state) {
+    double pr_t = 5.40999, re_t = 24861.42, pr_s = 2.546617, re_s = 30104.68, q = 1.25;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pr_t);
+        benchmark::DoNotOptimize(re_t);
+        benchmark::DoNotOptimize(pr_s);
+        benchmark::DoNotOptimize(re_s);
+        benchmark::DoNotOptimize(q);
+        benchmark::DoNotOptimize(std::pow(pr_t, 0.3));
+        benchmark::DoNotOptimize(std::pow(re_t, 0.8));
+        benchmark::DoNotOptimize(std::pow(pr_s, 0.4));
+        benchmark::DoNotOptimize(std::pow(re_s, 0.6));
+        benchmark::DoNotOptimize(std::log(q));
+    }
+}
+BENCHMARK(TranscendentalFloor);
+
+void ToNumber(benchmark::State& state) {
+    std::string text = "0.000801";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(calc::to_number(text));
+    }
+}
+BENCHMARK(ToNumber);
+
+void ToNumberFullWidth(benchmark::State& state) {
+    std::string text = "\u3000２０．１";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(calc::to_number(text));
+    }
+}
+BENCHMARK(ToNumberFullWidth);
+
+void ToTextSingle(benchmark::State& state) {
+    float value = 2006.8310546875f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(calc::to_text(value));
+    }
+}
+BENCHMARK(ToTextSingle);
+
+void ToTextDouble(benchmark::State& state) {
+    double value = 25.15000057220458984375;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(calc::to_text(value));
+    }
+}
+BENCHMARK(ToTextDouble);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,9 @@
+// Everything calc/ offers: numbers and faults, conversions, film coefficients, sizing.
+#pragma once
+
+#include "calc/checked.hpp"
+#include "calc/conversion.hpp"
+#include "calc/fault.hpp"
+#include "calc/film_coefficient.hpp"
+#include "calc/numbers.hpp"
+#include "calc/sizing.hpp"

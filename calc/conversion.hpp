@@ -1,0 +1,23 @@
+// Text to number and number to text, locale-independent.
+// Which field a text came from, and how a fault is worded, is left to the caller.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/numbers.hpp"
+
+namespace calc {
+
+// Reads a decimal number from UTF-8 text. Blanks around it (space, tab, U+3000) are ignored,
+// full-width digits, signs, 'ｅ', '．' and '。' read as their ASCII twins.
+// Raises Empty for blank text, NotANumber for anything else that is not a number and
+// Overflow beyond the Double range; never returns a NaN or an infinity.
+Double to_number(std::string_view text);
+
+// The shortest text that reads back as the same value of its class; "0" for a negative zero.
+// Raises InvalidOperation for a NaN and Overflow for an infinity rather than showing them.
+std::string to_text(Single value);
+std::string to_text(Double value);
+
+}  // namespace calc

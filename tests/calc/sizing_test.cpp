@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "calc/sizing.hpp"
+#include "expect_fault.hpp"
+
+namespace {
+
+using calc::FaultKind;
+using calc::Quantity;
+using calc::Side;
+using calc::SizingInput;
+
+constexpr calc::FluidSide tube_water{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0};
+constexpr calc::FluidSide shell_water{0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5};
+
+// Tube side 20 → 40 ℃ at 2 kg/s, shell side 90 → 60 ℃.
+constexpr SizingInput example{tube_water, shell_water, 20.0f, 40.0f, 90.0f, 60.0f, 2.0f};
+
+SizingInput with_temperatures(float t1, float t2, float T1, float T2) {
+    SizingInput input = example;
+    input.t1 = t1;
+    input.t2 = t2;
+    input.T1 = T1;
+    input.T2 = T2;
+    return input;
+}
+
+TEST(MeanTemperature, IsTheDoubleMeanOfTwoSingles) {
+    EXPECT_EQ(calc::mean_temperature(20.0f, 40.0f), 30.0);
+    EXPECT_EQ(calc::mean_temperature(20.0f, 25.5f), 22.75);
+    EXPECT_EQ(calc::mean_temperature(20.1f, 30.2f), 25.15000057220458984375);
+    EXPECT_EQ(calc::mean_temperature(0.0f, 0.0f), 0.0);
+}
+
+TEST(MeanTemperatureDifference, EqualEndsTakeNoLogarithm) {
+    EXPECT_EQ(calc::mean_temperature_difference(50.0f, 50.0f), 50.0f);
+    EXPECT_EQ(calc::mean_temperature_difference(0.0f, 0.0f), 0.0f);
+    EXPECT_NEAR(calc::mean_temperature_difference(50.0f, 40.0f), 44.8142, 5e-5);
+}
+
+TEST(SizeExchanger, WorkedExampleIsExactToTheBit) {
+    const calc::SizingResult result = calc::size_exchanger(example);
+    EXPECT_EQ(result.K, 2006.8310546875f);
+    EXPECT_EQ(result.Q, 166960.0f);
+    EXPECT_EQ(result.A, 2.08591175079345703125f);
+}
+
+TEST(SizeExchanger, EqualEndDifferencesUseFiftyDegrees) {
+    // ΔT1 = ΔT2 = 50: A = 166960 / (2006.8310546875 · 0.89 · 50), rounded into a Single.
+    const calc::SizingResult result = calc::size_exchanger(with_temperatures(20, 40, 90, 70));
+    EXPECT_EQ(result.K, 2006.8310546875f);
+    EXPECT_EQ(result.A, 1.8695695400238037f);
+}
+
+TEST(SizeExchanger, SwappedRolesKeepTheAreaPositive) {
+    const calc::SizingResult result = calc::size_exchanger(with_temperatures(90, 60, 20, 40));
+    EXPECT_EQ(result.Q, -250440.0f);
+    EXPECT_NEAR(result.A, 3.128868, 5e-6);
+}
+
+struct BadSizing {
+    const char* what;
+    SizingInput input;
+    FaultKind kind;
+    Quantity quantity;
+    Side side;
+};
+
+SizingInput with_tube(calc::FluidSide tube, calc::FluidSide shell) {
+    SizingInput input = example;
+    input.tube = tube;
+    input.shell = shell;
+    return input;
+}
+
+TEST(SizeExchanger, FaultsOfRealInput) {
+    calc::FluidSide tube_dry = tube_water, shell_dry = shell_water, tube_still = tube_water,
+                    shell_still = shell_water;
+    tube_dry.conductivity = 0.0f;
+    shell_dry.conductivity = 0.0f;
+    tube_still.velocity = 0.0;
+    shell_still.velocity = 0.0;
+    SizingInput no_flow = with_temperatures(20, 40, 40, 20);  // ΔT1 = 40 − 40, ΔT2 = 20 − 20
+    no_flow.W = 0.0f;
+    SizingInput flood = example;
+    flood.W = 3e38f;
+    SizingInput far_apart = with_temperatures(20, -3e38f, 3e38f, 60);
+    far_apart.W = 0.0f;  // keeps Q finite so that ΔT1 is the first to overflow
+
+    const BadSizing cases[] = {
+        {"ΔT2 = 0", with_temperatures(20, 40, 90, 20), FaultKind::DivisionByZero,
+         Quantity::MeanTemperatureDifference, Side::None},
+        {"ΔT1 = 0", with_temperatures(20, 40, 40, 60), FaultKind::InvalidArgument,
+         Quantity::MeanTemperatureDifference, Side::None},
+        {"temperature cross", with_temperatures(20, 80, 70, 30), FaultKind::InvalidArgument,
+         Quantity::MeanTemperatureDifference, Side::None},
+        {"ΔT1 = ΔT2 = 0", with_temperatures(20, 40, 40, 20), FaultKind::DivisionByZero,
+         Quantity::Area, Side::None},
+        {"ΔT1 = ΔT2 = 0 and Q = 0", no_flow, FaultKind::InvalidOperation, Quantity::Area,
+         Side::None},
+        {"αt + αs = 0", with_tube(tube_still, shell_still), FaultKind::InvalidOperation,
+         Quantity::OverallCoefficient, Side::None},
+        {"Q beyond Single", flood, FaultKind::Overflow, Quantity::HeatDuty, Side::None},
+        {"tube side first", with_tube(tube_dry, shell_dry), FaultKind::DivisionByZero,
+         Quantity::PrandtlNumber, Side::Tube},
+        {"shell side", with_tube(tube_water, shell_dry), FaultKind::DivisionByZero,
+         Quantity::PrandtlNumber, Side::Shell},
+        {"end difference beyond Single", far_apart, FaultKind::Overflow, Quantity::EndDifference1, Side::None},
+    };
+    for (const auto& [what, input, kind, quantity, side] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_FAULT(calc::size_exchanger(input), kind, quantity, side);
+    }
+}
+
+}  // namespace
