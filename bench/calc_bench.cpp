@@ -5,13 +5,18 @@
 #include <cmath>
 
 #include "calc/calc.hpp"
+#include "calc/formulas.hpp"
 
 namespace {
 
 calc::SizingInput example() {
     return {{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0},
             {0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5},
-            20.0f, 40.0f, 90.0f, 60.0f, 2.0f};
+            20.0f,
+            40.0f,
+            90.0f,
+            60.0f,
+            2.0f};
 }
 
 void SizeExchanger(benchmark::State& state) {
@@ -22,6 +27,29 @@ void SizeExchanger(benchmark::State& state) {
     }
 }
 BENCHMARK(SizeExchanger);
+
+// The same formula with plain arithmetic and no fault checks at all: the cost of the
+// arithmetic itself, to tell it apart from the cost of checking.
+struct Unchecked : calc::Screening {
+    void require_finite(double, calc::Where) {}
+    double product(double a, double b, calc::Where) { return a * b; }
+    double quotient(double a, double b, calc::Where) { return a / b; }
+    double sum(double a, double b, calc::Where) { return a + b; }
+    double difference(double a, double b, calc::Where) { return a - b; }
+    double power(double a, double b, calc::Where) { return std::pow(a, b); }
+    double natural_log(double x, calc::Where) { return std::log(x); }
+    float to_single(double x, calc::Where) { return static_cast<float>(x); }
+};
+
+void SizeExchangerUnchecked(benchmark::State& state) {
+    calc::SizingInput input = example();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        Unchecked steps;
+        benchmark::DoNotOptimize(calc::formulas::size_exchanger(steps, input));
+    }
+}
+BENCHMARK(SizeExchangerUnchecked);
 
 // The same transcendental calls with the example's arguments: Pr and Re of both sides and q.
 void TranscendentalFloor(benchmark::State& state) {

@@ -23,11 +23,17 @@ inline Double checked_result(Double result, Where where) {
     return result;
 }
 
-inline void require_finite(Double input, Where where) { (void)checked_result(input, where); }
+inline void require_finite(Double input, Where where) {
+    (void)checked_result(input, where);
+}
 
-inline Double product(Double a, Double b, Where where) { return checked_result(a * b, where); }
+inline Double product(Double a, Double b, Where where) {
+    return checked_result(a * b, where);
+}
 
-inline Double sum(Double a, Double b, Where where) { return checked_result(a + b, where); }
+inline Double sum(Double a, Double b, Where where) {
+    return checked_result(a + b, where);
+}
 
 inline Double difference(Double a, Double b, Where where) {
     return checked_result(a - b, where);
@@ -64,6 +70,8 @@ inline Single to_single(Double value, Where where) {
     return rounded;
 }
 
-inline Single to_single(Double value) { return to_single(value, Where{}); }
+inline Single to_single(Double value) {
+    return to_single(value, Where{});
+}
 
 }  // namespace calc

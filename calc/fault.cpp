@@ -4,12 +4,18 @@ namespace calc {
 
 const char* Fault::what() const noexcept {
     switch (kind_) {
-        case FaultKind::InvalidOperation: return "calc: invalid operation";
-        case FaultKind::DivisionByZero: return "calc: division by zero";
-        case FaultKind::Overflow: return "calc: overflow";
-        case FaultKind::InvalidArgument: return "calc: invalid argument";
-        case FaultKind::Empty: return "calc: empty text";
-        case FaultKind::NotANumber: return "calc: not a number";
+        case FaultKind::InvalidOperation:
+            return "calc: invalid operation";
+        case FaultKind::DivisionByZero:
+            return "calc: division by zero";
+        case FaultKind::Overflow:
+            return "calc: overflow";
+        case FaultKind::InvalidArgument:
+            return "calc: invalid argument";
+        case FaultKind::Empty:
+            return "calc: empty text";
+        case FaultKind::NotANumber:
+            return "calc: not a number";
     }
     return "calc: fault";
 }

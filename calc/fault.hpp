@@ -38,7 +38,7 @@ struct Where {
 };
 
 class Fault : public std::exception {
-public:
+  public:
     explicit Fault(FaultKind kind, Where where = {}) noexcept : kind_(kind), where_(where) {}
 
     FaultKind kind() const noexcept { return kind_; }
@@ -49,7 +49,7 @@ public:
     // Diagnostic only (ASCII, English); never shown to the user.
     const char* what() const noexcept override;
 
-private:
+  private:
     FaultKind kind_;
     Where where_;
 };

@@ -20,7 +20,11 @@ std::string shortest_text(Value value) {
 
 }  // namespace
 
-std::string to_text(Single value) { return shortest_text(value); }
-std::string to_text(Double value) { return shortest_text(value); }
+std::string to_text(Single value) {
+    return shortest_text(value);
+}
+std::string to_text(Double value) {
+    return shortest_text(value);
+}
 
 }  // namespace calc

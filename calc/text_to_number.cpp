@@ -17,10 +17,22 @@ struct Twin {
     char ascii;
 };
 constexpr std::array<Twin, 16> twins{{
-    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'},
-    {"\uFF14", '4'}, {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'},
-    {"\uFF18", '8'}, {"\uFF19", '9'}, {"\uFF0E", '.'}, {"\u3002", '.'},
-    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
+    {"\uFF10", '0'},
+    {"\uFF11", '1'},
+    {"\uFF12", '2'},
+    {"\uFF13", '3'},
+    {"\uFF14", '4'},
+    {"\uFF15", '5'},
+    {"\uFF16", '6'},
+    {"\uFF17", '7'},
+    {"\uFF18", '8'},
+    {"\uFF19", '9'},
+    {"\uFF0E", '.'},
+    {"\u3002", '.'},
+    {"\uFF0B", '+'},
+    {"\uFF0D", '-'},
+    {"\uFF45", 'e'},
+    {"\uFF25", 'E'},
 }};
 constexpr std::string_view ideographic_space = "\u3000";
 
@@ -65,13 +77,15 @@ std::string to_ascii(std::string_view text) {
     return ascii;
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The parts of  [+-] digits [. digits] [(e|E) [+-] digits]  with at least one mantissa digit.
 struct Decimal {
     bool negative = false;
     std::string_view unsigned_text;  // what from_chars reads: the number without its sign
-    int64_t magnitude = 0;  // decimal exponent of the leading non-zero digit, saturated
+    int64_t magnitude = 0;           // decimal exponent of the leading non-zero digit, saturated
     bool all_zero = true;
 };
 

@@ -1,9 +1,10 @@
+#include "calc/checked.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "calc/checked.hpp"
 #include "expect_fault.hpp"
 
 namespace {
@@ -72,7 +73,8 @@ TEST(Checked, RoundingIntoSingleOverflowsOnlyPastItsLargestValue) {
     // Halfway to the next power of two rounds to even, which is infinity.
     const double halfway = largest + std::ldexp(1.0, 103);
     EXPECT_FAULT(calc::to_single(halfway, here), FaultKind::Overflow, Quantity::Area, Side::Shell);
-    EXPECT_EQ(calc::to_single(std::nextafter(halfway, 0.0), here), std::numeric_limits<float>::max());
+    EXPECT_EQ(calc::to_single(std::nextafter(halfway, 0.0), here),
+              std::numeric_limits<float>::max());
     EXPECT_FAULT(calc::to_single(-1e39, here), FaultKind::Overflow, Quantity::Area, Side::Shell);
 }
 

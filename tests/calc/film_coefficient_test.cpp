@@ -1,8 +1,9 @@
+#include "calc/film_coefficient.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "calc/film_coefficient.hpp"
 #include "expect_fault.hpp"
 
 namespace {
@@ -32,8 +33,8 @@ TEST(FilmCoefficient, DoublingTheDiameterScalesByTwoToTheMMinusOne) {
          {std::pair{tube_water, calc::tube_side}, std::pair{shell_water, calc::shell_side}}) {
         FluidSide wide = fluid;
         wide.diameter *= 2.0;
-        const double ratio = calc::film_coefficient(wide, correlation) /
-                             calc::film_coefficient(fluid, correlation);
+        const double ratio =
+            calc::film_coefficient(wide, correlation) / calc::film_coefficient(fluid, correlation);
         EXPECT_NEAR(ratio, std::pow(2.0, correlation.m - 1.0), 1e-12);
     }
 }
@@ -59,8 +60,8 @@ TEST(FilmCoefficient, FaultsAtTheirStepInOrder) {
         {"λ = 0", with(tube_water, &FluidSide::conductivity, 0.0f), FaultKind::DivisionByZero,
          Quantity::PrandtlNumber},
         // λ = 0 is met at Pr before μ = 0 would be met at Re.
-        {"λ = μ = 0", with(with(tube_water, &FluidSide::conductivity, 0.0f),
-                           &FluidSide::viscosity, 0.0f),
+        {"λ = μ = 0",
+         with(with(tube_water, &FluidSide::conductivity, 0.0f), &FluidSide::viscosity, 0.0f),
          FaultKind::InvalidOperation, Quantity::PrandtlNumber},
         {"everything 0", FluidSide{0, 0, 0, 0, 0, 0}, FaultKind::InvalidOperation,
          Quantity::PrandtlNumber},

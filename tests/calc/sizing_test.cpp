@@ -1,6 +1,7 @@
+#include "calc/sizing.hpp"
+
 #include <gtest/gtest.h>
 
-#include "calc/sizing.hpp"
 #include "expect_fault.hpp"
 
 namespace {
@@ -105,7 +106,8 @@ TEST(SizeExchanger, FaultsOfRealInput) {
          Quantity::PrandtlNumber, Side::Tube},
         {"shell side", with_tube(tube_water, shell_dry), FaultKind::DivisionByZero,
          Quantity::PrandtlNumber, Side::Shell},
-        {"end difference beyond Single", far_apart, FaultKind::Overflow, Quantity::EndDifference1, Side::None},
+        {"end difference beyond Single", far_apart, FaultKind::Overflow, Quantity::EndDifference1,
+         Side::None},
     };
     for (const auto& [what, input, kind, quantity, side] : cases) {
         SCOPED_TRACE(what);

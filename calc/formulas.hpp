@@ -1,0 +1,121 @@
+// The formulas of the calculation, each written once over its steps (see steps.hpp).
+// The public entry points in film_coefficient.cpp and sizing.cpp choose the steps.
+#pragma once
+
+#include <initializer_list>
+
+#include "calc/film_coefficient.hpp"
+#include "calc/sizing.hpp"
+#include "calc/steps.hpp"
+
+namespace calc::formulas {
+
+// α = C·λ·Re^m·Pr^n / d,  Re = d·ρ·u/μ,  Pr = μ·cp/λ   (SI units; α in W/(m²·℃)).
+// Steps, one operation each, in this order so that Prandtl faults come before Reynolds ones:
+//   c = C·λ;  Pr = (μ·cp)/λ;  p = Pr^n;  x = d·ρ;  x = u·x;  Re = x/μ;  r = Re^m;
+//   y = c·r;  y = y·p;  α = y/d.
+// Worked example (tube side, 0.023/0.8/0.3): λ 0.618, ρ 995.7, cp 4174, μ 0.000801,
+// d 0.02, u 1.0 give Pr ≈ 5.40999, Re ≈ 24861.42, α ≈ 3873.165.
+template <typename Steps>
+Double film_coefficient(Steps& s, const FluidSide& fluid, const Correlation& k, Side side) {
+    const Where at_alpha{Quantity::FilmCoefficient, side};
+    const Where at_pr{Quantity::PrandtlNumber, side};
+    const Where at_re{Quantity::ReynoldsNumber, side};
+
+    for (Double input :
+         {Double{fluid.conductivity}, Double{fluid.density}, Double{fluid.specific_heat},
+          Double{fluid.viscosity}, fluid.diameter, fluid.velocity}) {
+        s.require_finite(input, at_alpha);
+    }
+
+    const Double c = s.product(k.C, fluid.conductivity, at_alpha);
+    const Double pr = s.quotient(s.product(fluid.viscosity, fluid.specific_heat, at_pr),
+                                 fluid.conductivity, at_pr);
+    const Double p = s.power(pr, k.n, at_pr);
+    Double x = s.product(fluid.diameter, fluid.density, at_re);
+    x = s.product(fluid.velocity, x, at_re);
+    const Double re = s.quotient(x, fluid.viscosity, at_re);
+    const Double r = s.power(re, k.m, at_re);
+    Double y = s.product(c, r, at_alpha);
+    y = s.product(y, p, at_alpha);
+    return s.quotient(y, fluid.diameter, at_alpha);
+}
+
+// mean = (a + b) · 0.5, kept as Double.  20.1 and 30.2, read as Single, give
+// 25.15000057220458984375, not 25.15.
+template <typename Steps>
+Double mean_temperature(Steps& s, Single inlet, Single outlet, Side side) {
+    const Where at{Quantity::MeanTemperature, side};
+    s.require_finite(inlet, at);
+    s.require_finite(outlet, at);
+    return s.product(s.sum(inlet, outlet, at), 0.5, at);
+}
+
+// Δtm = (ΔT1 − ΔT2)/ln(ΔT1/ΔT2), ℃: q = ΔT1/ΔT2, L = ln q, z = ΔT1 − ΔT2, Δtm = z/L → Single.
+// Ends equal as Single give Δtm = ΔT1 exactly.  50 and 40 give ≈ 44.8142.
+template <typename Steps>
+Single mean_temperature_difference(Steps& s, Single dT1, Single dT2) {
+    const Where at{Quantity::MeanTemperatureDifference};
+    s.require_finite(dT1, at);
+    s.require_finite(dT2, at);
+    if (dT1 == dT2) return dT1;
+    const Double q = s.quotient(dT1, dT2, at);
+    const Double L = s.natural_log(q, at);
+    const Double z = s.difference(dT1, dT2, at);
+    return s.to_single(s.quotient(z, L, at), at);
+}
+
+// Counter-current sizing, heat duty from the tube side; in this order:
+//   αt, αs                       film coefficients, tube side first
+//   K   = (0.85·αt·αs)/(αt + αs)         → Single   W/(m²·℃)
+//   Q   = (W·cp_t)·(t2 − t1)              → Single   W
+//   ΔT1 = T1 − t2,  ΔT2 = T2 − t1         → Single   ℃
+//   Δtm as above                          → Single   ℃
+//   A   = Q/((K·0.89)·Δtm)                → Single   m²
+// Worked example: t 20→40 ℃, W 2 kg/s, T 90→60 ℃ with the two film examples give
+// K = 2006.8310546875, Q = 166960, Δtm ≈ 44.8142, A = 2.08591175079345703125.
+template <typename Steps>
+SizingResult size_exchanger(Steps& s, const SizingInput& in) {
+    const Double alpha_t = film_coefficient(s, in.tube, tube_side, Side::Tube);
+    const Double alpha_s = film_coefficient(s, in.shell, shell_side, Side::Shell);
+
+    const Where at_k{Quantity::OverallCoefficient};
+    Double x = s.product(fouling_factor, alpha_t, at_k);
+    x = s.product(x, alpha_s, at_k);
+    const Double y = s.sum(alpha_t, alpha_s, at_k);
+    const Single K = s.to_single(s.quotient(x, y, at_k), at_k);
+
+    const Where at_q{Quantity::HeatDuty};
+    for (Single input : {in.W, in.t1, in.t2, in.T1, in.T2}) s.require_finite(input, at_q);
+    const Double flow_heat = s.product(in.W, in.tube.specific_heat, at_q);
+    const Double rise = s.difference(in.t2, in.t1, at_q);
+    const Single Q = s.to_single(s.product(flow_heat, rise, at_q), at_q);
+
+    const Where at_dt1{Quantity::EndDifference1};
+    const Single dT1 = s.to_single(s.difference(in.T1, in.t2, at_dt1), at_dt1);
+    const Where at_dt2{Quantity::EndDifference2};
+    const Single dT2 = s.to_single(s.difference(in.T2, in.t1, at_dt2), at_dt2);
+
+    const Single dtm = mean_temperature_difference(s, dT1, dT2);
+
+    const Where at_a{Quantity::Area};
+    const Double ka = s.product(K, reserve_factor, at_a);
+    const Double kat = s.product(ka, dtm, at_a);
+    const Single A = s.to_single(s.quotient(Q, kat, at_a), at_a);
+
+    return SizingResult{K, A, Q};
+}
+
+// Runs a formula with plain arithmetic and, only if a step left the finite numbers, again
+// with checks, so that the fault is raised at that step and with its quantity and side.
+template <typename Formula>
+auto screened(Formula formula) {
+    Screening screening;
+    const auto result = formula(screening);
+    if (screening.all_finite()) [[likely]]
+        return result;
+    Raising raising;
+    return formula(raising);
+}
+
+}  // namespace calc::formulas
