@@ -1,0 +1,254 @@
+// The seven actions end to end: keys into the fields, clicks on the buttons, texts read back.
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "calc/conversion.hpp"
+#include "window_probe.hpp"
+
+using probe::button;
+using probe::click;
+using probe::field;
+using probe::label;
+using probe::type;
+
+class ActionsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void example_writes_the_eight_captions() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, "Text8", "typed by hand");
+        type(form, "Text17", "12");
+        click(form, "Command1");
+
+        const QList<std::pair<QString, QString>> expected = {
+            {"Label23", "总传热系数为："}, {"Label24", "2006.831"}, {"Label26", "所需换热面积为："},
+            {"Label27", "2.0859118"},      {"Label48", "㎡"},       {"Label49", "传递热量:"},
+            {"Label50", "166960"},         {"Label51", "W"},
+        };
+        for (const auto& [name, text] : expected) QCOMPARE(label(form, name)->text(), text);
+        QCOMPARE(field(form, "Text8")->text(), QString("typed by hand"));
+        QCOMPARE(field(form, "Text17")->text(), QString("12"));
+    }
+
+    void shell_flow_field_changes_nothing() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, "Text18", "随便写点什么");
+        click(form, "Command1");
+        QCOMPARE(label(form, "Label24")->text(), QString("2006.831"));
+        QCOMPARE(label(form, "Label27")->text(), QString("2.0859118"));
+        QCOMPARE(label(form, "Label50")->text(), QString("166960"));
+    }
+
+    void full_width_input_reads_as_typed() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, "Text1", "２０");
+        type(form, "Text2", "４０．０");
+        type(form, "Text7", "0。000801");
+        click(form, "Command1");
+        QCOMPARE(label(form, "Label24")->text(), QString("2006.831"));
+        QCOMPARE(label(form, "Label50")->text(), QString("166960"));
+    }
+
+    void mean_temperature_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("first");   // read first: Text1 or Text19
+        QTest::addColumn<QString>("second");  // Text2 or Text20
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("mean");
+        const QList<QStringList> sides = {{"Command3", "Text1", "Text2", "Text8"},
+                                          {"Command6", "Text19", "Text20", "Text17"}};
+        const QList<QStringList> values = {
+            {"20", "40", "30"}, {"20", "25.5", "22.75"},   {"20.1", "30.2", "25.15000057220459"},
+            {"0", "0", "0"},    {"381924", "0", "190962"}, {"-20", "20", "0"}};
+        for (const QStringList& side : sides) {
+            for (const QStringList& v : values) {
+                QTest::addRow("%s %s+%s", qPrintable(side[0]), qPrintable(v[0]), qPrintable(v[1]))
+                    << side[0] << side[1] << side[2] << side[3] << v[0] << v[1] << v[2];
+            }
+        }
+    }
+
+    void mean_temperature() {
+        QFETCH(QString, button);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, output);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, mean);
+        window::MainWindow form;
+        type(form, first, a);
+        type(form, second, b);
+        click(form, button);
+        QCOMPARE(field(form, output)->text(), mean);
+        for (const char* hidden : {"Command4", "Label9", "Command5", "Label14"}) {
+            QVERIFY(form.findChild<QWidget*>(hidden)->isHidden());
+        }
+    }
+
+    void hidden_mode_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("coefficient_button");
+        QTest::addColumn<QString>("coefficient_label");
+        QTest::addColumn<QString>("other_button");
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"381924", "381924.01", " ３８１９２４ "}) {
+            QTest::addRow("tube %s", code) << "Command3"
+                                           << "Text1"
+                                           << "Text2"
+                                           << "Text8"
+                                           << "Command4"
+                                           << "Label9"
+                                           << "Command5" << QString(code);
+            QTest::addRow("shell %s", code) << "Command6"
+                                            << "Text19"
+                                            << "Text20"
+                                            << "Text17"
+                                            << "Command5"
+                                            << "Label14"
+                                            << "Command4" << QString(code);
+        }
+    }
+
+    // 381924.01 rounds to the same Single as 381924, so it opens the mode too.
+    void hidden_mode() {
+        QFETCH(QString, button);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, output);
+        QFETCH(QString, coefficient_button);
+        QFETCH(QString, coefficient_label);
+        QFETCH(QString, other_button);
+        QFETCH(QString, code);
+        window::MainWindow form;
+        type(form, output, "kept");
+        type(form, first, code);
+        type(form, second, "381924");
+        click(form, button);
+        QCOMPARE(field(form, output)->text(), QString("kept"));
+        QVERIFY(!form.findChild<QWidget*>(coefficient_button)->isHidden());
+        QVERIFY(!form.findChild<QWidget*>(coefficient_label)->isHidden());
+        QVERIFY(form.findChild<QWidget*>(other_button)->isHidden());
+
+        click(form, button);  // on again: nothing changes
+        QCOMPARE(field(form, output)->text(), QString("kept"));
+        QVERIFY(!form.findChild<QWidget*>(coefficient_button)->isHidden());
+    }
+
+    void hidden_mode_needs_both_temperatures() {
+        window::MainWindow form;
+        type(form, "Text1", "381924");
+        type(form, "Text2", "381925");
+        click(form, "Command3");
+        QCOMPARE(field(form, "Text8")->text(), QString("381924.5"));
+        QVERIFY(button(form, "Command4")->isHidden());
+        QVERIFY(label(form, "Label9")->isHidden());
+    }
+
+    void film_coefficient_is_shown_as_a_double_data() {
+        QTest::addColumn<QString>("mean_button");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("coefficient_button");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<double>("alpha");
+        QTest::newRow("tube") << "Command3"
+                              << "Text1"
+                              << "Text2"
+                              << "Command4"
+                              << "Label9" << 3873.165;
+        QTest::newRow("shell") << "Command6"
+                               << "Text19"
+                               << "Text20"
+                               << "Command5"
+                               << "Label14" << 6047.171;
+    }
+
+    void film_coefficient_is_shown_as_a_double() {
+        QFETCH(QString, mean_button);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, coefficient_button);
+        QFETCH(QString, output);
+        QFETCH(double, alpha);
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, first, "381924");
+        type(form, second, "381924");
+        click(form, mean_button);
+        click(form, coefficient_button);
+
+        const QString text = label(form, output)->text();
+        const double shown = calc::to_number(text.toStdString());
+        QVERIFY2(std::abs(shown - alpha) < 5e-4, qPrintable(text));
+        // A Single would show at most 9 significant digits; a Double shows its noise.
+        QVERIFY2(text.size() > 10, qPrintable(text));
+        QVERIFY(double(float(shown)) != shown);
+    }
+
+    void result_is_the_same_in_hidden_mode() {
+        window::MainWindow form;
+        probe::open_hidden_mode(form, probe::Side::Tube);
+        probe::fill_example(form);
+        click(form, "Command1");
+        QCOMPARE(label(form, "Label24")->text(), QString("2006.831"));
+        QVERIFY(!button(form, "Command4")->isHidden());
+    }
+
+    void clear_empties_fields_and_hides_the_mode_but_keeps_captions() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, "Text8", "30");
+        type(form, "Text17", "75");
+        type(form, "Text18", "3");
+        click(form, "Command1");
+        probe::open_hidden_mode(form, probe::Side::Tube);
+        probe::fill_example(form);
+        click(form, "Command4");
+        const QString coefficient = label(form, "Label9")->text();
+        QVERIFY(!coefficient.isEmpty());
+
+        click(form, "Command7");
+        for (int n = 1; n <= 20; ++n)
+            QVERIFY(field(form, QString("Text%1").arg(n))->text().isEmpty());
+        for (const char* name : {"Command4", "Command5", "Label9", "Label14"}) {
+            QVERIFY2(form.findChild<QWidget*>(name)->isHidden(), name);
+        }
+        QCOMPARE(label(form, "Label24")->text(), QString("2006.831"));
+        QCOMPARE(label(form, "Label50")->text(), QString("166960"));
+        QCOMPARE(label(form, "Label9")->text(), coefficient);
+
+        probe::open_hidden_mode(form, probe::Side::Tube);
+        QVERIFY(!label(form, "Label9")->isHidden());
+        QCOMPARE(label(form, "Label9")->text(), coefficient);
+    }
+
+    void exit_ends_the_event_loop_with_code_zero() {
+        window::MainWindow form;
+        form.show();
+        QTimer::singleShot(0, &form, [&form] { click(form, "Command2"); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+    void closing_the_window_ends_the_event_loop_with_code_zero() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        form.show();
+        QTimer::singleShot(0, &form, [&form] { form.close(); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(ActionsTest)
+#include "actions_test.moc"

@@ -1,0 +1,54 @@
+// Test helpers that drive the real window: find controls by name, type, click, catch
+// message boxes, and take a picture of every text, caption and visibility flag.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QObject>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include "window/main_window.hpp"
+
+namespace probe {
+
+QLineEdit* field(const QWidget& form, const QString& name);
+QLabel* label(const QWidget& form, const QString& name);
+QPushButton* button(const QWidget& form, const QString& name);
+
+// Replaces a field's text the way a user does: select all, then type.
+void type(QWidget& form, const QString& name, const QString& text);
+void click(QWidget& form, const QString& name);
+
+// Types the hidden-mode code into both temperatures of a side and presses its
+// 计算平均温度, which reveals that side's coefficient button and label.
+enum class Side { Tube, Shell };
+void open_hidden_mode(QWidget& form, Side side);
+
+// The data of the worked example, typed into the fields.
+void fill_example(QWidget& form);
+
+// Every field text, label caption and hidden flag of the window.
+struct WindowState {
+    QMap<QString, QString> texts;
+    QMap<QString, bool> hidden;
+    bool operator==(const WindowState&) const = default;
+};
+WindowState snapshot(const QWidget& form);
+
+// Closes every message box that comes up while it lives and keeps what each one said.
+class MessageCatcher : public QObject {
+  public:
+    MessageCatcher();
+    QStringList texts;
+    QStringList titles;
+
+  private:
+    void poll();
+    QTimer timer_;
+};
+
+}  // namespace probe

@@ -1,0 +1,109 @@
+// The seven button actions of the window.
+#include <QCoreApplication>
+#include <QString>
+
+#include "calc/conversion.hpp"
+#include "calc/sizing.hpp"
+#include "window/field_read.hpp"
+#include "window/main_window.hpp"
+
+namespace window {
+namespace {
+
+// Both temperatures of a side typed as this number turn that side's hidden mode on.
+constexpr calc::Single hidden_mode_code = 381924.0f;
+
+QString shown(calc::Single value) {
+    return QString::fromStdString(calc::to_text(value));
+}
+QString shown(calc::Double value) {
+    return QString::fromStdString(calc::to_text(value));
+}
+
+}  // namespace
+
+// λ, ρ, cp, μ, d, u: Text4, Text5, Text6, Text7, Text10, Text9, read in that order.
+calc::FluidSide MainWindow::read_tube_side() const {
+    return {read_single(*Text4), read_single(*Text5),  read_single(*Text6),
+            read_single(*Text7), read_double(*Text10), read_double(*Text9)};
+}
+
+// λ, ρ, cp, μ, d, u: Text13, Text14, Text16, Text15, Text11, Text12, read in that order.
+calc::FluidSide MainWindow::read_shell_side() const {
+    return {read_single(*Text13), read_single(*Text14), read_single(*Text16),
+            read_single(*Text15), read_double(*Text11), read_double(*Text12)};
+}
+
+void MainWindow::compute_result() {
+    const calc::FluidSide tube = read_tube_side();
+    const calc::FluidSide shell = read_shell_side();
+    const calc::Single t1 = read_single(*Text1);
+    const calc::Single t2 = read_single(*Text2);
+    const calc::Single T1 = read_single(*Text20);
+    const calc::Single T2 = read_single(*Text19);
+    const calc::Single W = read_single(*Text3);  // the shell side's flow, Text18, enters nothing
+
+    const calc::SizingResult result = calc::size_exchanger({tube, shell, t1, t2, T1, T2, W});
+    const QString K = shown(result.K), A = shown(result.A), Q = shown(result.Q);
+
+    Label23->setText("总传热系数为：");
+    Label26->setText("所需换热面积为：");
+    Label24->setText(K);
+    Label27->setText(A);
+    Label48->setText("㎡");
+    Label49->setText("传递热量:");
+    Label50->setText(Q);
+    Label51->setText("W");
+}
+
+void MainWindow::tube_mean_temperature() {
+    const calc::Single a = read_single(*Text1);
+    const calc::Single b = read_single(*Text2);
+    if (a != hidden_mode_code || b != hidden_mode_code) {
+        Text8->setText(shown(calc::mean_temperature(a, b, calc::Side::Tube)));
+        return;
+    }
+    Command4->show();
+    Label9->show();
+}
+
+void MainWindow::shell_mean_temperature() {
+    const calc::Single a = read_single(*Text19);
+    const calc::Single b = read_single(*Text20);
+    if (a != hidden_mode_code || b != hidden_mode_code) {
+        Text17->setText(shown(calc::mean_temperature(a, b, calc::Side::Shell)));
+        return;
+    }
+    Command5->show();
+    Label14->show();
+}
+
+void MainWindow::tube_film_coefficient() {
+    const calc::FluidSide tube = read_tube_side();
+    const calc::Double alpha = calc::film_coefficient(tube, calc::tube_side, calc::Side::Tube);
+    Label9->setText(shown(alpha));
+}
+
+void MainWindow::shell_film_coefficient() {
+    const calc::FluidSide shell = read_shell_side();
+    const calc::Double alpha = calc::film_coefficient(shell, calc::shell_side, calc::Side::Shell);
+    Label14->setText(shown(alpha));
+}
+
+void MainWindow::clear() {
+    for (QLineEdit* field :
+         {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10,
+          Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20}) {
+        field->clear();
+    }
+    Command5->hide();
+    Command4->hide();
+    Label9->hide();
+    Label14->hide();
+}
+
+void MainWindow::exit() {
+    QCoreApplication::exit(0);
+}
+
+}  // namespace window

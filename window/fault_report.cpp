@@ -1,0 +1,209 @@
+#include "window/fault_report.hpp"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "window/field_read.hpp"
+
+namespace window {
+namespace {
+
+using calc::FaultKind;
+using calc::Quantity;
+using calc::Side;
+
+QString kind_words(FaultKind kind) {
+    switch (kind) {
+        case FaultKind::InvalidOperation:
+            return "无效运算";
+        case FaultKind::DivisionByZero:
+            return "除数为零";
+        case FaultKind::Overflow:
+            return "数值溢出";
+        case FaultKind::InvalidArgument:
+            return "无效参数";
+        case FaultKind::Empty:
+            return "内容为空";
+        case FaultKind::NotANumber:
+            return "不是有效的数字";
+    }
+    return "计算错误";
+}
+
+QString quantity_words(Quantity quantity) {
+    switch (quantity) {
+        case Quantity::None:
+            return {};
+        case Quantity::PrandtlNumber:
+            return "普朗特数 Pr = μ·cp/λ";
+        case Quantity::ReynoldsNumber:
+            return "雷诺数 Re = d·ρ·u/μ";
+        case Quantity::FilmCoefficient:
+            return "对流传热系数 α = C·λ·Re^m·Pr^n/d";
+        case Quantity::OverallCoefficient:
+            return "总传热系数 K = 0.85·αt·αs/(αt + αs)";
+        case Quantity::HeatDuty:
+            return "传递热量 Q = W·cp·(t2 − t1)";
+        case Quantity::EndDifference1:
+            return "端部温差 ΔT1 = T1 − t2";
+        case Quantity::EndDifference2:
+            return "端部温差 ΔT2 = T2 − t1";
+        case Quantity::MeanTemperatureDifference:
+            return "对数平均温差 Δtm = (ΔT1 − ΔT2)/ln(ΔT1/ΔT2)";
+        case Quantity::Area:
+            return "换热面积 A = Q/(0.89·K·Δtm)";
+        case Quantity::MeanTemperature:
+            return "平均温度";
+    }
+    return {};
+}
+
+QString side_words(Side side) {
+    switch (side) {
+        case Side::Tube:
+            return "管内流体 ";
+        case Side::Shell:
+            return "管外流体 ";
+        case Side::None:
+            return {};
+    }
+    return {};
+}
+
+// The fields of one side, by quantity.
+struct SideFields {
+    const char *conductivity, *density, *specific_heat, *viscosity, *velocity, *diameter;
+    const char *inlet, *outlet;
+};
+constexpr SideFields tube_fields{"Text4", "Text5",  "Text6", "Text7",
+                                 "Text9", "Text10", "Text1", "Text2"};
+constexpr SideFields shell_fields{"Text13", "Text14", "Text16", "Text15",
+                                  "Text12", "Text11", "Text20", "Text19"};
+constexpr const char* tube_flow = "Text3";
+
+// The fields a fault at this step comes from, the likeliest first.
+QStringList fields_to_check(const calc::Fault& fault) {
+    const SideFields& s = fault.side() == Side::Shell ? shell_fields : tube_fields;
+    const SideFields& t = tube_fields;
+    const SideFields& h = shell_fields;
+    const bool by_zero = fault.kind() == FaultKind::DivisionByZero;
+    switch (fault.quantity()) {
+        case Quantity::None:
+            return {};
+        case Quantity::PrandtlNumber:
+            if (by_zero) return {s.conductivity};
+            return {s.conductivity, s.viscosity, s.specific_heat};
+        case Quantity::ReynoldsNumber:
+            if (by_zero) return {s.viscosity};
+            return {s.velocity, s.diameter, s.density, s.viscosity};
+        case Quantity::FilmCoefficient:
+            if (fault.kind() != FaultKind::Overflow) return {s.diameter};
+            return {s.conductivity, s.density,  s.specific_heat,
+                    s.viscosity,    s.velocity, s.diameter};
+        case Quantity::OverallCoefficient:
+            return {t.velocity, h.velocity};
+        case Quantity::HeatDuty:
+            return {tube_flow, t.specific_heat, t.inlet, t.outlet};
+        case Quantity::EndDifference1:
+            return {h.inlet, t.outlet};
+        case Quantity::EndDifference2:
+            return {h.outlet, t.inlet};
+        case Quantity::MeanTemperatureDifference:
+            if (by_zero) return {h.outlet, t.inlet};  // ΔT2 = 0
+            return {t.inlet, t.outlet, h.inlet, h.outlet};
+        case Quantity::Area:
+            return {t.inlet, t.outlet, h.inlet, h.outlet};
+        case Quantity::MeanTemperature:
+            return {s.inlet, s.outlet};
+    }
+    return {};
+}
+
+// What the user most likely typed to get here, where one reason stands out.
+QString likely_cause(const calc::Fault& fault) {
+    switch (fault.quantity()) {
+        case Quantity::MeanTemperatureDifference:
+            if (fault.kind() == FaultKind::DivisionByZero) return "管外出口温度等于管内进口温度。";
+            if (fault.kind() == FaultKind::InvalidArgument)
+                return "两端温差一正一负（温度交叉）或 ΔT1 为零，无法取对数。";
+            break;
+        case Quantity::Area:
+            if (fault.kind() != FaultKind::Overflow) return "两端温差均为零，对数平均温差为零。";
+            break;
+        case Quantity::OverallCoefficient:
+            if (fault.kind() != FaultKind::Overflow) return "两侧对流传热系数之和为零。";
+            break;
+        case Quantity::PrandtlNumber:
+        case Quantity::ReynoldsNumber:
+            if (fault.kind() == FaultKind::InvalidArgument) return "负数不能取非整数次幂。";
+            break;
+        default:
+            break;
+    }
+    return {};
+}
+
+QString quoted(const QString& text) {
+    constexpr qsizetype longest = 40;
+    return "“" + (text.size() > longest ? text.left(longest) + "…" : text) + "”";
+}
+
+QString field_caption(const QWidget& form, const QString& name) {
+    const auto* field = form.findChild<QLineEdit*>(name);
+    return field ? field->accessibleName() : name;
+}
+
+FaultMessage describe_field_fault(const FieldFault& fault, const QWidget& form) {
+    FaultMessage message;
+    message.title = "输入有误";
+    message.field = form.findChild<QLineEdit*>(fault.field_name());
+    const QString where = "「" + field_caption(form, fault.field_name()) + "」";
+    switch (fault.kind()) {
+        case FaultKind::Empty:
+            message.text = where + "为空。\n请输入一个数字。";
+            break;
+        case FaultKind::Overflow:
+            message.text = where + "中的" + quoted(fault.text()) +
+                           "超出了可计算的范围。\n请输入一个较小的数字。";
+            break;
+        default:
+            message.text = where + "中的" + quoted(fault.text()) +
+                           "不是有效的数字。\n请输入一个数字，例如 20、-3.5 或 2.5e-4。";
+            break;
+    }
+    return message;
+}
+
+}  // namespace
+
+FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form) {
+    if (const auto* field_fault = dynamic_cast<const FieldFault*>(&fault)) {
+        return describe_field_fault(*field_fault, form);
+    }
+    FaultMessage message;
+    message.title = "计算出错";
+    message.text = "计算无法完成：" + kind_words(fault.kind()) + "。";
+    const QString quantity = quantity_words(fault.quantity());
+    if (!quantity.isEmpty()) message.text += "\n出错的量：" + side_words(fault.side()) + quantity;
+    const QString cause = likely_cause(fault);
+    if (!cause.isEmpty()) message.text += "\n" + cause;
+    QStringList captions;
+    for (const QString& name : fields_to_check(fault)) captions << field_caption(form, name);
+    if (!captions.isEmpty()) message.text += "\n请检查 " + captions.join("、");
+    return message;
+}
+
+void report_fault(QWidget& form, const calc::Fault& fault) {
+    const FaultMessage message = describe_fault(fault, form);
+    QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, &form);
+    box.setTextFormat(Qt::PlainText);  // the text may quote what the user typed
+    box.exec();
+    if (message.field) {
+        form.activateWindow();
+        message.field->setFocus(Qt::OtherFocusReason);
+        message.field->selectAll();
+    }
+}
+
+}  // namespace window

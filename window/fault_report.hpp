@@ -1,0 +1,26 @@
+// Tells the user, in Chinese, what failed and what to check, and puts focus where it helps.
+// Raising faults is left to calc/ and to the field reads.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "calc/fault.hpp"
+
+class QLineEdit;
+
+namespace window {
+
+struct FaultMessage {
+    QString title;
+    QString text;
+    QLineEdit* field = nullptr;  // the field to correct, when one field is to blame
+};
+
+// Words for `fault`; fields are looked up in `form` by name.
+FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form);
+
+// Shows the message modally over `form`, then focuses and selects the field to correct.
+void report_fault(QWidget& form, const calc::Fault& fault);
+
+}  // namespace window

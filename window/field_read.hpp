@@ -1,0 +1,30 @@
+// Reading a field's text as a number of the class its quantity is held in.
+// A text that does not read raises a FieldFault, which names the field.
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+#include "calc/fault.hpp"
+#include "calc/numbers.hpp"
+
+namespace window {
+
+// A conversion fault together with the field whose text caused it.
+class FieldFault : public calc::Fault {
+  public:
+    FieldFault(const calc::Fault& fault, const QLineEdit& field)
+        : calc::Fault(fault), field_name_(field.objectName()), text_(field.text()) {}
+
+    const QString& field_name() const { return field_name_; }
+    const QString& text() const { return text_; }
+
+  private:
+    QString field_name_;
+    QString text_;
+};
+
+calc::Single read_single(const QLineEdit& field);
+calc::Double read_double(const QLineEdit& field);
+
+}  // namespace window

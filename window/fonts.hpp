@@ -1,0 +1,18 @@
+// The window's two Chinese typefaces, with substitutes where 宋体 or 楷体_GB2312 is missing.
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+#include "window/layout_table.hpp"
+
+namespace window {
+
+// The typeface first, then its substitutes in order of preference.
+QStringList font_families(Typeface face);
+
+// Sized in pixels at 96 dpi (4/3 px per point), like the twips, so that text keeps its
+// proportion to the boxes whatever the screen's logical dpi; Qt scales both for high dpi.
+QFont layout_font(const FontSpec& spec);
+
+}  // namespace window

@@ -1,0 +1,148 @@
+#include "window/form_builder.hpp"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "window/app_icon.hpp"
+#include "window/caption_label.hpp"
+#include "window/fonts.hpp"
+#include "window/layout_table.hpp"
+
+namespace window {
+namespace {
+
+int px(int twips) {
+    return static_cast<int>(std::lround(twips / double(twips_per_pixel)));
+}
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QColor colour_of(TextColour colour) {
+    return colour == TextColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+}
+
+// Breathing room a style keeps between a button's edge and its text.
+constexpr int button_text_margin = 8;
+
+QWidget* make_control(const ControlSpec& spec, QWidget& parent) {
+    const QString caption = qt(spec.caption);
+    const QFont font = layout_font(spec.font);
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+        case ControlKind::GroupBox:
+            control = new QGroupBox(caption, &parent);
+            break;
+        case ControlKind::Label: {
+            QLabel* label = spec.result ? new QLabel(&parent) : new CaptionLabel(&parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(caption);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (spec.result) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            control = label;
+            break;
+        }
+        case ControlKind::TextField:
+            control = new QLineEdit(&parent);
+            break;
+        case ControlKind::Button: {
+            auto* button = new QPushButton(&parent);
+            button->setText(
+                wrapped_caption(caption, QFontMetrics(font), px(spec.width) - button_text_margin));
+            button->setAccessibleName(caption);
+            button->setAutoDefault(false);
+            control = button;
+            break;
+        }
+    }
+    control->setObjectName(qt(spec.name));
+    control->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+    control->setFont(font);
+    if (spec.colour != TextColour::Standard) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::WindowText, colour_of(spec.colour));
+        control->setPalette(palette);
+    }
+    if (!spec.visible) control->hide();
+    return control;
+}
+
+bool takes_focus(ControlKind kind) {
+    return kind == ControlKind::TextField || kind == ControlKind::Button;
+}
+
+}  // namespace
+
+QString wrapped_caption(const QString& caption, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(caption) <= width) return caption;
+    QStringList lines;
+    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + ' ' + word) <= width) {
+            lines.back() += ' ' + word;
+        } else {
+            lines.append(word);
+        }
+    }
+    return lines.join('\n');
+}
+
+QString field_accessible_name(const QString& group_caption, const QString& label_caption) {
+    QString name = label_caption;
+    name.remove(' ');
+    while (name.endsWith(':') || name.endsWith(QStringLiteral("："))) name.chop(1);
+    return group_caption + ' ' + name;
+}
+
+void build_form(QWidget& form) {
+    const FormSpec& spec = form_spec();
+    form.setObjectName(qt(spec.name));
+    form.setWindowTitle(qt(spec.title));
+    form.setWindowIcon(app_icon());
+    form.setFont(layout_font(FontSpec{}));
+    // Fixed size, minimisable, no maximise: the layout does not move with the window.
+    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint);
+    form.setFixedSize(px(spec.client_width), px(spec.client_height));
+
+    std::map<std::string_view, QWidget*> widgets{{spec.name, &form}};
+    std::vector<std::pair<int, QWidget*>> focus_stops;
+    for (const ControlSpec& control : layout_table()) {
+        QWidget* widget = make_control(control, *widgets.at(control.parent));
+        widgets[control.name] = widget;
+        if (takes_focus(control.kind)) focus_stops.emplace_back(control.tab_index, widget);
+    }
+
+    // A label names its field for screen readers, together with its group box; a button
+    // inside a group box says which group it belongs to, as both groups have the same buttons.
+    for (const ControlSpec& control : layout_table()) {
+        auto* group = qobject_cast<QGroupBox*>(widgets.at(control.parent));
+        if (!group) continue;
+        if (!control.buddy.empty()) {
+            QWidget* field = widgets.at(control.buddy);
+            static_cast<QLabel*>(widgets.at(control.name))->setBuddy(field);
+            field->setAccessibleName(field_accessible_name(group->title(), qt(control.caption)));
+        }
+        if (control.kind == ControlKind::Button) {
+            widgets.at(control.name)->setAccessibleDescription(group->title());
+        }
+    }
+
+    // Qt skips hidden widgets when it walks this chain, so the hidden buttons take their place
+    // only while shown.
+    std::sort(focus_stops.begin(), focus_stops.end());
+    for (std::size_t i = 1; i < focus_stops.size(); ++i) {
+        QWidget::setTabOrder(focus_stops[i - 1].second, focus_stops[i].second);
+    }
+}
+
+}  // namespace window

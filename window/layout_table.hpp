@@ -1,0 +1,48 @@
+// Every control of the window as data: kind, name, container, caption, geometry in twips,
+// font, colour, visibility and focus order. form_builder turns it into widgets.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace window {
+
+enum class ControlKind { GroupBox, Label, TextField, Button };
+enum class Typeface { Standard, SongTi, KaiTi };  // standard is 宋体 9 pt
+enum class TextColour { Standard, Red, Blue };
+
+struct FontSpec {
+    Typeface face = Typeface::Standard;
+    double points = 9.0;
+};
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string_view name;
+    std::string_view parent;  // "Form1" or a group box
+    std::string caption;
+    int left, top, width, height;  // twips, from the top-left of the container
+    FontSpec font;
+    TextColour colour;
+    bool visible;
+    int tab_index;
+    std::string_view buddy = {};  // for a label: the field it names
+    bool result = false;          // for a label: an action writes it; selectable for copying
+};
+
+struct FormSpec {
+    std::string_view name;
+    std::string_view title;
+    int client_width, client_height;  // twips
+};
+
+inline constexpr int twips_per_pixel = 15;
+
+const FormSpec& form_spec();
+const std::vector<ControlSpec>& layout_table();
+
+// The caption of Label25: the five notes joined by their runs of blanks.
+std::string notes_caption();
+
+}  // namespace window

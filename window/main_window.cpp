@@ -1,0 +1,62 @@
+#include "window/main_window.hpp"
+
+#include <QMessageBox>
+#include <exception>
+#include <stdexcept>
+
+#include "calc/fault.hpp"
+#include "window/fault_report.hpp"
+#include "window/form_builder.hpp"
+
+namespace window {
+namespace {
+
+template <typename Control>
+Control* bound(const QWidget& form, const char* name) {
+    auto* control = form.findChild<Control*>(name);
+    if (!control) throw std::logic_error(std::string("layout has no control ") + name);
+    return control;
+}
+
+}  // namespace
+
+#define BIND(name) name = bound<std::remove_pointer_t<decltype(name)>>(*this, #name)
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    build_form(*this);
+
+    BIND(Text1), BIND(Text2), BIND(Text3), BIND(Text4), BIND(Text5), BIND(Text6), BIND(Text7);
+    BIND(Text8), BIND(Text9), BIND(Text10), BIND(Text11), BIND(Text12), BIND(Text13);
+    BIND(Text14), BIND(Text15), BIND(Text16), BIND(Text17), BIND(Text18), BIND(Text19);
+    BIND(Text20);
+    BIND(Label9), BIND(Label14), BIND(Label23), BIND(Label24), BIND(Label26), BIND(Label27);
+    BIND(Label48), BIND(Label49), BIND(Label50), BIND(Label51);
+    BIND(Command1), BIND(Command2), BIND(Command3), BIND(Command4), BIND(Command5);
+    BIND(Command6), BIND(Command7);
+
+    connect_action(Command1, &MainWindow::compute_result);
+    connect_action(Command2, &MainWindow::exit);
+    connect_action(Command3, &MainWindow::tube_mean_temperature);
+    connect_action(Command4, &MainWindow::tube_film_coefficient);
+    connect_action(Command5, &MainWindow::shell_film_coefficient);
+    connect_action(Command6, &MainWindow::shell_mean_temperature);
+    connect_action(Command7, &MainWindow::clear);
+
+    Command1->setFocus(Qt::OtherFocusReason);  // taken when the window first becomes active
+}
+
+#undef BIND
+
+void MainWindow::connect_action(QPushButton* button, void (MainWindow::*action)()) {
+    connect(button, &QPushButton::clicked, this, [this, action] {
+        try {
+            (this->*action)();
+        } catch (const calc::Fault& fault) {
+            report_fault(*this, fault);
+        } catch (const std::exception&) {
+            QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");
+        }
+    });
+}
+
+}  // namespace window

@@ -1,0 +1,46 @@
+// The one window, Form1: its controls bound by name and its seven button actions.
+// The controls themselves come from form_builder; the numbers from calc/.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "calc/film_coefficient.hpp"
+
+namespace window {
+
+class MainWindow : public QWidget {
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // The seven actions, one per button. Each reads all its fields and does all its
+    // arithmetic before it writes anything, so a fault leaves the window as it was.
+    void compute_result();          // Command1 计算结果
+    void tube_mean_temperature();   // Command3 计算平均温度, tube side
+    void shell_mean_temperature();  // Command6 计算平均温度, shell side
+    void tube_film_coefficient();   // Command4 计算传热系数, tube side (hidden mode)
+    void shell_film_coefficient();  // Command5 计算传热系数, shell side (hidden mode)
+    void clear();                   // Command7 清空
+    void exit();                    // Command2 退出
+
+  private:
+    calc::FluidSide read_tube_side() const;
+    calc::FluidSide read_shell_side() const;
+
+    // A button's click runs its action through here: a fault ends the action, is reported,
+    // and the window is idle again; no exception reaches Qt's event loop.
+    void connect_action(QPushButton* button, void (MainWindow::*action)());
+
+    // clang-format off
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
+              *Text11, *Text12, *Text13, *Text14, *Text15, *Text16, *Text17, *Text18, *Text19,
+              *Text20;
+    QLabel *Label9, *Label14, *Label23, *Label24, *Label26, *Label27, *Label48, *Label49,
+           *Label50, *Label51;
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
+    // clang-format on
+};
+
+}  // namespace window
