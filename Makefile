@@ -27,6 +27,7 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/calc_bench
+	QT_QPA_PLATFORM=offscreen ./build/release/bench/window_bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
