@@ -87,6 +87,42 @@ class FaultsTest : public QObject {
         QCOMPARE(label(form, "Label27")->text(), QString("2.0859118"));
     }
 
+    // Fields are read in a fixed order and the first that does not read is the one named.
+    void first_unreadable_field_is_named_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("bad");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("λ before t1")
+            << "Command1" << QStringList{"Text1", "Text4"} << "管内流体参数 均导热率";
+        QTest::newRow("d before u")
+            << "Command1" << QStringList{"Text9", "Text10"} << "管内流体参数 管道直径";
+        QTest::newRow("tube before shell")
+            << "Command1" << QStringList{"Text13", "Text9"} << "管内流体参数 流速";
+        QTest::newRow("shell u before t1")
+            << "Command1" << QStringList{"Text1", "Text12"} << "管外流体参数 流速";
+        QTest::newRow("T1 before T2")
+            << "Command1" << QStringList{"Text19", "Text20"} << "管外流体参数 进口温度";
+        QTest::newRow("T2 before W")
+            << "Command1" << QStringList{"Text3", "Text19"} << "管外流体参数 出口温度";
+        QTest::newRow("shell mean reads T2 first")
+            << "Command6" << QStringList{"Text20", "Text19"} << "管外流体参数 出口温度";
+        QTest::newRow("tube mean reads t1 first")
+            << "Command3" << QStringList{"Text2", "Text1"} << "管内流体参数 进口温度";
+    }
+
+    void first_unreadable_field_is_named() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, bad);
+        QFETCH(QString, named);
+        window::MainWindow form;
+        probe::fill_example(form);
+        for (const QString& name : bad) type(form, name, "x");
+        probe::MessageCatcher catcher;
+        click(form, button);
+        QCOMPARE(catcher.texts.size(), 1);
+        QVERIFY2(catcher.texts[0].startsWith("「" + named + "」"), qPrintable(catcher.texts[0]));
+    }
+
     void hidden_coefficient_fault_writes_nothing() {
         window::MainWindow form;
         probe::open_hidden_mode(form, probe::Side::Shell);
