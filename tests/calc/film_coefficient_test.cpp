@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "expect_fault.hpp"
 
@@ -82,6 +83,24 @@ TEST(FilmCoefficient, FaultsAtTheirStepInOrder) {
         SCOPED_TRACE(what);
         EXPECT_FAULT(calc::film_coefficient(fluid, calc::tube_side, Side::Tube), kind, quantity,
                      Side::Tube);
+    }
+}
+
+TEST(FilmCoefficient, InputsThatAreNotFiniteFault) {
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    for (float FluidSide::*field : {&FluidSide::conductivity, &FluidSide::density,
+                                    &FluidSide::specific_heat, &FluidSide::viscosity}) {
+        EXPECT_THROW(calc::film_coefficient(with(tube_water, field, inf), calc::tube_side),
+                     calc::Fault);
+        EXPECT_THROW(calc::film_coefficient(with(tube_water, field, nan), calc::tube_side),
+                     calc::Fault);
+    }
+    for (double FluidSide::*field : {&FluidSide::diameter, &FluidSide::velocity}) {
+        EXPECT_THROW(calc::film_coefficient(with(tube_water, field, double(inf)), calc::tube_side),
+                     calc::Fault);
+        EXPECT_THROW(calc::film_coefficient(with(tube_water, field, double(nan)), calc::tube_side),
+                     calc::Fault);
     }
 }
 

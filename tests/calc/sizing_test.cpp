@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "expect_fault.hpp"
 
 namespace {
@@ -31,6 +33,21 @@ TEST(MeanTemperature, IsTheDoubleMeanOfTwoSingles) {
     EXPECT_EQ(calc::mean_temperature(20.0f, 25.5f), 22.75);
     EXPECT_EQ(calc::mean_temperature(20.1f, 30.2f), 25.15000057220458984375);
     EXPECT_EQ(calc::mean_temperature(0.0f, 0.0f), 0.0);
+}
+
+TEST(Sizing, InputsThatAreNotFiniteFault) {
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    EXPECT_THROW(calc::mean_temperature(inf, 20.0f), calc::Fault);
+    EXPECT_THROW(calc::mean_temperature(inf, -inf), calc::Fault);
+    EXPECT_THROW(calc::mean_temperature_difference(inf, inf), calc::Fault);
+    for (float SizingInput::*field : {&SizingInput::t1, &SizingInput::t2, &SizingInput::T1,
+                                      &SizingInput::T2, &SizingInput::W}) {
+        SizingInput input = example;
+        input.*field = inf;
+        EXPECT_THROW(calc::size_exchanger(input), calc::Fault);
+        input.*field = std::numeric_limits<float>::quiet_NaN();
+        EXPECT_THROW(calc::size_exchanger(input), calc::Fault);
+    }
 }
 
 TEST(MeanTemperatureDifference, EqualEndsTakeNoLogarithm) {
