@@ -1,29 +1,17 @@
-# Thin wrapper over the CMake presets: `make run` opens the window, `make test` runs every test.
-.PHONY: run test test-asan deps bench format clean
+# Shorthands for the scripts (which need no make to be installed first).
+.PHONY: run test test-asan bench format clean
 
-deps:
-	@scripts/install-deps
+run:
+	scripts/run
 
-run: deps
-	cmake --preset release
-	cmake --build --preset release
-	./build/release/app/heat-exchanger
+test:
+	scripts/test
 
-# Every test in a Release (-O2) and a Debug build: faults must not depend on the optimiser.
-test: deps
-	cmake --preset release
-	cmake --build --preset release
-	ctest --preset release
-	cmake --preset dev
-	cmake --build --preset dev
-	ctest --preset dev
+test-asan:
+	scripts/test asan
 
-test-asan: deps
-	cmake --preset asan
-	cmake --build --preset asan
-	ctest --preset asan
-
-bench: deps
+bench:
+	scripts/install-deps
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/calc_bench
