@@ -20,10 +20,10 @@ QStringList font_families(Typeface face) {
             "WenQuanYi Zen Hei"};
 }
 
-QFont layout_font(const FontSpec& spec) {
+QFont layout_font(const FontChoice& choice) {
     QFont font;
-    font.setFamilies(font_families(spec.face));
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setFamilies(font_families(choice.face));
+    font.setPixelSize(static_cast<int>(std::lround(choice.points * 96.0 / 72.0)));
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);
     font.setStyleStrategy(QFont::PreferAntialias);

@@ -13,6 +13,6 @@ QStringList font_families(Typeface face);
 
 // Sized in pixels at 96 dpi (4/3 px per point), like the twips, so that text keeps its
 // proportion to the boxes whatever the screen's logical dpi; Qt scales both for high dpi.
-QFont layout_font(const FontSpec& spec);
+QFont layout_font(const FontChoice& choice);
 
 }  // namespace window

@@ -33,21 +33,21 @@ QColor colour_of(TextColour colour) {
 // Breathing room a style keeps between a button's edge and its text.
 constexpr int button_text_margin = 8;
 
-QWidget* make_control(const ControlSpec& spec, QWidget& parent) {
-    const QString caption = qt(spec.caption);
-    const QFont font = layout_font(spec.font);
+QWidget* make_control(const ControlRow& row, QWidget& parent) {
+    const QString caption = qt(row.caption);
+    const QFont font = layout_font(row.font);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::GroupBox:
             control = new QGroupBox(caption, &parent);
             break;
         case ControlKind::Label: {
-            QLabel* label = spec.result ? new QLabel(&parent) : new CaptionLabel(&parent);
+            QLabel* label = row.result ? new QLabel(&parent) : new CaptionLabel(&parent);
             label->setTextFormat(Qt::PlainText);
             label->setText(caption);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (spec.result) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            if (row.result) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
             control = label;
             break;
         }
@@ -57,22 +57,22 @@ QWidget* make_control(const ControlSpec& spec, QWidget& parent) {
         case ControlKind::Button: {
             auto* button = new QPushButton(&parent);
             button->setText(
-                wrapped_caption(caption, QFontMetrics(font), px(spec.width) - button_text_margin));
+                wrapped_caption(caption, QFontMetrics(font), px(row.width) - button_text_margin));
             button->setAccessibleName(caption);
             button->setAutoDefault(false);
             control = button;
             break;
         }
     }
-    control->setObjectName(qt(spec.name));
-    control->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+    control->setObjectName(qt(row.name));
+    control->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     control->setFont(font);
-    if (spec.colour != TextColour::Standard) {
+    if (row.colour != TextColour::Standard) {
         QPalette palette = control->palette();
-        palette.setColor(QPalette::WindowText, colour_of(spec.colour));
+        palette.setColor(QPalette::WindowText, colour_of(row.colour));
         control->setPalette(palette);
     }
-    if (!spec.visible) control->hide();
+    if (!row.visible) control->hide();
     return control;
 }
 
@@ -103,20 +103,20 @@ QString field_accessible_name(const QString& group_caption, const QString& label
 }
 
 void build_form(QWidget& form) {
-    const FormSpec& spec = form_spec();
-    form.setObjectName(qt(spec.name));
-    form.setWindowTitle(qt(spec.title));
+    const FormLayout& layout = form_layout();
+    form.setObjectName(qt(layout.name));
+    form.setWindowTitle(qt(layout.title));
     form.setWindowIcon(app_icon());
-    form.setFont(layout_font(FontSpec{}));
+    form.setFont(layout_font(FontChoice{}));
     // Fixed size, minimisable, no maximise: the layout does not move with the window.
     form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                         Qt::WindowCloseButtonHint);
-    form.setFixedSize(px(spec.client_width), px(spec.client_height));
+    form.setFixedSize(px(layout.client_width), px(layout.client_height));
 
-    std::map<std::string_view, QWidget*> widgets{{spec.name, &form}};
+    std::map<std::string_view, QWidget*> widgets{{layout.name, &form}};
     std::vector<std::pair<int, QWidget*>> focus_stops;
-    for (const ControlSpec& control : layout_table()) {
+    for (const ControlRow& control : layout_table()) {
         QWidget* widget = make_control(control, *widgets.at(control.parent));
         widgets[control.name] = widget;
         if (takes_focus(control.kind)) focus_stops.emplace_back(control.tab_index, widget);
@@ -124,7 +124,7 @@ void build_form(QWidget& form) {
 
     // A label names its field for screen readers, together with its group box; a button
     // inside a group box says which group it belongs to, as both groups have the same buttons.
-    for (const ControlSpec& control : layout_table()) {
+    for (const ControlRow& control : layout_table()) {
         auto* group = qobject_cast<QGroupBox*>(widgets.at(control.parent));
         if (!group) continue;
         if (!control.buddy.empty()) {

@@ -3,12 +3,12 @@
 namespace window {
 namespace {
 
-constexpr FontSpec standard{};
-constexpr FontSpec song_12{Typeface::SongTi, 12.0};
-constexpr FontSpec song_14_25{Typeface::SongTi, 14.25};
-constexpr FontSpec song_15{Typeface::SongTi, 15.0};
-constexpr FontSpec kai_10_5{Typeface::KaiTi, 10.5};
-constexpr FontSpec kai_12{Typeface::KaiTi, 12.0};
+constexpr FontChoice standard{};
+constexpr FontChoice song_12{Typeface::SongTi, 12.0};
+constexpr FontChoice song_14_25{Typeface::SongTi, 14.25};
+constexpr FontChoice song_15{Typeface::SongTi, 15.0};
+constexpr FontChoice kai_10_5{Typeface::KaiTi, 10.5};
+constexpr FontChoice kai_12{Typeface::KaiTi, 12.0};
 
 constexpr auto Group = ControlKind::GroupBox;
 constexpr auto Label = ControlKind::Label;
@@ -22,7 +22,7 @@ std::string blanks(int count) {
     return std::string(static_cast<std::size_t>(count), ' ');
 }
 
-std::vector<ControlSpec> make_table() {
+std::vector<ControlRow> make_table() {
     // clang-format off
     return {
         // kind, name, parent, caption, left, top, width, height, font, colour, visible, tab
@@ -132,13 +132,13 @@ std::string notes_caption() {
            blanks(33) + "5.欢迎指出本程序中的不足之处。";
 }
 
-const FormSpec& form_spec() {
-    static const FormSpec form{"Form1", "管壳式换热器换热面积计算", 14160, 8055};
+const FormLayout& form_layout() {
+    static const FormLayout form{"Form1", "管壳式换热器换热面积计算", 14160, 8055};
     return form;
 }
 
-const std::vector<ControlSpec>& layout_table() {
-    static const std::vector<ControlSpec> table = make_table();
+const std::vector<ControlRow>& layout_table() {
+    static const std::vector<ControlRow> table = make_table();
     return table;
 }
 

@@ -12,18 +12,18 @@ enum class ControlKind { GroupBox, Label, TextField, Button };
 enum class Typeface { Standard, SongTi, KaiTi };  // standard is 宋体 9 pt
 enum class TextColour { Standard, Red, Blue };
 
-struct FontSpec {
+struct FontChoice {
     Typeface face = Typeface::Standard;
     double points = 9.0;
 };
 
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     std::string_view name;
     std::string_view parent;  // "Form1" or a group box
     std::string caption;
     int left, top, width, height;  // twips, from the top-left of the container
-    FontSpec font;
+    FontChoice font;
     TextColour colour;
     bool visible;
     int tab_index;
@@ -31,7 +31,7 @@ struct ControlSpec {
     bool result = false;          // for a label: an action writes it; selectable for copying
 };
 
-struct FormSpec {
+struct FormLayout {
     std::string_view name;
     std::string_view title;
     int client_width, client_height;  // twips
@@ -39,8 +39,8 @@ struct FormSpec {
 
 inline constexpr int twips_per_pixel = 15;
 
-const FormSpec& form_spec();
-const std::vector<ControlSpec>& layout_table();
+const FormLayout& form_layout();
+const std::vector<ControlRow>& layout_table();
 
 // The caption of Label25: the five notes joined by their runs of blanks.
 std::string notes_caption();

@@ -47,7 +47,7 @@ class LayoutTest : public QObject {
 
         QSet<QString> names;
         QSet<int> tab_indexes;
-        for (const window::ControlSpec& control : layout_table()) {
+        for (const window::ControlRow& control : layout_table()) {
             names << QString::fromUtf8(control.name.data(), control.name.size());
             tab_indexes << control.tab_index;
         }
