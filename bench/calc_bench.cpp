@@ -30,7 +30,7 @@ BENCHMARK(SizeExchanger);
 
 // The same formula with plain arithmetic and no fault checks at all: the cost of the
 // arithmetic itself, to tell it apart from the cost of checking.
-struct Unchecked : calc::Screening {
+struct Unchecked {
     void require_finite(double, calc::Where) {}
     double product(double a, double b, calc::Where) { return a * b; }
     double quotient(double a, double b, calc::Where) { return a / b; }

@@ -16,24 +16,14 @@ struct Twin {
     std::string_view wide;
     char ascii;
 };
+// clang-format off
 constexpr std::array<Twin, 16> twins{{
-    {"\uFF10", '0'},
-    {"\uFF11", '1'},
-    {"\uFF12", '2'},
-    {"\uFF13", '3'},
-    {"\uFF14", '4'},
-    {"\uFF15", '5'},
-    {"\uFF16", '6'},
-    {"\uFF17", '7'},
-    {"\uFF18", '8'},
-    {"\uFF19", '9'},
-    {"\uFF0E", '.'},
-    {"\u3002", '.'},
-    {"\uFF0B", '+'},
-    {"\uFF0D", '-'},
-    {"\uFF45", 'e'},
-    {"\uFF25", 'E'},
+    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'},
+    {"\uFF14", '4'}, {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'},
+    {"\uFF18", '8'}, {"\uFF19", '9'}, {"\uFF0E", '.'}, {"\u3002", '.'},
+    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
 }};
+// clang-format on
 constexpr std::string_view ideographic_space = "\u3000";
 
 // Length of the blank at the front of text, or 0.

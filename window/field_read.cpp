@@ -4,22 +4,26 @@
 #include "calc/conversion.hpp"
 
 namespace window {
+namespace {
 
-calc::Double read_double(const QLineEdit& field) {
+// The field's text through `convert`, a fault naming the field if it does not read.
+template <typename Convert>
+auto converted(const QLineEdit& field, Convert convert) {
     try {
-        return calc::to_number(field.text().toStdString());
+        return convert(calc::to_number(field.text().toStdString()));
     } catch (const calc::Fault& fault) {
         throw FieldFault(fault, field);
     }
 }
 
+}  // namespace
+
+calc::Double read_double(const QLineEdit& field) {
+    return converted(field, [](calc::Double value) { return value; });
+}
+
 calc::Single read_single(const QLineEdit& field) {
-    const calc::Double value = read_double(field);
-    try {
-        return calc::to_single(value);
-    } catch (const calc::Fault& fault) {
-        throw FieldFault(fault, field);
-    }
+    return converted(field, [](calc::Double value) { return calc::to_single(value); });
 }
 
 }  // namespace window

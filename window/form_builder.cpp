@@ -33,6 +33,29 @@ QColor colour_of(TextColour colour) {
 // Breathing room a style keeps between a button's edge and its text.
 constexpr int button_text_margin = 8;
 
+// A button does not wrap its caption, so it is broken at blanks where it is wider than the
+// face: " 计算    传热系数" shows as "计算" above "传热系数".
+QString wrapped_caption(const QString& caption, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(caption) <= width) return caption;
+    QStringList lines;
+    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + ' ' + word) <= width) {
+            lines.back() += ' ' + word;
+        } else {
+            lines.append(word);
+        }
+    }
+    return lines.join('\n');
+}
+
+// "管内流体参数 进口温度": what a screen reader says for a field.
+QString field_accessible_name(const QString& group_caption, const QString& label_caption) {
+    QString name = label_caption;
+    name.remove(' ');
+    while (name.endsWith(':') || name.endsWith(QStringLiteral("："))) name.chop(1);
+    return group_caption + ' ' + name;
+}
+
 QWidget* make_control(const ControlRow& row, QWidget& parent) {
     const QString caption = qt(row.caption);
     const QFont font = layout_font(row.font);
@@ -81,26 +104,6 @@ bool takes_focus(ControlKind kind) {
 }
 
 }  // namespace
-
-QString wrapped_caption(const QString& caption, const QFontMetrics& metrics, int width) {
-    if (metrics.horizontalAdvance(caption) <= width) return caption;
-    QStringList lines;
-    for (const QString& word : caption.split(' ', Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + ' ' + word) <= width) {
-            lines.back() += ' ' + word;
-        } else {
-            lines.append(word);
-        }
-    }
-    return lines.join('\n');
-}
-
-QString field_accessible_name(const QString& group_caption, const QString& label_caption) {
-    QString name = label_caption;
-    name.remove(' ');
-    while (name.endsWith(':') || name.endsWith(QStringLiteral("："))) name.chop(1);
-    return group_caption + ' ' + name;
-}
 
 void build_form(QWidget& form) {
     const FormLayout& layout = form_layout();
