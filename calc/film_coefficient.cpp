@@ -5,8 +5,8 @@
 namespace calc {
 
 Double film_coefficient(const FluidSide& fluid, const Correlation& correlation, Side side) {
-    return formulas::screened(
-        [&](auto& steps) { return formulas::film_coefficient(steps, fluid, correlation, side); });
+    CheckedSteps steps;
+    return formulas::film_coefficient(steps, fluid, correlation, side);
 }
 
 Double film_coefficient(const FluidSide& fluid, const Correlation& correlation) {

@@ -1,5 +1,5 @@
 // The formulas of the calculation, each written once over its steps (see steps.hpp).
-// The public entry points in film_coefficient.cpp and sizing.cpp choose the steps.
+// The public entry points in film_coefficient.cpp and sizing.cpp run them with CheckedSteps.
 // Inputs need no check of their own: each is first an operand of a checked step, where an
 // infinity or a NaN passed in shows as a result that is not finite.
 #pragma once
@@ -95,18 +95,6 @@ SizingResult size_exchanger(Steps& s, const SizingInput& in) {
     const Single A = s.to_single(s.quotient(Q, kat, at_a), at_a);
 
     return SizingResult{K, A, Q};
-}
-
-// Runs a formula with plain arithmetic and, only if a step left the finite numbers, again
-// with checks, so that the fault is raised at that step and with its quantity and side.
-template <typename Formula>
-auto screened(Formula formula) {
-    Screening screening;
-    const auto result = formula(screening);
-    if (screening.all_finite()) [[likely]]
-        return result;
-    Raising raising;
-    return formula(raising);
 }
 
 }  // namespace calc::formulas

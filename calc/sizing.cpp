@@ -5,8 +5,8 @@
 namespace calc {
 
 Double mean_temperature(Single inlet, Single outlet, Side side) {
-    return formulas::screened(
-        [&](auto& steps) { return formulas::mean_temperature(steps, inlet, outlet, side); });
+    CheckedSteps steps;
+    return formulas::mean_temperature(steps, inlet, outlet, side);
 }
 
 Double mean_temperature(Single inlet, Single outlet) {
@@ -14,12 +14,13 @@ Double mean_temperature(Single inlet, Single outlet) {
 }
 
 Single mean_temperature_difference(Single dT1, Single dT2) {
-    return formulas::screened(
-        [&](auto& steps) { return formulas::mean_temperature_difference(steps, dT1, dT2); });
+    CheckedSteps steps;
+    return formulas::mean_temperature_difference(steps, dT1, dT2);
 }
 
 SizingResult size_exchanger(const SizingInput& input) {
-    return formulas::screened([&](auto& steps) { return formulas::size_exchanger(steps, input); });
+    CheckedSteps steps;
+    return formulas::size_exchanger(steps, input);
 }
 
 }  // namespace calc
