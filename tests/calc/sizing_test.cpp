@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <vector>
 
 #include "expect_fault.hpp"
 
@@ -74,6 +77,45 @@ TEST(SizeExchanger, SwappedRolesKeepTheAreaPositive) {
     const calc::SizingResult result = calc::size_exchanger(with_temperatures(90, 60, 20, 40));
     EXPECT_EQ(result.Q, -250440.0f);
     EXPECT_NEAR(result.A, 3.128868, 5e-6);
+}
+
+// Whatever the input, sizing gives finite results or a Fault: nothing that is not a number
+// ever reaches a label. Each input in turn takes each awkward value, the rest the example's.
+TEST(SizeExchanger, AnyInputGivesFiniteResultsOrAFault) {
+    constexpr float awkward[] = {0.0f, -0.0f, -1.0f, 1e-45f, 1e-30f, 3.4e38f, -3.4e38f, 381924.0f};
+    std::vector<std::function<void(SizingInput&, float)>> inputs;
+    for (float SizingInput::*t : {&SizingInput::t1, &SizingInput::t2, &SizingInput::T1,
+                                  &SizingInput::T2, &SizingInput::W}) {
+        inputs.push_back([t](SizingInput& in, float v) { in.*t = v; });
+    }
+    for (calc::FluidSide SizingInput::*side : {&SizingInput::tube, &SizingInput::shell}) {
+        for (float calc::FluidSide::*f :
+             {&calc::FluidSide::conductivity, &calc::FluidSide::density,
+              &calc::FluidSide::specific_heat, &calc::FluidSide::viscosity}) {
+            inputs.push_back([side, f](SizingInput& in, float v) { (in.*side).*f = v; });
+        }
+        for (double calc::FluidSide::*f :
+             {&calc::FluidSide::diameter, &calc::FluidSide::velocity}) {
+            inputs.push_back([side, f](SizingInput& in, float v) { (in.*side).*f = v; });
+        }
+    }
+    int results = 0, faults = 0;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        for (float value : awkward) {
+            SizingInput input = example;
+            inputs[i](input, value);
+            try {
+                const calc::SizingResult r = calc::size_exchanger(input);
+                EXPECT_TRUE(std::isfinite(r.K) && std::isfinite(r.A) && std::isfinite(r.Q))
+                    << "input " << i << " = " << value;
+                ++results;
+            } catch (const calc::Fault&) {
+                ++faults;
+            }
+        }
+    }
+    EXPECT_GT(results, 0);
+    EXPECT_GT(faults, 0);
 }
 
 struct BadSizing {
