@@ -1,12 +1,10 @@
 // The program: one application object, the one window, the event loop.
 #include <QApplication>
 
-#include "window/app_icon.hpp"
 #include "window/main_window.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    application.setWindowIcon(window::app_icon());
     window::MainWindow form;
     form.show();
     return application.exec();

@@ -1,8 +1,7 @@
 // Arithmetic that raises a Fault instead of returning a value that is not a finite number.
 // Faults are found by testing operands and results, never the floating-point status flags,
-// so the optimiser cannot move or fold the checks away. Operands are finite: they come from
-// to_number/to_single or from an earlier checked step, and the inputs of a calculation are
-// tested once on entry (require_finite).
+// so the optimiser cannot move or fold the checks away. An operand that is not finite shows
+// in the result of the step it enters; require_finite is for a value that enters no step.
 #pragma once
 
 #include <cmath>
