@@ -1,5 +1,5 @@
 # Shorthands for the scripts (which need no make to be installed first).
-.PHONY: run test test-asan bench format clean
+.PHONY: run test test-asan bench deb format clean
 
 run:
 	scripts/run
@@ -16,6 +16,9 @@ bench:
 	cmake --build --preset release
 	./build/release/bench/calc_bench
 	QT_QPA_PLATFORM=offscreen ./build/release/bench/window_bench
+
+deb:
+	scripts/deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

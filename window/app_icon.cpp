@@ -4,13 +4,10 @@
 #include <QPixmap>
 
 namespace window {
-namespace {
 
 // A grey shell with a nozzle at each end and blue tubes running through it.
-QPixmap exchanger(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+void draw_app_icon(QPainter& painter, int size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing, size >= 32);
     const double u = size / 16.0;
 
@@ -22,6 +19,16 @@ QPixmap exchanger(int size) {
 
     painter.setPen(QPen(QColor(0, 0, 255), u));
     for (double y : {6.5, 8.0, 9.5}) painter.drawLine(QPointF(0, y * u), QPointF(size, y * u));
+    painter.restore();
+}
+
+namespace {
+
+QPixmap exchanger(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    draw_app_icon(painter, size);
     return pixmap;
 }
 

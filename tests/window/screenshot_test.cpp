@@ -1,18 +1,50 @@
-// A real window on an X server, the worked example computed, grabbed to a PNG file.
+// A real window on an X server, the worked example computed, grabbed to a PNG file; run at
+// each QT_SCALE_FACTOR the tests name. Every caption and result must fit its label there.
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QScreen>
 #include <QTest>
 
+#include "window/caption_label.hpp"
 #include "window/fonts.hpp"
 #include "window_probe.hpp"
+
+namespace {
+
+double scale_factor() {
+    bool ok = false;
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok ? scale : 1.0;
+}
+
+QString picture_path(double scale) {
+    const QString path = SCREENSHOT_PATH;
+    if (scale == 1.0) return path;
+    return path.chopped(4) + QString("-scale%1.png").arg(scale);
+}
+
+// Why a label's text would not show whole, or empty if it does. The notes wrap by design
+// and must keep to their six lines; every other label shows one line.
+QString cut_off(const QLabel& label) {
+    if (label.objectName() == "Label25") {
+        const QStringList lines = window::caption_lines(label.text(), label.font(), label.width());
+        if (lines.size() == 6 && 6 * label.font().pixelSize() <= label.height()) return {};
+        return QString("%1 lines of the notes").arg(lines.size());
+    }
+    const double needed = QFontMetricsF(label.font(), &label).horizontalAdvance(label.text());
+    if (needed <= label.width()) return {};
+    return QString("“%1” needs %2 px, has %3").arg(label.text()).arg(needed).arg(label.width());
+}
+
+}  // namespace
 
 class ScreenshotTest : public QObject {
     Q_OBJECT
 
   private slots:
     void window_as_the_user_sees_it() {
-        const QString path = SCREENSHOT_PATH;
+        const double scale = scale_factor();
 
         window::MainWindow form;
         form.show();
@@ -26,8 +58,15 @@ class ScreenshotTest : public QObject {
         QTest::qWait(200);
 
         const QPixmap picture = form.screen()->grabWindow(form.winId());
-        QVERIFY(picture.save(path));
+        QVERIFY(picture.save(picture_path(scale)));
         QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(944, 537));
+        QCOMPARE(picture.size(), QSize(qRound(944 * scale), qRound(537 * scale)));
+        QCOMPARE(probe::label(form, "Label24")->text(), QString("2006.831"));
+
+        for (const QLabel* label : form.findChildren<QLabel*>()) {
+            const QString why = cut_off(*label);
+            QVERIFY2(why.isEmpty(), qPrintable(label->objectName() + " is cut off: " + why));
+        }
 
         const QString song = QFontInfo(probe::label(form, "Label24")->font()).family();
         const QString kai = QFontInfo(probe::label(form, "Label25")->font()).family();
