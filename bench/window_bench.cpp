@@ -1,13 +1,24 @@
-// What start-up costs once Qt is up: building the window from its layout table, and building
-// and showing it until Qt has painted it (offscreen). Run with QT_QPA_PLATFORM=offscreen.
+// What start-up costs once Qt is up: loading Qt's Chinese translation, building the window
+// from its layout table, and building and showing it until Qt has painted it (offscreen).
+// Run with QT_QPA_PLATFORM=offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTest>
+#include <QTranslator>
 
+#include "app/startup.hpp"
 #include "window/main_window.hpp"
 
 namespace {
+
+void LoadToolkitTranslation(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!app::use_chinese_toolkit_texts(*qApp)) state.SkipWithError("no translation file");
+        delete qApp->findChild<QTranslator*>();  // uninstalls it again
+    }
+}
+BENCHMARK(LoadToolkitTranslation)->Unit(benchmark::kMicrosecond);
 
 void BuildWindow(benchmark::State& state) {
     for (auto _ : state) {
