@@ -3,6 +3,7 @@
 
 #include "calc/checked.hpp"
 #include "calc/conversion.hpp"
+#include "calc/correlation_range.hpp"
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/numbers.hpp"

@@ -9,6 +9,11 @@ Double film_coefficient(const FluidSide& fluid, const Correlation& correlation, 
     return formulas::film_coefficient(steps, fluid, correlation, side);
 }
 
+FilmWorking film_working(const FluidSide& fluid, const Correlation& correlation, Side side) {
+    CheckedSteps steps;
+    return formulas::film_working(steps, fluid, correlation, side);
+}
+
 Double film_coefficient(const FluidSide& fluid, const Correlation& correlation) {
     return film_coefficient(fluid, correlation, Side::None);
 }

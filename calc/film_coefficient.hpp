@@ -21,8 +21,15 @@ struct Correlation {
 inline constexpr Correlation tube_side{0.023, 0.8, 0.3};
 inline constexpr Correlation shell_side{0.32, 0.6, 0.4};
 
+// The coefficient together with the two numbers it is built from.
+struct FilmWorking {
+    Double reynolds, prandtl, alpha;
+};
+
 // α in W/(m²·℃); faults carry `side`.
 Double film_coefficient(const FluidSide& fluid, const Correlation& correlation, Side side);
 Double film_coefficient(const FluidSide& fluid, const Correlation& correlation);
+// The same steps and faults, with Re and Pr kept.
+FilmWorking film_working(const FluidSide& fluid, const Correlation& correlation, Side side);
 
 }  // namespace calc

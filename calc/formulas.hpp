@@ -1,5 +1,7 @@
 // The formulas of the calculation, each written once over its steps (see steps.hpp).
 // The public entry points in film_coefficient.cpp and sizing.cpp run them with CheckedSteps.
+// A formula hands back its working (Re, Pr, ΔT1 ...) with its result; the plain entry points
+// keep only the result, so both come from the one run of the same steps.
 // Inputs need no check of their own: each is first an operand of a checked step, where an
 // infinity or a NaN passed in shows as a result that is not finite.
 #pragma once
@@ -17,7 +19,7 @@ namespace calc::formulas {
 // Worked example (tube side, 0.023/0.8/0.3): λ 0.618, ρ 995.7, cp 4174, μ 0.000801,
 // d 0.02, u 1.0 give Pr ≈ 5.40999, Re ≈ 24861.42, α ≈ 3873.165.
 template <typename Steps>
-Double film_coefficient(Steps& s, const FluidSide& fluid, const Correlation& k, Side side) {
+FilmWorking film_working(Steps& s, const FluidSide& fluid, const Correlation& k, Side side) {
     const Where at_alpha{Quantity::FilmCoefficient, side};
     const Where at_pr{Quantity::PrandtlNumber, side};
     const Where at_re{Quantity::ReynoldsNumber, side};
@@ -32,7 +34,12 @@ Double film_coefficient(Steps& s, const FluidSide& fluid, const Correlation& k, 
     const Double r = s.power(re, k.m, at_re);
     Double y = s.product(c, r, at_alpha);
     y = s.product(y, p, at_alpha);
-    return s.quotient(y, fluid.diameter, at_alpha);
+    return FilmWorking{re, pr, s.quotient(y, fluid.diameter, at_alpha)};
+}
+
+template <typename Steps>
+Double film_coefficient(Steps& s, const FluidSide& fluid, const Correlation& k, Side side) {
+    return film_working(s, fluid, k, side).alpha;
 }
 
 // mean = (a + b) · 0.5, kept as Double.  20.1 and 30.2, read as Single, give
@@ -67,9 +74,11 @@ Single mean_temperature_difference(Steps& s, Single dT1, Single dT2) {
 // Worked example: t 20→40 ℃, W 2 kg/s, T 90→60 ℃ with the two film examples give
 // K = 2006.8310546875, Q = 166960, Δtm ≈ 44.8142, A = 2.08591175079345703125.
 template <typename Steps>
-SizingResult size_exchanger(Steps& s, const SizingInput& in) {
-    const Double alpha_t = film_coefficient(s, in.tube, tube_side, Side::Tube);
-    const Double alpha_s = film_coefficient(s, in.shell, shell_side, Side::Shell);
+SizingWorking sizing_working(Steps& s, const SizingInput& in) {
+    const FilmWorking tube = film_working(s, in.tube, tube_side, Side::Tube);
+    const FilmWorking shell = film_working(s, in.shell, shell_side, Side::Shell);
+    const Double alpha_t = tube.alpha;
+    const Double alpha_s = shell.alpha;
 
     const Where at_k{Quantity::OverallCoefficient};
     Double x = s.product(fouling_factor, alpha_t, at_k);
@@ -94,7 +103,12 @@ SizingResult size_exchanger(Steps& s, const SizingInput& in) {
     const Double kat = s.product(ka, dtm, at_a);
     const Single A = s.to_single(s.quotient(Q, kat, at_a), at_a);
 
-    return SizingResult{K, A, Q};
+    return SizingWorking{tube, shell, dT1, dT2, dtm, SizingResult{K, A, Q}};
+}
+
+template <typename Steps>
+SizingResult size_exchanger(Steps& s, const SizingInput& in) {
+    return sizing_working(s, in).result;
 }
 
 }  // namespace calc::formulas

@@ -23,4 +23,9 @@ SizingResult size_exchanger(const SizingInput& input) {
     return formulas::size_exchanger(steps, input);
 }
 
+SizingWorking sizing_working(const SizingInput& input) {
+    CheckedSteps steps;
+    return formulas::sizing_working(steps, input);
+}
+
 }  // namespace calc

@@ -19,6 +19,13 @@ struct SizingResult {
     Single K, A, Q;
 };
 
+// The results with how they came about: both sides' film working and the end differences.
+struct SizingWorking {
+    FilmWorking tube, shell;
+    Single dT1, dT2, dtm;  // ℃
+    SizingResult result;
+};
+
 inline constexpr Double fouling_factor = 0.85;
 inline constexpr Double reserve_factor = 0.89;
 
@@ -29,5 +36,7 @@ Double mean_temperature(Single inlet, Single outlet);
 Single mean_temperature_difference(Single dT1, Single dT2);
 
 SizingResult size_exchanger(const SizingInput& input);
+// The same steps and faults as size_exchanger, with the intermediates kept.
+SizingWorking sizing_working(const SizingInput& input);
 
 }  // namespace calc

@@ -1,11 +1,15 @@
 // The seven button actions of the window.
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 #include "calc/conversion.hpp"
 #include "calc/sizing.hpp"
+#include "window/calculation_report.hpp"
 #include "window/field_read.hpp"
 #include "window/main_window.hpp"
+#include "window/working_text.hpp"
 
 namespace window {
 namespace {
@@ -43,8 +47,10 @@ void MainWindow::compute_result() {
     const calc::Single T2 = read_single(*Text19);
     const calc::Single W = read_single(*Text3);  // the shell side's flow, Text18, enters nothing
 
-    const calc::SizingResult result = calc::size_exchanger({tube, shell, t1, t2, T1, T2, W});
+    const calc::SizingWorking working = calc::sizing_working({tube, shell, t1, t2, T1, T2, W});
+    const calc::SizingResult& result = working.result;
     const QString K = shown(result.K), A = shown(result.A), Q = shown(result.Q);
+    const QString how = sizing_working_text(working);
 
     Label23->setText("总传热系数为：");
     Label26->setText("所需换热面积为：");
@@ -54,6 +60,9 @@ void MainWindow::compute_result() {
     Label49->setText("传递热量:");
     Label50->setText(Q);
     Label51->setText("W");
+    Label24->set_working(how);
+    Label27->set_working(how);
+    Label50->set_working(how);
 }
 
 void MainWindow::tube_mean_temperature() {
@@ -80,14 +89,19 @@ void MainWindow::shell_mean_temperature() {
 
 void MainWindow::tube_film_coefficient() {
     const calc::FluidSide tube = read_tube_side();
-    const calc::Double alpha = calc::film_coefficient(tube, calc::tube_side, calc::Side::Tube);
-    Label9->setText(shown(alpha));
+    const calc::FilmWorking working = calc::film_working(tube, calc::tube_side, calc::Side::Tube);
+    const QString how = film_working_text(working, calc::Side::Tube);
+    Label9->setText(shown(working.alpha));
+    Label9->set_working(how);
 }
 
 void MainWindow::shell_film_coefficient() {
     const calc::FluidSide shell = read_shell_side();
-    const calc::Double alpha = calc::film_coefficient(shell, calc::shell_side, calc::Side::Shell);
-    Label14->setText(shown(alpha));
+    const calc::FilmWorking working =
+        calc::film_working(shell, calc::shell_side, calc::Side::Shell);
+    const QString how = film_working_text(working, calc::Side::Shell);
+    Label14->setText(shown(working.alpha));
+    Label14->set_working(how);
 }
 
 void MainWindow::clear() {
@@ -104,6 +118,10 @@ void MainWindow::clear() {
 
 void MainWindow::exit() {
     QCoreApplication::exit(0);
+}
+
+void MainWindow::copy_report() {
+    QGuiApplication::clipboard()->setText(calculation_report(*this));
 }
 
 }  // namespace window

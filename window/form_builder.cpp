@@ -14,6 +14,7 @@
 #include "window/caption_label.hpp"
 #include "window/fonts.hpp"
 #include "window/layout_table.hpp"
+#include "window/result_label.hpp"
 
 namespace window {
 namespace {
@@ -65,12 +66,12 @@ QWidget* make_control(const ControlRow& row, QWidget& parent) {
             control = new QGroupBox(caption, &parent);
             break;
         case ControlKind::Label: {
-            QLabel* label = row.result ? new QLabel(&parent) : new CaptionLabel(&parent);
+            QLabel* label = row.result ? static_cast<QLabel*>(new ResultLabel(&parent))
+                                       : new CaptionLabel(&parent);
             label->setTextFormat(Qt::PlainText);
             label->setText(caption);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (row.result) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
             control = label;
             break;
         }

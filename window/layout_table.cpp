@@ -137,6 +137,17 @@ const FormLayout& form_layout() {
     return form;
 }
 
+const std::vector<FieldUnit>& field_units() {
+    static const std::vector<FieldUnit> units{
+        {"Text1", "Label28"},  {"Text2", "Label29"},  {"Text3", "Label30"},  {"Text8", "Label31"},
+        {"Text4", "Label32"},  {"Text5", "Label33"},  {"Text6", "Label34"},  {"Text7", "Label35"},
+        {"Text9", "Label36"},  {"Text10", "Label37"}, {"Text20", "Label38"}, {"Text19", "Label39"},
+        {"Text18", "Label40"}, {"Text17", "Label41"}, {"Text13", "Label42"}, {"Text14", "Label43"},
+        {"Text16", "Label44"}, {"Text15", "Label45"}, {"Text12", "Label46"}, {"Text11", "Label47"},
+    };
+    return units;
+}
+
 const std::vector<ControlRow>& layout_table() {
     static const std::vector<ControlRow> table = make_table();
     return table;

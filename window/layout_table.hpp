@@ -37,10 +37,18 @@ struct FormLayout {
     int client_width, client_height;  // twips
 };
 
+// A field and the label that shows its unit beside it.
+struct FieldUnit {
+    std::string_view field, unit;
+};
+
 inline constexpr int twips_per_pixel = 15;
 
 const FormLayout& form_layout();
 const std::vector<ControlRow>& layout_table();
+
+// Every field with its unit, each group read down its left column, then its right one.
+const std::vector<FieldUnit>& field_units();
 
 // The caption of Label25: the five notes joined by their runs of blanks.
 std::string notes_caption();

@@ -1,5 +1,6 @@
 #include "window/main_window.hpp"
 
+#include <QAction>
 #include <QMessageBox>
 #include <exception>
 #include <stdexcept>
@@ -33,6 +34,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     BIND(Label48), BIND(Label49), BIND(Label50), BIND(Label51);
     BIND(Command1), BIND(Command2), BIND(Command3), BIND(Command4), BIND(Command5);
     BIND(Command6), BIND(Command7);
+    BIND(Frame4);
 
     connect_action(Command1, &MainWindow::compute_result);
     connect_action(Command2, &MainWindow::exit);
@@ -41,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     connect_action(Command5, &MainWindow::shell_film_coefficient);
     connect_action(Command6, &MainWindow::shell_mean_temperature);
     connect_action(Command7, &MainWindow::clear);
+    add_copy_report_action();
 
     Command1->setFocus(Qt::OtherFocusReason);  // taken when the window first becomes active
 }
@@ -57,6 +60,17 @@ void MainWindow::connect_action(QPushButton* button, void (MainWindow::*action)(
             QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");
         }
     });
+}
+
+void MainWindow::add_copy_report_action() {
+    auto* copy = new QAction("复制计算过程", this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &MainWindow::copy_report);
+    addAction(copy);
+    Frame4->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Frame4->addAction(copy);
+    for (ResultLabel* result : Frame4->findChildren<ResultLabel*>()) result->addAction(copy);
 }
 
 }  // namespace window

@@ -2,12 +2,14 @@
 // The controls themselves come from form_builder; the numbers from calc/.
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
 #include "calc/film_coefficient.hpp"
+#include "window/result_label.hpp"
 
 namespace window {
 
@@ -25,6 +27,10 @@ class MainWindow : public QWidget {
     void clear();                   // Command7 清空
     void exit();                    // Command2 退出
 
+    // 复制计算过程 (Ctrl+Shift+C, and the menu of the results panel): the inputs, the working
+    // and the results as plain text on the clipboard.
+    void copy_report();
+
   private:
     calc::FluidSide read_tube_side() const;
     calc::FluidSide read_shell_side() const;
@@ -32,13 +38,15 @@ class MainWindow : public QWidget {
     // A button's click runs its action through here: a fault ends the action, is reported,
     // and the window is idle again; no exception reaches Qt's event loop.
     void connect_action(QPushButton* button, void (MainWindow::*action)());
+    void add_copy_report_action();
 
     // clang-format off
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
               *Text11, *Text12, *Text13, *Text14, *Text15, *Text16, *Text17, *Text18, *Text19,
               *Text20;
-    QLabel *Label9, *Label14, *Label23, *Label24, *Label26, *Label27, *Label48, *Label49,
-           *Label50, *Label51;
+    ResultLabel *Label9, *Label14, *Label23, *Label24, *Label26, *Label27, *Label48, *Label49,
+                *Label50, *Label51;
+    QGroupBox* Frame4;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7;
     // clang-format on
 };

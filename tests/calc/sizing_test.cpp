@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "calc/correlation_range.hpp"
 #include "expect_fault.hpp"
 
 namespace {
@@ -104,12 +105,16 @@ TEST(SizeExchanger, AnyInputGivesFiniteResultsOrAFault) {
         for (float value : awkward) {
             SizingInput input = example;
             inputs[i](input, value);
+            // The working comes from the same steps: the same results, or the same fault.
             try {
                 const calc::SizingResult r = calc::size_exchanger(input);
                 EXPECT_TRUE(std::isfinite(r.K) && std::isfinite(r.A) && std::isfinite(r.Q))
                     << "input " << i << " = " << value;
+                const calc::SizingResult w = calc::sizing_working(input).result;
+                EXPECT_TRUE(w.K == r.K && w.A == r.A && w.Q == r.Q) << i << " = " << value;
                 ++results;
-            } catch (const calc::Fault&) {
+            } catch (const calc::Fault& f) {
+                EXPECT_FAULT(calc::sizing_working(input), f.kind(), f.quantity(), f.side());
                 ++faults;
             }
         }
@@ -171,7 +176,46 @@ TEST(SizeExchanger, FaultsOfRealInput) {
     for (const auto& [what, input, kind, quantity, side] : cases) {
         SCOPED_TRACE(what);
         EXPECT_FAULT(calc::size_exchanger(input), kind, quantity, side);
+        EXPECT_FAULT(calc::sizing_working(input), kind, quantity, side);
     }
+}
+
+TEST(SizingWorking, WorkedExampleShowsHowTheResultCameAbout) {
+    const calc::SizingWorking w = calc::sizing_working(example);
+    EXPECT_EQ(w.result.K, 2006.8310546875f);
+    EXPECT_EQ(w.result.Q, 166960.0f);
+    EXPECT_EQ(w.result.A, 2.08591175079345703125f);
+    EXPECT_NEAR(w.tube.reynolds, 24861.42, 5e-3);
+    EXPECT_NEAR(w.tube.prandtl, 5.40999, 5e-6);
+    EXPECT_EQ(w.tube.alpha, calc::film_coefficient(tube_water, calc::tube_side));
+    EXPECT_NEAR(w.shell.reynolds, 30104.68, 5e-3);
+    EXPECT_NEAR(w.shell.prandtl, 2.546617, 5e-7);
+    EXPECT_EQ(w.shell.alpha, calc::film_coefficient(shell_water, calc::shell_side));
+    EXPECT_EQ(w.dT1, 50.0f);
+    EXPECT_EQ(w.dT2, 40.0f);
+    EXPECT_NEAR(w.dtm, 44.8142, 5e-5);
+}
+
+// Hints name the quantity outside the range its correlation was fitted for, and change
+// nothing: u = 0.05 m/s in the tubes is laminar (Re ≈ 1243), 20 m/s outside is past 10⁶.
+TEST(RangeHints, OnlyValuesOutsideTheirCorrelationsRange) {
+    const calc::SizingWorking in_range = calc::sizing_working(example);
+    EXPECT_TRUE(calc::range_hints(in_range.tube, calc::tube_side_range, Side::Tube).empty());
+    EXPECT_TRUE(calc::range_hints(in_range.shell, calc::shell_side_range, Side::Shell).empty());
+
+    SizingInput slow_tube_fast_shell = example;
+    slow_tube_fast_shell.tube.velocity = 0.05;
+    slow_tube_fast_shell.shell.velocity = 20.0;
+    const calc::SizingWorking w = calc::sizing_working(slow_tube_fast_shell);
+    const auto tube = calc::range_hints(w.tube, calc::tube_side_range, Side::Tube);
+    ASSERT_EQ(tube.size(), 1u);
+    EXPECT_EQ(tube[0].quantity, Quantity::ReynoldsNumber);
+    EXPECT_EQ(tube[0].outside, calc::Bound::Below);
+    EXPECT_NEAR(tube[0].value, 1243.07, 5e-3);
+    const auto shell = calc::range_hints(w.shell, calc::shell_side_range, Side::Shell);
+    ASSERT_EQ(shell.size(), 1u);
+    EXPECT_EQ(shell[0].outside, calc::Bound::Above);
+    EXPECT_EQ(shell[0].range.high, 1e6);
 }
 
 }  // namespace

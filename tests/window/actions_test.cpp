@@ -1,5 +1,7 @@
 // The seven actions end to end: keys into the fields, clicks on the buttons, texts read back.
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -32,6 +34,61 @@ class ActionsTest : public QObject {
         for (const auto& [name, text] : expected) QCOMPARE(label(form, name)->text(), text);
         QCOMPARE(field(form, "Text8")->text(), QString("typed by hand"));
         QCOMPARE(field(form, "Text17")->text(), QString("12"));
+    }
+
+    // The working is in the results' tooltips, which screen readers give as the description.
+    void working_is_told_with_the_results_data() {
+        QTest::addColumn<QString>("velocity");  // Text9, m/s in the tubes
+        QTest::addColumn<QString>("working");
+        QTest::newRow("worked example") << "1.0"
+                                        << "管内：Re = 24861，Pr = 5.410，αt = 3873.2 W/(㎡·℃)\n"
+                                           "管外：Re = 30105，Pr = 2.547，αs = 6047.2 W/(㎡·℃)\n"
+                                           "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃";
+        QTest::newRow("laminar in the tubes")
+            << "0.05"  // αt = 3873.165 · 0.05^0.8
+            << "管内：Re = 1243，Pr = 5.410，αt = 352.57 W/(㎡·℃)\n"
+               "管外：Re = 30105，Pr = 2.547，αs = 6047.2 W/(㎡·℃)\n"
+               "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃\n"
+               "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。";
+    }
+
+    void working_is_told_with_the_results() {
+        QFETCH(QString, velocity);
+        QFETCH(QString, working);
+        window::MainWindow form;
+        probe::fill_example(form);
+        type(form, "Text9", velocity);
+        click(form, "Command1");
+        for (const char* name : {"Label24", "Label27", "Label50"}) {
+            QCOMPARE(label(form, name)->toolTip(), working);
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label(form, name));
+            QCOMPARE(reader->text(QAccessible::Description), working);
+            QCOMPARE(reader->text(QAccessible::Name), label(form, name)->text());
+        }
+    }
+
+    void report_is_copied_from_anywhere_in_the_window() {
+        window::MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        probe::fill_example(form);
+        click(form, "Command1");
+        field(form, "Text1")->setFocus();
+        QTest::keyClick(field(form, "Text1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.value(0), QString("管壳式换热器换热面积计算"));
+        for (const char* line :
+             {"  进口温度: 20 ℃", "  流    速: 0.5 m/s", "  质量流量: （空） Kg/s",
+              "  管内：Re = 24861，Pr = 5.410，αt = 3873.2 W/(㎡·℃)", "  总传热系数为：2006.831",
+              "  传递热量:166960 W", "  所需换热面积为：2.0859118 ㎡"}) {
+            QVERIFY2(lines.contains(line), line);
+        }
+        QCOMPARE(field(form, "Text1")->text(), QString("20"));  // the field took no key
+        for (const char* name : {"Frame4", "Label27"}) {
+            const QList<QAction*> menu = form.findChild<QWidget*>(name)->actions();
+            QVERIFY2(!menu.isEmpty() && menu[0]->text() == "复制计算过程", name);
+        }
     }
 
     void shell_flow_field_changes_nothing() {
@@ -228,6 +285,8 @@ class ActionsTest : public QObject {
         QCOMPARE(label(form, "Label24")->text(), QString("2006.831"));
         QCOMPARE(label(form, "Label50")->text(), QString("166960"));
         QCOMPARE(label(form, "Label9")->text(), coefficient);
+        QVERIFY(label(form, "Label24")->toolTip().startsWith("管内：Re = 24861"));
+        QVERIFY(label(form, "Label9")->toolTip().startsWith("管内：Re = 24861"));
 
         probe::open_hidden_mode(form, probe::Side::Tube);
         QVERIFY(!label(form, "Label9")->isHidden());

@@ -207,6 +207,10 @@ class LayoutTest : public QObject {
             QLabel* result = probe::label(form, name);
             QVERIFY2(result->textInteractionFlags() & Qt::TextSelectableByMouse, name);
             QVERIFY2(result->accessibleName().isEmpty(), name);  // a reader speaks the text
+            // and, before the first result, nothing: not the group box's title.
+            QVERIFY2(
+                QAccessible::queryAccessibleInterface(result)->text(QAccessible::Name).isEmpty(),
+                name);
         }
     }
 

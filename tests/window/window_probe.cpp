@@ -64,6 +64,7 @@ WindowState snapshot(const QWidget& form) {
     }
     for (const QLabel* caption : form.findChildren<QLabel*>()) {
         state.texts[caption->objectName()] = caption->text();
+        state.tooltips[caption->objectName()] = caption->toolTip();
         state.hidden[caption->objectName()] = caption->isHidden();
     }
     for (const QPushButton* push : form.findChildren<QPushButton*>()) {

@@ -31,9 +31,10 @@ void open_hidden_mode(QWidget& form, Side side);
 // The data of the worked example, typed into the fields.
 void fill_example(QWidget& form);
 
-// Every field text, label caption and hidden flag of the window.
+// Every field text, label caption, tooltip and hidden flag of the window.
 struct WindowState {
     QMap<QString, QString> texts;
+    QMap<QString, QString> tooltips;
     QMap<QString, bool> hidden;
     bool operator==(const WindowState&) const = default;
 };

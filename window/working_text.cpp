@@ -1,0 +1,102 @@
+#include "window/working_text.hpp"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+#include "calc/correlation_range.hpp"
+
+namespace window {
+namespace {
+
+using calc::Side;
+
+// A summary, not the exact rendering: 5 significant digits, whole numbers from `whole_from` up.
+QString summary(double value, double whole_from = 1e4) {
+    if (std::abs(value) >= whole_from && std::abs(value) < 1e15) {
+        return QString::number(value, 'f', 0);
+    }
+    return QString::number(value, 'g', 5);
+}
+
+// Re is known to a few digits at best, so it is shown whole from 100 up.
+QString reynolds(double value) {
+    return summary(value, 100);
+}
+
+// Pr to 4 significant digits, trailing zeros kept: 5.410.
+QString prandtl(double value) {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::IncludeTrailingZeroesAfterDot);
+    return std::abs(value) >= 1e4 ? summary(value) : c.toString(value, 'g', 4);
+}
+
+// 10⁴, 2×10³, 0.7, 160.
+QString bound(double value) {
+    if (value < 1000) return QString::number(value, 'g', 6);
+    const int exponent = static_cast<int>(std::floor(std::log10(value)));
+    const double mantissa = value / std::pow(10.0, exponent);
+    static const QString superscripts = "⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString power = "10";
+    for (const QChar digit : QString::number(exponent)) power += superscripts[digit.digitValue()];
+    return mantissa == 1.0 ? power : QString::number(mantissa, 'g', 6) + "×" + power;
+}
+
+QString side_name(Side side) {
+    return side == Side::Tube ? "管内" : "管外";
+}
+
+// "2×10³ ≤ Re ≤ 10⁶", "Re ≥ 10⁴".
+QString range_words(const calc::Range& range, const QString& symbol) {
+    if (std::isinf(range.high)) return symbol + " ≥ " + bound(range.low);
+    if (std::isinf(range.low)) return symbol + " ≤ " + bound(range.high);
+    return bound(range.low) + " ≤ " + symbol + " ≤ " + bound(range.high);
+}
+
+// "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。"
+QString hint_line(const calc::RangeHint& hint) {
+    const bool re = hint.quantity == calc::Quantity::ReynoldsNumber;
+    const QString symbol = re ? "Re" : "Pr";
+    const bool below = hint.outside == calc::Bound::Below;
+    const QString side = side_name(hint.side);
+    // A Reynolds range open upwards is that of a correlation for turbulent flow.
+    const QString fitted_for = re && std::isinf(hint.range.high)
+                                   ? QString("用于湍流")
+                                   : "适用于 " + range_words(hint.range, symbol);
+    return "注意：" + side + " " + symbol + " = " +
+           (re ? reynolds(hint.value) : prandtl(hint.value)) + "，" +
+           (below ? "低于 " + bound(hint.range.low) : "高于 " + bound(hint.range.high)) + "：" +
+           side + "关联式" + fitted_for + "，此结果仅供参考。";
+}
+
+QString film_line(const calc::FilmWorking& working, Side side) {
+    return side_name(side) + "：Re = " + reynolds(working.reynolds) +
+           "，Pr = " + prandtl(working.prandtl) + "，" + (side == Side::Tube ? "αt" : "αs") +
+           " = " + summary(working.alpha) + " W/(㎡·℃)";
+}
+
+QStringList hint_lines(const calc::FilmWorking& working, Side side) {
+    const calc::CorrelationRange& range =
+        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
+    QStringList lines;
+    for (const calc::RangeHint& hint : calc::range_hints(working, range, side)) {
+        lines << hint_line(hint);
+    }
+    return lines;
+}
+
+}  // namespace
+
+QString film_working_text(const calc::FilmWorking& working, Side side) {
+    return (QStringList{film_line(working, side)} + hint_lines(working, side)).join('\n');
+}
+
+QString sizing_working_text(const calc::SizingWorking& working) {
+    QStringList lines{film_line(working.tube, Side::Tube), film_line(working.shell, Side::Shell)};
+    lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
+                 " ℃，Δtm = " + summary(working.dtm) + " ℃";
+    lines << hint_lines(working.tube, Side::Tube) << hint_lines(working.shell, Side::Shell);
+    return lines.join('\n');
+}
+
+}  // namespace window
