@@ -14,6 +14,8 @@ namespace calc {
 // Raises Empty for blank text, NotANumber for anything else that is not a number and
 // Overflow beyond the Double range; never returns a NaN or an infinity.
 Double to_number(std::string_view text);
+// The same, rounded into Single for a quantity held in one; Overflow beyond its range.
+Single to_single_number(std::string_view text);
 
 // The shortest text that reads back as the same value of its class; "0" for a negative zero.
 // Raises InvalidOperation for a NaN and Overflow for an infinity rather than showing them.

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "calc/checked.hpp"
 #include "calc/conversion.hpp"
 #include "calc/fault.hpp"
 
@@ -143,6 +144,10 @@ Double to_number(std::string_view text) {
         throw Fault(FaultKind::NotANumber);
     }
     return decimal.negative ? -value : value;
+}
+
+Single to_single_number(std::string_view text) {
+    return to_single(to_number(text));
 }
 
 }  // namespace calc

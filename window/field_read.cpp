@@ -1,6 +1,5 @@
 #include "window/field_read.hpp"
 
-#include "calc/checked.hpp"
 #include "calc/conversion.hpp"
 
 namespace window {
@@ -10,7 +9,7 @@ namespace {
 template <typename Convert>
 auto converted(const QLineEdit& field, Convert convert) {
     try {
-        return convert(calc::to_number(field.text().toStdString()));
+        return convert(field.text().toStdString());
     } catch (const calc::Fault& fault) {
         throw FieldFault(fault, field);
     }
@@ -19,11 +18,11 @@ auto converted(const QLineEdit& field, Convert convert) {
 }  // namespace
 
 calc::Double read_double(const QLineEdit& field) {
-    return converted(field, [](calc::Double value) { return value; });
+    return converted(field, calc::to_number);
 }
 
 calc::Single read_single(const QLineEdit& field) {
-    return converted(field, [](calc::Double value) { return calc::to_single(value); });
+    return converted(field, calc::to_single_number);
 }
 
 }  // namespace window

@@ -79,10 +79,10 @@ TEST(FilmCoefficient, FaultsAtTheirStepInOrder) {
         {"d = 0", with(tube_water, &FluidSide::diameter, 0.0), FaultKind::InvalidOperation,
          Quantity::FilmCoefficient},
     };
-    for (const auto& [what, fluid, kind, quantity] : cases) {
-        SCOPED_TRACE(what);
-        EXPECT_FAULT(calc::film_coefficient(fluid, calc::tube_side, Side::Tube), kind, quantity,
-                     Side::Tube);
+    for (const auto& c : cases) {  // not a structured binding: clang 14 cannot capture one
+        SCOPED_TRACE(c.what);
+        EXPECT_FAULT(calc::film_coefficient(c.fluid, calc::tube_side, Side::Tube), c.kind,
+                     c.quantity, Side::Tube);
     }
 }
 

@@ -1,0 +1,49 @@
+// Any bytes as a field's text: to_number gives a Fault or a finite value, rounding it into
+// Single gives a Fault or a finite Single, and what to_text shows of either reads back as
+// the same bits.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "calc/conversion.hpp"
+#include "calc/fault.hpp"
+
+namespace {
+
+template <typename Value>
+bool same_bits(Value a, Value b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void check(bool holds) {
+    if (!holds) std::abort();
+}
+
+void round_trip(calc::Double value) {
+    check(std::isfinite(value));
+    const calc::Double shown = calc::to_number(calc::to_text(value));
+    check(same_bits(shown, value == 0 ? 0.0 : value));  // -0 shows as "0"
+}
+
+void round_trip(calc::Single value) {
+    check(std::isfinite(value));
+    const calc::Single shown = calc::to_single_number(calc::to_text(value));
+    check(same_bits(shown, value == 0 ? 0.0f : value));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    try {
+        round_trip(calc::to_number(text));
+    } catch (const calc::Fault&) {
+    }
+    try {
+        round_trip(calc::to_single_number(text));
+    } catch (const calc::Fault&) {
+    }
+    return 0;
+}

@@ -1,0 +1,103 @@
+// Any bytes as the seventeen field texts that 计算结果 reads, a line each in its order: the
+// same conversions into the sizing give a Fault or finite K, A and Q that show without "nan"
+// or "inf", the same as the detailed call; the mean temperatures and film coefficients of
+// both sides likewise.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calc/conversion.hpp"
+#include "calc/fault.hpp"
+#include "calc/film_coefficient.hpp"
+#include "calc/sizing.hpp"
+
+namespace {
+
+// Text4 Text5 Text6 Text7 Text10 Text9, Text13 Text14 Text16 Text15 Text11 Text12,
+// Text1 Text2 Text20 Text19 Text3.
+constexpr std::size_t field_count = 17;
+
+std::array<std::string_view, field_count> split_lines(std::string_view bytes) {
+    std::array<std::string_view, field_count> texts{};
+    for (std::string_view& text : texts) {
+        const std::size_t end = bytes.find('\n');
+        text = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return texts;
+}
+
+void check(bool holds) {
+    if (!holds) std::abort();
+}
+
+template <typename Value>
+void check_shown(Value value) {
+    check(std::isfinite(value));
+    const std::string text = calc::to_text(value);
+    check(text.find("nan") == std::string::npos && text.find("inf") == std::string::npos);
+}
+
+template <typename Call>
+void fault_or_finite(Call call) {
+    try {
+        call();
+    } catch (const calc::Fault&) {
+    }
+}
+
+calc::FluidSide read_side(const std::string_view* t) {
+    return {calc::to_single_number(t[0]), calc::to_single_number(t[1]),
+            calc::to_single_number(t[2]), calc::to_single_number(t[3]),
+            calc::to_number(t[4]),        calc::to_number(t[5])};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto t = split_lines(std::string_view(reinterpret_cast<const char*>(data), size));
+
+    fault_or_finite([&] {
+        const calc::FluidSide tube = read_side(&t[0]);
+        const calc::FluidSide shell = read_side(&t[6]);
+        const calc::SizingInput input{tube,
+                                      shell,
+                                      calc::to_single_number(t[12]),
+                                      calc::to_single_number(t[13]),
+                                      calc::to_single_number(t[14]),
+                                      calc::to_single_number(t[15]),
+                                      calc::to_single_number(t[16])};
+        try {
+            const calc::SizingResult r = calc::size_exchanger(input);
+            check_shown(r.K), check_shown(r.A), check_shown(r.Q);
+            const calc::SizingResult w = calc::sizing_working(input).result;
+            check(w.K == r.K && w.A == r.A && w.Q == r.Q);
+        } catch (const calc::Fault& fault) {
+            try {
+                (void)calc::sizing_working(input);
+                check(false);
+            } catch (const calc::Fault& same) {
+                check(same.kind() == fault.kind() && same.quantity() == fault.quantity() &&
+                      same.side() == fault.side());
+            }
+        }
+    });
+    fault_or_finite([&] {
+        check_shown(calc::mean_temperature(calc::to_single_number(t[12]),
+                                           calc::to_single_number(t[13]), calc::Side::Tube));
+    });
+    fault_or_finite([&] {
+        check_shown(calc::mean_temperature(calc::to_single_number(t[15]),
+                                           calc::to_single_number(t[14]), calc::Side::Shell));
+    });
+    fault_or_finite([&] {
+        check_shown(calc::film_coefficient(read_side(&t[0]), calc::tube_side, calc::Side::Tube));
+    });
+    fault_or_finite([&] {
+        check_shown(calc::film_coefficient(read_side(&t[6]), calc::shell_side, calc::Side::Shell));
+    });
+    return 0;
+}
