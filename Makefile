@@ -1,5 +1,5 @@
 # Shorthands for the scripts (which need no make to be installed first).
-.PHONY: run test test-asan bench deb format clean
+.PHONY: run test test-asan bench deb fuzz analyse format clean
 
 run:
 	scripts/run
@@ -19,6 +19,12 @@ bench:
 
 deb:
 	scripts/deb
+
+fuzz:
+	scripts/fuzz
+
+analyse:
+	scripts/analyse
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

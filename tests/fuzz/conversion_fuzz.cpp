@@ -1,10 +1,10 @@
 // Any bytes as a field's text: to_number gives a Fault or a finite value, rounding it into
 // Single gives a Fault or a finite Single, and what to_text shows of either reads back as
 // the same bits.
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "calc/conversion.hpp"
@@ -12,9 +12,12 @@
 
 namespace {
 
-template <typename Value>
-bool same_bits(Value a, Value b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+bool same_bits(calc::Double a, calc::Double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+bool same_bits(calc::Single a, calc::Single b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
 }
 
 void check(bool holds) {

@@ -48,7 +48,7 @@ class LayoutTest : public QObject {
         QSet<QString> names;
         QSet<int> tab_indexes;
         for (const window::ControlRow& control : layout_table()) {
-            names << QString::fromUtf8(control.name.data(), control.name.size());
+            names << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
             tab_indexes << control.tab_index;
         }
         QCOMPARE(layout_table().size(), std::size_t{82});

@@ -19,7 +19,7 @@ double scale_factor() {
 }
 
 QString picture_path(double scale) {
-    const QString path = SCREENSHOT_PATH;
+    QString path = SCREENSHOT_PATH;
     if (scale == 1.0) return path;
     return path.chopped(4) + QString("-scale%1.png").arg(scale);
 }
