@@ -11,11 +11,12 @@ test-asan:
 	scripts/test asan
 
 bench:
-	scripts/install-deps
+	scripts/install-deps valgrind
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/calc_bench
 	QT_QPA_PLATFORM=offscreen ./build/release/bench/window_bench
+	bench/startup.sh build/release
 
 deb:
 	scripts/deb

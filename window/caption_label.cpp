@@ -51,11 +51,16 @@ QStringList caption_lines(const QString& caption, const QFont& font, int width) 
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
+    const QString laid_out_text = caption_layout_text(text());
+    if (layout_.text() != laid_out_text || layout_.font() != font() || laid_out_width_ != width()) {
+        layout_.setText(laid_out_text);
+        layout_.setFont(font());
+        laid_out_width_ = width();
+        lay_out(layout_, alignment(), width());
+    }
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    QTextLayout layout(caption_layout_text(text()), font());
-    lay_out(layout, alignment(), width());
-    layout.draw(&painter, QPointF(0, 0));
+    layout_.draw(&painter, QPointF(0, 0));
 }
 
 }  // namespace window

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTextLayout>
 
 namespace window {
 
@@ -14,6 +15,11 @@ class CaptionLabel : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Laid out once: again only if the text, font or width it was laid out for changes.
+    QTextLayout layout_;
+    int laid_out_width_ = -1;
 };
 
 // The caption as laid out: a word joiner between an ASCII character and a following

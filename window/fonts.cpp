@@ -1,5 +1,6 @@
 #include "window/fonts.hpp"
 
+#include <QFontDatabase>
 #include <cmath>
 
 namespace window {
@@ -20,9 +21,27 @@ QStringList font_families(Typeface face) {
             "WenQuanYi Zen Hei"};
 }
 
-QFont layout_font(const FontChoice& choice) {
+namespace {
+
+QString installed_family(Typeface face, const QStringList& installed) {
+    const QStringList candidates = font_families(face);
+    for (const QString& family : candidates) {
+        if (installed.contains(family)) return family;
+    }
+    return candidates.front();  // none here: Qt falls back as it can
+}
+
+}  // namespace
+
+InstalledTypefaces installed_typefaces() {
+    const QStringList installed = QFontDatabase::families();
+    return {installed_family(Typeface::SongTi, installed),
+            installed_family(Typeface::KaiTi, installed)};
+}
+
+QFont layout_font(const FontChoice& choice, const InstalledTypefaces& installed) {
     QFont font;
-    font.setFamilies(font_families(choice.face));
+    font.setFamily(choice.face == Typeface::KaiTi ? installed.kai : installed.song);
     font.setPixelSize(static_cast<int>(std::lround(choice.points * 96.0 / 72.0)));
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 #include <QStringList>
 
 #include "window/layout_table.hpp"
@@ -11,8 +12,15 @@ namespace window {
 // The typeface first, then its substitutes in order of preference.
 QStringList font_families(Typeface face);
 
+// Each typeface as this system has it: the first of its candidates that is installed.
+// Looked up once per window, so that no font asks the system for names it lacks.
+struct InstalledTypefaces {
+    QString song, kai;
+};
+InstalledTypefaces installed_typefaces();
+
 // Sized in pixels at 96 dpi (4/3 px per point), like the twips, so that text keeps its
 // proportion to the boxes whatever the screen's logical dpi; Qt scales both for high dpi.
-QFont layout_font(const FontChoice& choice);
+QFont layout_font(const FontChoice& choice, const InstalledTypefaces& installed);
 
 }  // namespace window

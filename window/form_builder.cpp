@@ -57,9 +57,9 @@ QString field_accessible_name(const QString& group_caption, const QString& label
     return group_caption + ' ' + name;
 }
 
-QWidget* make_control(const ControlRow& row, QWidget& parent) {
+QWidget* make_control(const ControlRow& row, QWidget& parent, const InstalledTypefaces& installed) {
     const QString caption = qt(row.caption);
-    const QFont font = layout_font(row.font);
+    const QFont font = layout_font(row.font, installed);
     QWidget* control = nullptr;
     switch (row.kind) {
         case ControlKind::GroupBox:
@@ -111,7 +111,8 @@ void build_form(QWidget& form) {
     form.setObjectName(qt(layout.name));
     form.setWindowTitle(qt(layout.title));
     form.setWindowIcon(app_icon());
-    form.setFont(layout_font(FontChoice{}));
+    const InstalledTypefaces installed = installed_typefaces();
+    form.setFont(layout_font(FontChoice{}, installed));
     // Fixed size, minimisable, no maximise: the layout does not move with the window.
     form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -121,7 +122,7 @@ void build_form(QWidget& form) {
     std::map<std::string_view, QWidget*> widgets{{layout.name, &form}};
     std::vector<std::pair<int, QWidget*>> focus_stops;
     for (const ControlRow& control : layout_table()) {
-        QWidget* widget = make_control(control, *widgets.at(control.parent));
+        QWidget* widget = make_control(control, *widgets.at(control.parent), installed);
         widgets[control.name] = widget;
         if (takes_focus(control.kind)) focus_stops.emplace_back(control.tab_index, widget);
     }
