@@ -1,10 +1,24 @@
 #include "window/caption_label.hpp"
 
 #include <QPainter>
-#include <QTextLayout>
 
 namespace window {
 namespace {
+
+bool is_ascii_word(QChar c) {
+    return c.unicode() < 0x80 && c != ' ';
+}
+
+// Where a line that Qt would end at `end` ends instead: before the run of ASCII it closes,
+// when a non-ASCII character follows, so that "5." goes to the next line with "欢".
+int line_end(const QString& text, int start, int end) {
+    if (end >= text.size() || text[end].unicode() < 0x80 || !is_ascii_word(text[end - 1])) {
+        return end;
+    }
+    int keep = end;
+    while (keep > start && is_ascii_word(text[keep - 1])) --keep;
+    return keep > start ? keep : end;
+}
 
 // Lines one em apart, as wide as the label.
 void lay_out(QTextLayout& layout, Qt::Alignment alignment, int width) {
@@ -18,6 +32,9 @@ void lay_out(QTextLayout& layout, Qt::Alignment alignment, int width) {
         QTextLine line = layout.createLine();
         if (!line.isValid()) break;
         line.setLineWidth(width);
+        const int end = line.textStart() + line.textLength();
+        const int kept = line_end(layout.text(), line.textStart(), end);
+        if (kept != end) line.setNumColumns(kept - line.textStart());
         line.setPosition(QPointF(0, top));
     }
     layout.endLayout();
@@ -25,35 +42,20 @@ void lay_out(QTextLayout& layout, Qt::Alignment alignment, int width) {
 
 }  // namespace
 
-QString caption_layout_text(const QString& caption) {
-    constexpr QChar word_joiner(0x2060);
-    QString text;
-    text.reserve(caption.size() + 8);
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        text += caption[i];
-        const bool ascii_word = caption[i].unicode() < 0x80 && caption[i] != ' ';
-        if (ascii_word && i + 1 < caption.size() && caption[i + 1].unicode() >= 0x80) {
-            text += word_joiner;
-        }
-    }
-    return text;
-}
-
 QStringList caption_lines(const QString& caption, const QFont& font, int width) {
-    QTextLayout layout(caption_layout_text(caption), font);
+    QTextLayout layout(caption, font);
     lay_out(layout, Qt::AlignLeft | Qt::AlignTop, width);
     QStringList lines;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        lines << layout.text().mid(line.textStart(), line.textLength()).remove(QChar(0x2060));
+        lines << caption.mid(line.textStart(), line.textLength());
     }
     return lines;
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
-    const QString laid_out_text = caption_layout_text(text());
-    if (layout_.text() != laid_out_text || layout_.font() != font() || laid_out_width_ != width()) {
-        layout_.setText(laid_out_text);
+    if (layout_.text() != text() || layout_.font() != font() || laid_out_width_ != width()) {
+        layout_.setText(text());
         layout_.setFont(font());
         laid_out_width_ = width();
         lay_out(layout_, alignment(), width());

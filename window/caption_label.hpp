@@ -1,7 +1,7 @@
 // A label for a fixed caption, laid out the way the captions were written for: blanks keep
 // their width and a run of them that reaches the edge ends the line, a run of ASCII characters
 // stays with the Chinese character after it, and lines are one em apart.
-// Labels that actions write stay plain QLabels, so that they can be selected for copying.
+// Labels that actions write are ResultLabels instead, which can be selected for copying.
 #pragma once
 
 #include <QLabel>
@@ -21,10 +21,6 @@ class CaptionLabel : public QLabel {
     QTextLayout layout_;
     int laid_out_width_ = -1;
 };
-
-// The caption as laid out: a word joiner between an ASCII character and a following
-// non-ASCII one, so that "5." does not part from "欢".
-QString caption_layout_text(const QString& caption);
 
 // The lines a CaptionLabel of this font and width shows, blanks included.
 QStringList caption_lines(const QString& caption, const QFont& font, int width);

@@ -84,12 +84,17 @@ class LayoutTest : public QObject {
         QVERIFY(6 * notes->font().pixelSize() <= notes->height());  // nothing clipped
     }
 
+    // Where a line would end between "5." and "欢", both go to the next line.
     void ascii_stays_with_the_next_chinese_character() {
-        const QChar joiner(0x2060);
-        QCOMPARE(window::caption_layout_text("5.欢迎"), QString("5.") + joiner + "欢迎");
-        QCOMPARE(window::caption_layout_text("进口温度:"), QString("进口温度:"));
-        QCOMPARE(window::caption_layout_text("0.89； 5"), QString("0.89") + joiner + "； 5");
-        QCOMPARE(window::caption_layout_text("a 欢"), QString("a 欢"));
+        const QFont font = window::layout_font({}, window::installed_typefaces());
+        const QFontMetrics metrics(font);
+        const int width =
+            metrics.horizontalAdvance("进口温度5.") + metrics.horizontalAdvance("欢") / 2;
+        QCOMPARE(window::caption_lines("进口温度5.欢迎", font, width),
+                 QStringList({"进口温度", "5.欢迎"}));
+        QCOMPARE(
+            window::caption_lines("进口温度 欢迎", font, metrics.horizontalAdvance("进口温度 ")),
+            QStringList({"进口温度 ", "欢迎"}));
     }
 
     void window_is_fixed_and_titled() {
