@@ -27,7 +27,7 @@ struct CorrelationRange {
 inline constexpr CorrelationRange tube_side_range{{1e4, unbounded}, {0.7, 160.0}};
 // Shell-side power laws in Re^0.55…0.6 (Kern's form) are fitted for flow across tube banks
 // with 2×10³ ≤ Re ≤ 10⁶.
-inline constexpr CorrelationRange shell_side_range{{2e3, 1e6}, {-unbounded, unbounded}};
+inline constexpr CorrelationRange shell_side_range{{2e3, 1e6}, {}};
 
 enum class Bound { Below, Above };
 

@@ -11,10 +11,6 @@
 namespace window {
 namespace {
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString text_of(const QWidget& form, const QString& name) {
     const auto* label = form.findChild<QLabel*>(name);
     return label ? label->text() : QString();
@@ -32,14 +28,15 @@ QStringList input_lines(const QWidget& form) {
     QStringList lines;
     const QWidget* group = nullptr;
     for (const FieldUnit& row : field_units()) {
-        const auto* field = form.findChild<QLineEdit*>(qt(row.field));
+        const auto* field = form.findChild<QLineEdit*>(QString::fromUtf8(row.field));
         if (field->parentWidget() != group) {
             group = field->parentWidget();
             if (!lines.isEmpty()) lines << QString();
             lines << static_cast<const QGroupBox*>(group)->title();
         }
         const QString typed = field->text().isEmpty() ? "（空）" : field->text();
-        lines << "  " + caption_of(*field) + " " + typed + " " + text_of(form, qt(row.unit));
+        lines << "  " + caption_of(*field) + " " + typed + " " +
+                     text_of(form, QString::fromUtf8(row.unit));
     }
     return lines;
 }

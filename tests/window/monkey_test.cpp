@@ -34,13 +34,6 @@ const QStringList hostile = {"",
                              "-40",
                              "0。5"};
 
-const QMap<QString, QString> example = {
-    {"Text1", "20"},     {"Text2", "40"},    {"Text3", "2"},         {"Text4", "0.618"},
-    {"Text5", "995.7"},  {"Text6", "4174"},  {"Text7", "0.000801"},  {"Text9", "1.0"},
-    {"Text10", "0.02"},  {"Text20", "90"},   {"Text19", "60"},       {"Text13", "0.668"},
-    {"Text14", "977.8"}, {"Text16", "4190"}, {"Text15", "0.000406"}, {"Text12", "0.5"},
-    {"Text11", "0.025"}};
-
 // What each button may write: "text:", "tip:" or "hidden:" and a control's name.
 QSet<QString> outputs(const QString& button) {
     auto with = [](const QString& kind, const QStringList& names) {
@@ -127,7 +120,9 @@ class MonkeyTest : public QObject {
                 const bool temperature =
                     QStringList{"Text1", "Text2", "Text19", "Text20"}.contains(name);
                 QString text = hostile[random.bounded(int(hostile.size()))];
-                if (random.bounded(2) && example.contains(name)) text = example[name];
+                if (random.bounded(2) && probe::example_texts().contains(name)) {
+                    text = probe::example_texts().value(name);
+                }
                 if (temperature && random.bounded(2) == 0) text = "381924";
                 enter(*probe::field(form, name), text);
                 what = "type into " + name;

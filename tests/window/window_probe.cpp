@@ -45,15 +45,20 @@ void open_hidden_mode(QWidget& form, Side side) {
     click(form, tube ? "Command3" : "Command6");
 }
 
-void fill_example(QWidget& form) {
-    const QList<std::pair<QString, QString>> example = {
+const QMap<QString, QString>& example_texts() {
+    static const QMap<QString, QString> example = {
         {"Text1", "20"},     {"Text2", "40"},    {"Text3", "2"},         {"Text4", "0.618"},
         {"Text5", "995.7"},  {"Text6", "4174"},  {"Text7", "0.000801"},  {"Text9", "1.0"},
         {"Text10", "0.02"},  {"Text20", "90"},   {"Text19", "60"},       {"Text13", "0.668"},
         {"Text14", "977.8"}, {"Text16", "4190"}, {"Text15", "0.000406"}, {"Text12", "0.5"},
         {"Text11", "0.025"},
     };
-    for (const auto& [name, text] : example) type(form, name, text);
+    return example;
+}
+
+void fill_example(QWidget& form) {
+    const QMap<QString, QString>& example = example_texts();
+    for (auto it = example.begin(); it != example.end(); ++it) type(form, it.key(), it.value());
 }
 
 WindowState snapshot(const QWidget& form) {

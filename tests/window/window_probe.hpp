@@ -28,7 +28,9 @@ void click(QWidget& form, const QString& name);
 enum class Side { Tube, Shell };
 void open_hidden_mode(QWidget& form, Side side);
 
-// The data of the worked example, typed into the fields.
+// The data of the worked example: each input field's text.
+const QMap<QString, QString>& example_texts();
+// The same, typed into the fields.
 void fill_example(QWidget& form);
 
 // Every field text, label caption, tooltip and hidden flag of the window.
