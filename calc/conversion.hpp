@@ -22,4 +22,9 @@ Single to_single_number(std::string_view text);
 std::string to_text(Single value);
 std::string to_text(Double value);
 
+// `digits` significant digits, correctly rounded, as a plain decimal that is never in
+// exponent notation: 7.97223665e-4 with 5 gives "0.00079722", 10101.9767 gives "10102".
+// Raises as to_text does for a value that is not finite.
+std::string to_decimal_text(Double value, int digits);
+
 }  // namespace calc

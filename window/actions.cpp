@@ -1,4 +1,4 @@
-// The seven button actions of the window.
+// The button actions of the window.
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -38,6 +38,14 @@ calc::FluidSide MainWindow::read_shell_side() const {
             read_single(*Text15), read_double(*Text11), read_double(*Text12)};
 }
 
+WaterFields MainWindow::tube_water_fields() const {
+    return {Text8, {Text1, Text2}, {Text4, Text5, Text6, Text7}};
+}
+
+WaterFields MainWindow::shell_water_fields() const {
+    return {Text17, {Text19, Text20}, {Text13, Text14, Text16, Text15}};
+}
+
 void MainWindow::compute_result() {
     const calc::FluidSide tube = read_tube_side();
     const calc::FluidSide shell = read_shell_side();
@@ -50,7 +58,6 @@ void MainWindow::compute_result() {
     const calc::SizingWorking working = calc::sizing_working({tube, shell, t1, t2, T1, T2, W});
     const calc::SizingResult& result = working.result;
     const QString K = shown(result.K), A = shown(result.A), Q = shown(result.Q);
-    const QString how = sizing_working_text(working);
 
     Label23->setText("总传热系数为：");
     Label26->setText("所需换热面积为：");
@@ -60,9 +67,8 @@ void MainWindow::compute_result() {
     Label49->setText("传递热量:");
     Label50->setText(Q);
     Label51->setText("W");
-    Label24->set_working(how);
-    Label27->set_working(how);
-    Label50->set_working(how);
+    sizing_ = working;
+    show_working();
 }
 
 void MainWindow::tube_mean_temperature() {
@@ -90,18 +96,18 @@ void MainWindow::shell_mean_temperature() {
 void MainWindow::tube_film_coefficient() {
     const calc::FluidSide tube = read_tube_side();
     const calc::FilmWorking working = calc::film_working(tube, calc::tube_side, calc::Side::Tube);
-    const QString how = film_working_text(working, calc::Side::Tube);
     Label9->setText(shown(working.alpha));
-    Label9->set_working(how);
+    tube_film_ = working;
+    show_working();
 }
 
 void MainWindow::shell_film_coefficient() {
     const calc::FluidSide shell = read_shell_side();
     const calc::FilmWorking working =
         calc::film_working(shell, calc::shell_side, calc::Side::Shell);
-    const QString how = film_working_text(working, calc::Side::Shell);
     Label14->setText(shown(working.alpha));
-    Label14->set_working(how);
+    shell_film_ = working;
+    show_working();
 }
 
 void MainWindow::clear() {
@@ -118,6 +124,29 @@ void MainWindow::clear() {
 
 void MainWindow::exit() {
     QCoreApplication::exit(0);
+}
+
+void MainWindow::tube_water() {
+    tube_water_ = fill_with_water(tube_water_fields(), calc::Side::Tube);
+    show_working();
+}
+
+void MainWindow::shell_water() {
+    shell_water_ = fill_with_water(shell_water_fields(), calc::Side::Shell);
+    show_working();
+}
+
+void MainWindow::show_working() {
+    const WaterSource tube = water_source(tube_water_, tube_water_fields());
+    const WaterSource shell = water_source(shell_water_, shell_water_fields());
+    if (sizing_) {
+        const QString how = sizing_working_text(*sizing_, tube, shell);
+        for (ResultLabel* result : {Label24, Label27, Label50}) result->set_working(how);
+    }
+    if (tube_film_) Label9->set_working(film_working_text(*tube_film_, calc::Side::Tube, tube));
+    if (shell_film_) {
+        Label14->set_working(film_working_text(*shell_film_, calc::Side::Shell, shell));
+    }
 }
 
 void MainWindow::copy_report() {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "calc/conversion.hpp"
 #include "window/field_read.hpp"
 
 namespace window {
@@ -194,8 +195,40 @@ FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form) {
     return message;
 }
 
-void report_fault(QWidget& form, const calc::Fault& fault) {
-    const FaultMessage message = describe_fault(fault, form);
+// "查水物性的温度须在 0.01～350 ℃ 之间（饱和水）。"
+QString water_range_words(const properties::Range& range) {
+    return "查水物性的温度须在 " + QString::number(range.low, 'g', 6) + "～" +
+           QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）。";
+}
+
+FaultMessage describe_fault(const WaterFault& fault, const QWidget& form) {
+    FaultMessage message;
+    message.title = "输入有误";
+    message.field = form.findChild<QLineEdit*>(fault.field_name);
+    const QString where = "「" + field_caption(form, fault.field_name) + "」";
+    const QString range = water_range_words(fault.range);
+    switch (fault.reason) {
+        case WaterFault::Reason::Unreadable:
+            message = describe_field_fault(*fault.unreadable, form);
+            message.text += "\n" + range;
+            break;
+        case WaterFault::Reason::Missing:
+            message.text = where + "为空，进口温度和出口温度也为空。\n请在此输入温度；" + range;
+            break;
+        case WaterFault::Reason::OutOfRange: {
+            const QString celsius = QString::fromStdString(calc::to_text(fault.celsius)) + " ℃";
+            message.text = fault.from_ends ? where + "为空，进口、出口温度的平均值 " + celsius
+                                           : where + "中的 " + celsius;
+            message.text += " 超出了范围。\n" + range;
+            break;
+        }
+    }
+    return message;
+}
+
+namespace {
+
+void show_message(QWidget& form, const FaultMessage& message) {
     QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, &form);
     box.setTextFormat(Qt::PlainText);  // the text may quote what the user typed
     box.exec();
@@ -204,6 +237,16 @@ void report_fault(QWidget& form, const calc::Fault& fault) {
         message.field->setFocus(Qt::OtherFocusReason);
         message.field->selectAll();
     }
+}
+
+}  // namespace
+
+void report_fault(QWidget& form, const calc::Fault& fault) {
+    show_message(form, describe_fault(fault, form));
+}
+
+void report_fault(QWidget& form, const WaterFault& fault) {
+    show_message(form, describe_fault(fault, form));
 }
 
 }  // namespace window

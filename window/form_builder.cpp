@@ -83,6 +83,10 @@ QWidget* make_control(const ControlRow& row, QWidget& parent, const InstalledTyp
             button->setText(
                 wrapped_caption(caption, QFontMetrics(font), px(row.width) - button_text_margin));
             button->setAccessibleName(caption);
+            if (!row.description.empty()) {
+                button->setToolTip(qt(row.description));
+                button->setAccessibleDescription(qt(row.description));
+            }
             button->setAutoDefault(false);
             control = button;
             break;
@@ -137,7 +141,7 @@ void build_form(QWidget& form) {
             static_cast<QLabel*>(widgets.at(control.name))->setBuddy(field);
             field->setAccessibleName(field_accessible_name(group->title(), qt(control.caption)));
         }
-        if (control.kind == ControlKind::Button) {
+        if (control.kind == ControlKind::Button && control.description.empty()) {
             widgets.at(control.name)->setAccessibleDescription(group->title());
         }
     }

@@ -22,6 +22,14 @@ std::string blanks(int count) {
     return std::string(static_cast<std::size_t>(count), ' ');
 }
 
+// What a 水物性 button fills, at which temperature, from which releases.
+std::string water_description(const std::string& group) {
+    return group +
+           "：用饱和水的物性填入均导热率、平均密度、平均比热和动力粘度。"
+           "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；"
+           "按 IAPWS-IF97、IAPWS R12-08 和 R15-11 计算，适用于 0.01～350 ℃。";
+}
+
 std::vector<ControlRow> make_table() {
     // clang-format off
     return {
@@ -118,6 +126,10 @@ std::vector<ControlRow> make_table() {
 
         // The notes to the user.
         {Label, "Label25", "Frame3", notes_caption(), 240, 360, 5295, 1335, kai_10_5, red, true, 52},
+
+        // Added controls, in free space right of each 计算平均温度, last in the focus order.
+        {Button, "Command8", "Frame1", "水物性", 2400, 2520, 840, 375, standard, plain, true, 82, {}, false, water_description("管内流体参数")},
+        {Button, "Command9", "Frame2", "水物性", 2400, 2520, 840, 375, standard, plain, true, 83, {}, false, water_description("管外流体参数")},
     };
     // clang-format on
 }

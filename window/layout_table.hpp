@@ -27,8 +27,9 @@ struct ControlRow {
     TextColour colour;
     bool visible;
     int tab_index;
-    std::string_view buddy = {};  // for a label: the field it names
-    bool result = false;          // for a label: an action writes it; selectable for copying
+    std::string_view buddy = {};   // for a label: the field it names
+    bool result = false;           // for a label: an action writes it; selectable for copying
+    std::string description = {};  // what a button does, as its tooltip and for a reader
 };
 
 struct FormLayout {

@@ -33,7 +33,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     BIND(Label9), BIND(Label14), BIND(Label23), BIND(Label24), BIND(Label26), BIND(Label27);
     BIND(Label48), BIND(Label49), BIND(Label50), BIND(Label51);
     BIND(Command1), BIND(Command2), BIND(Command3), BIND(Command4), BIND(Command5);
-    BIND(Command6), BIND(Command7);
+    BIND(Command6), BIND(Command7), BIND(Command8), BIND(Command9);
     BIND(Frame4);
 
     connect_action(Command1, &MainWindow::compute_result);
@@ -43,6 +43,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     connect_action(Command5, &MainWindow::shell_film_coefficient);
     connect_action(Command6, &MainWindow::shell_mean_temperature);
     connect_action(Command7, &MainWindow::clear);
+    connect_action(Command8, &MainWindow::tube_water);
+    connect_action(Command9, &MainWindow::shell_water);
+    for (const WaterFields& side : {tube_water_fields(), shell_water_fields()}) {
+        for (QLineEdit* field : side.water) {
+            connect(field, &QLineEdit::textChanged, this, &MainWindow::show_working);
+        }
+    }
     add_copy_report_action();
 
     Command1->setFocus(Qt::OtherFocusReason);  // taken when the window first becomes active
@@ -55,6 +62,8 @@ void MainWindow::connect_action(QPushButton* button, void (MainWindow::*action)(
         try {
             (this->*action)();
         } catch (const calc::Fault& fault) {
+            report_fault(*this, fault);
+        } catch (const WaterFault& fault) {
             report_fault(*this, fault);
         } catch (const std::exception&) {
             QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");

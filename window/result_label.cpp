@@ -37,6 +37,7 @@ ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ResultLabel::set_working(const QString& working) {
+    if (working == toolTip()) return;
     setToolTip(working);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);

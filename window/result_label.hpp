@@ -13,7 +13,7 @@ class ResultLabel : public QLabel {
   public:
     explicit ResultLabel(QWidget* parent);
 
-    // How the shown result came about, as its tooltip; a screen reader is told it changed.
+    // How the shown result came about, as its tooltip; a screen reader is told when it changes.
     void set_working(const QString& working);
 
   protected:

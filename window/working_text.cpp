@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "calc/conversion.hpp"
 #include "calc/correlation_range.hpp"
 
 namespace window {
@@ -85,14 +86,25 @@ QStringList hint_lines(const calc::FilmWorking& working, Side side) {
     return lines;
 }
 
-}  // namespace
-
-QString film_working_text(const calc::FilmWorking& working, Side side) {
-    return (QStringList{film_line(working, side)} + hint_lines(working, side)).join('\n');
+// "管内物性：饱和水 30 ℃（IAPWS-IF97）", the temperature as the mean field shows it.
+QStringList source_lines(WaterSource water, Side side) {
+    if (!water) return {};
+    return {side_name(side) + "物性：饱和水 " + QString::fromStdString(calc::to_text(*water)) +
+            " ℃（IAPWS-IF97）"};
 }
 
-QString sizing_working_text(const calc::SizingWorking& working) {
-    QStringList lines{film_line(working.tube, Side::Tube), film_line(working.shell, Side::Shell)};
+}  // namespace
+
+QString film_working_text(const calc::FilmWorking& working, Side side, WaterSource water) {
+    return (source_lines(water, side) + QStringList{film_line(working, side)} +
+            hint_lines(working, side))
+        .join('\n');
+}
+
+QString sizing_working_text(const calc::SizingWorking& working, WaterSource tube,
+                            WaterSource shell) {
+    QStringList lines = source_lines(tube, Side::Tube) + source_lines(shell, Side::Shell);
+    lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
     lines << hint_lines(working.tube, Side::Tube) << hint_lines(working.shell, Side::Shell);

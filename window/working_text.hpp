@@ -3,17 +3,26 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 
 namespace window {
 
+// ℃ of the saturated water a side's λ, ρ, cp and μ were filled from, while its fields hold
+// what was filled; empty when they hold what the user typed.
+using WaterSource = std::optional<double>;
+
+// "管内物性：饱和水 30 ℃（IAPWS-IF97）" where the properties were filled, then
 // "管内：Re = 24861，Pr = 5.410，αt = 3873.2 W/(㎡·℃)", then a "注意：" line for each value
 // outside the range the side's correlation was fitted for.
-QString film_working_text(const calc::FilmWorking& working, calc::Side side);
+QString film_working_text(const calc::FilmWorking& working, calc::Side side,
+                          WaterSource water = {});
 
-// Both sides' lines, then "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints.
-QString sizing_working_text(const calc::SizingWorking& working);
+// Where the properties came from, both sides' lines, then
+// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints.
+QString sizing_working_text(const calc::SizingWorking& working, WaterSource tube = {},
+                            WaterSource shell = {});
 
 }  // namespace window

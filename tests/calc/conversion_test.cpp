@@ -116,6 +116,26 @@ TEST(ToText, ShortestTextThatReadsBackAsTheSameValue) {
     EXPECT_EQ(calc::to_text(-0.0), "0");
 }
 
+// Rounded by hand to 5 significant digits.
+TEST(ToDecimalText, SignificantDigitsWithoutAnExponent) {
+    const std::pair<double, const char*> shown[] = {
+        {0.614342010, "0.61434"},
+        {995.608883, "995.61"},
+        {4180.28369, "4180.3"},
+        {7.97223665e-4, "0.00079722"},
+        {6.57968234e-5, "0.000065797"},
+        {10101.9767, "10102"},
+        {9.999996, "10.000"},
+        {123456.0, "123460"},
+        {-0.0123456, "-0.012346"},
+        {0.0, "0.0000"},
+        {1.0, "1.0000"},
+        {0.000012345, "0.000012345"},
+    };
+    for (const auto& [value, text] : shown) EXPECT_EQ(calc::to_decimal_text(value, 5), text);
+    EXPECT_THROW(calc::to_decimal_text(std::numeric_limits<double>::infinity(), 5), Fault);
+}
+
 TEST(ToText, RefusesToShowWhatIsNotAFiniteNumber) {
     EXPECT_THROW(calc::to_text(std::numeric_limits<float>::quiet_NaN()), Fault);
     EXPECT_THROW(calc::to_text(std::numeric_limits<double>::infinity()), Fault);

@@ -45,6 +45,28 @@ class FaultsTest : public QObject {
                                  << QString();
         QTest::newRow("mean of abc") << "Command3" << QStringList{"Text2", "abc"}
                                      << QStringList{"「管内流体参数 出口温度」"} << "Text2";
+        QTest::newRow("water at abc")
+            << "Command8" << QStringList{"Text8", "abc"}
+            << QStringList{"「管内流体参数 平均温度为」中的“abc”不是有效的数字",
+                           "0.01～350 ℃ 之间（饱和水）"}
+            << "Text8";
+        QTest::newRow("water above 350 ℃")
+            << "Command8" << QStringList{"Text8", "350.001"}
+            << QStringList{"「管内流体参数 平均温度为」中的 350.001 ℃ 超出", "0.01～350 ℃"}
+            << "Text8";
+        QTest::newRow("water at the hidden-mode code")
+            << "Command9" << QStringList{"Text17", "", "Text19", "381924", "Text20", "381924"}
+            << QStringList{"「管外流体参数 平均温度为」为空，进口、出口温度的平均值 381924 ℃ 超出",
+                           "0.01～350 ℃"}
+            << "Text17";
+        QTest::newRow("water at no temperature")
+            << "Command8" << QStringList{"Text8", "", "Text1", "", "Text2", "　"}
+            << QStringList{"「管内流体参数 平均温度为」为空，进口温度和出口温度也为空",
+                           "0.01～350 ℃"}
+            << "Text8";
+        QTest::newRow("water, one end empty")
+            << "Command8" << QStringList{"Text8", "", "Text2", ""}
+            << QStringList{"「管内流体参数 出口温度」为空", "0.01～350 ℃"} << "Text2";
         QTest::newRow("shell mean of nothing")
             << "Command6" << QStringList{"Text19", " "}
             << QStringList{"「管外流体参数 出口温度」为空"} << "Text19";

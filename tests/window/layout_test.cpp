@@ -27,10 +27,10 @@ QStringList focus_walk(qsizetype stops) {
 }
 
 const QStringList walk_without_hidden = {
-    "Command1", "Text1",  "Text2",  "Text3",    "Text8",   "Command2", "Command3",
-    "Text6",    "Text7",  "Text5",  "Text4",    "Text9",   "Text10",   "Text11",
-    "Text12",   "Text13", "Text14", "Text15",   "Text16",  "Command6", "Text17",
-    "Text18",   "Text19", "Text20", "Command7", "Command1"};
+    "Command1", "Text1",  "Text2",  "Text3",    "Text8",    "Command2", "Command3",
+    "Text6",    "Text7",  "Text5",  "Text4",    "Text9",    "Text10",   "Text11",
+    "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Command6", "Text17",
+    "Text18",   "Text19", "Text20", "Command7", "Command8", "Command9", "Command1"};
 
 }  // namespace
 
@@ -42,8 +42,8 @@ class LayoutTest : public QObject {
         QSet<QString> expected{"Frame1", "Frame2", "Frame3", "Frame4"};
         for (int n = 1; n <= 20; ++n) expected << QString("Text%1").arg(n);
         for (int n = 1; n <= 51; ++n) expected << QString("Label%1").arg(n);
-        for (int n = 1; n <= 7; ++n) expected << QString("Command%1").arg(n);
-        QCOMPARE(expected.size(), 82);
+        for (int n = 1; n <= 9; ++n) expected << QString("Command%1").arg(n);
+        QCOMPARE(expected.size(), 84);
 
         QSet<QString> names;
         QSet<int> tab_indexes;
@@ -51,10 +51,31 @@ class LayoutTest : public QObject {
             names << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
             tab_indexes << control.tab_index;
         }
-        QCOMPARE(layout_table().size(), std::size_t{82});
+        QCOMPARE(layout_table().size(), std::size_t{84});
         QCOMPARE(names, expected);
-        for (int i = 0; i <= 81; ++i)
+        for (int i = 0; i <= 83; ++i)
             QVERIFY2(tab_indexes.contains(i), qPrintable(QString::number(i)));
+    }
+
+    // Controls added after the first 82 lie inside their group box and cover no other control,
+    // hidden ones included.
+    void added_controls_cover_nothing() {
+        const auto rect = [](const window::ControlRow& c) {
+            return QRect(c.left, c.top, c.width, c.height);
+        };
+        for (const window::ControlRow& added : layout_table()) {
+            if (added.tab_index < 82) continue;
+            for (const window::ControlRow& other : layout_table()) {
+                if (other.name == added.parent) {
+                    QVERIFY(QRect(0, 0, other.width, other.height).contains(rect(added)));
+                }
+                if (other.name == added.name || other.parent != added.parent) continue;
+                QVERIFY2(!rect(added).intersects(rect(other)),
+                         qPrintable(QString::fromUtf8(added.name.data(), added.name.size()) +
+                                    " covers " +
+                                    QString::fromUtf8(other.name.data(), other.name.size())));
+            }
+        }
     }
 
     void notes_caption_is_exact() {

@@ -37,6 +37,21 @@ QString cut_off(const QLabel& label) {
     return QString("“%1” needs %2 px, has %3").arg(label.text()).arg(needed).arg(label.width());
 }
 
+// Every line of a button's caption within its face, less the margin a style keeps.
+QString cut_off(const QPushButton& button) {
+    const QFontMetricsF metrics(button.font(), &button);
+    for (const QString& line : button.text().split('\n')) {
+        const double needed = metrics.horizontalAdvance(line);
+        if (needed > button.width() - 8) {
+            return QString("“%1” needs %2 px, has %3")
+                .arg(line)
+                .arg(needed)
+                .arg(button.width() - 8);
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 class ScreenshotTest : public QObject {
@@ -66,6 +81,10 @@ class ScreenshotTest : public QObject {
         for (const QLabel* label : form.findChildren<QLabel*>()) {
             const QString why = cut_off(*label);
             QVERIFY2(why.isEmpty(), qPrintable(label->objectName() + " is cut off: " + why));
+        }
+        for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+            const QString why = cut_off(*button);
+            QVERIFY2(why.isEmpty(), qPrintable(button->objectName() + " is cut off: " + why));
         }
 
         const QString song = QFontInfo(probe::label(form, "Label24")->font()).family();

@@ -66,6 +66,7 @@ WindowState snapshot(const QWidget& form) {
     for (const QLineEdit* edit : form.findChildren<QLineEdit*>()) {
         state.texts[edit->objectName()] = edit->text();
         state.hidden[edit->objectName()] = edit->isHidden();
+        state.undoable[edit->objectName()] = edit->isUndoAvailable();
     }
     for (const QLabel* caption : form.findChildren<QLabel*>()) {
         state.texts[caption->objectName()] = caption->text();

@@ -33,11 +33,13 @@ const QMap<QString, QString>& example_texts();
 // The same, typed into the fields.
 void fill_example(QWidget& form);
 
-// Every field text, label caption, tooltip and hidden flag of the window.
+// Every field text, label caption, tooltip and hidden flag of the window, and whether each
+// field has an edit to undo.
 struct WindowState {
     QMap<QString, QString> texts;
     QMap<QString, QString> tooltips;
     QMap<QString, bool> hidden;
+    QMap<QString, bool> undoable;
     bool operator==(const WindowState&) const = default;
 };
 WindowState snapshot(const QWidget& form);

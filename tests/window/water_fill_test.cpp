@@ -1,0 +1,156 @@
+// 水物性 end to end: which temperature, the four texts written, Ctrl+Z, and where the
+// working says the properties came from. Expected texts: the saturated-liquid table of an
+// independent IAPWS implementation, rounded by hand to 5 significant digits.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "window_probe.hpp"
+
+using probe::click;
+using probe::field;
+using probe::label;
+using probe::type;
+
+namespace {
+
+const QStringList tube_water = {"Text4", "Text5", "Text6", "Text7"};       // λ, ρ, cp, μ
+const QStringList shell_water = {"Text13", "Text14", "Text16", "Text15"};  // λ, ρ, cp, μ
+
+const QStringList at_30 = {"0.61434", "995.61", "4180.3", "0.00079722"};
+
+QStringList texts_of(const QWidget& form, const QStringList& names) {
+    QStringList texts;
+    for (const QString& name : names) texts << field(form, name)->text();
+    return texts;
+}
+
+}  // namespace
+
+class WaterFillTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fills_the_four_fields_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("edits");  // name, text, ...
+        QTest::addColumn<QString>("mean");       // the mean field's text afterwards
+        QTest::addColumn<QStringList>("water");  // λ, ρ, cp, μ as written
+        QTest::newRow("typed mean") << "Command8" << QStringList{"Text8", "30"} << "30" << at_30;
+        QTest::newRow("typed mean over the ends")
+            << "Command8" << QStringList{"Text8", "30", "Text1", "90", "Text2", "abc"} << "30"
+            << at_30;
+        QTest::newRow("mean of the ends, written")
+            << "Command8" << QStringList{"Text8", "", "Text1", "20", "Text2", "40"} << "30"
+            << at_30;
+        QTest::newRow("full-width mean")
+            << "Command8" << QStringList{"Text8", "３０"} << "３０" << at_30;
+        QTest::newRow("triple point") << "Command8" << QStringList{"Text8", "0.01"} << "0.01"
+                                      << QStringList{"0.55560", "999.79", "4219.9", "0.0017914"};
+        QTest::newRow("top of region 1")
+            << "Command8" << QStringList{"Text8", "350"} << "350"
+            << QStringList{"0.46046", "574.69", "10102", "0.000065797"};
+        QTest::newRow("shell, typed mean")
+            << "Command9" << QStringList{"Text17", "70"} << "70"
+            << QStringList{"0.65974", "977.75", "4188.2", "0.00040354"};
+        QTest::newRow("shell, mean of the ends")  // 90 and 60: 75 ℃
+            << "Command9" << QStringList{"Text17", " ", "Text20", "90", "Text19", "60"} << "75"
+            << QStringList{"0.66354", "974.83", "4191.7", "0.00037741"};
+    }
+
+    void fills_the_four_fields() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, edits);
+        QFETCH(QString, mean);
+        QFETCH(QStringList, water);
+        window::MainWindow form;
+        for (qsizetype i = 0; i + 1 < edits.size(); i += 2) type(form, edits[i], edits[i + 1]);
+        probe::MessageCatcher catcher;
+        click(form, button);
+        QCOMPARE(catcher.texts, QStringList());
+        const bool tube = button == "Command8";
+        QCOMPARE(texts_of(form, tube ? tube_water : shell_water), water);
+        QCOMPARE(field(form, tube ? "Text8" : "Text17")->text(), mean);
+    }
+
+    // Each field's own Ctrl+Z brings back what it held, the mean field's too.
+    void undo_brings_back_what_was_typed() {
+        window::MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        type(form, "Text4", "0.6");
+        type(form, "Text1", "20");
+        type(form, "Text2", "40");
+        click(form, "Command8");
+        QCOMPARE(texts_of(form, tube_water), at_30);
+        for (const auto& [name, before] :
+             {std::pair{"Text4", "0.6"}, {"Text7", ""}, {"Text8", ""}}) {
+            field(form, name)->setFocus();
+            QTest::keyClick(field(form, name), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(field(form, name)->text(), QString(before));
+        }
+        QCOMPARE(field(form, "Text5")->text(), QString("995.61"));
+    }
+
+    // The working names the source while the four fields hold what was filled.
+    void working_says_where_the_properties_came_from() {
+        window::MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        probe::fill_example(form);
+        click(form, "Command8");
+        click(form, "Command9");
+        click(form, "Command1");
+        const QString tube = "管内物性：饱和水 30 ℃（IAPWS-IF97）";
+        const QString shell = "管外物性：饱和水 75 ℃（IAPWS-IF97）";
+        QVERIFY(label(form, "Label27")->toolTip().startsWith(tube + "\n" + shell + "\n管内：Re"));
+        QAccessibleInterface* reader =
+            QAccessible::queryAccessibleInterface(label(form, "Label24"));
+        QVERIFY(reader->text(QAccessible::Description).startsWith(tube));
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().contains("  " + shell + "\n"));
+
+        type(form, "Text14", "980");  // the shell side's fields no longer hold the fill
+        QVERIFY(label(form, "Label24")->toolTip().startsWith(tube + "\n管内：Re"));
+        QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!QGuiApplication::clipboard()->text().contains("管外物性"));
+        click(form, "Command7");
+        QVERIFY(label(form, "Label24")->toolTip().startsWith("管内：Re"));
+    }
+
+    // K, A and Q come from the filled texts, the same as if typed by hand.
+    void results_come_from_the_filled_values() {
+        window::MainWindow filled, typed;
+        probe::fill_example(filled);
+        click(filled, "Command8");
+        click(filled, "Command1");
+        probe::fill_example(typed);
+        for (int i = 0; i < 4; ++i) type(typed, tube_water[i], at_30[i]);
+        click(typed, "Command1");
+        for (const char* name : {"Label24", "Label27", "Label50"}) {
+            QCOMPARE(label(filled, name)->text(), label(typed, name)->text());
+        }
+        QVERIFY(label(filled, "Label24")->text() != "2006.831");
+    }
+
+    void the_button_tells_a_reader_what_it_does() {
+        window::MainWindow form;
+        form.show();
+        for (const auto& [name, group] :
+             {std::pair{"Command8", "管内流体参数"}, {"Command9", "管外流体参数"}}) {
+            QAccessibleInterface* reader =
+                QAccessible::queryAccessibleInterface(probe::button(form, name));
+            QCOMPARE(reader->text(QAccessible::Name), QString("水物性"));
+            const QString description = reader->text(QAccessible::Description);
+            QCOMPARE(description, probe::button(form, name)->toolTip());
+            for (const QString& part : {QString(group), QString("平均温度为"),
+                                        QString("0.01～350 ℃"), QString("IAPWS-IF97")}) {
+                QVERIFY2(description.contains(part), qPrintable(description));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(WaterFillTest)
+#include "water_fill_test.moc"
