@@ -75,9 +75,9 @@ WaterFill fill_with_water(const WaterFields& fields, calc::Side side) {
         refusal.from_ends = at.from_ends;
         throw refusal;
     }
-    const WaterFill fill{at.celsius,
-                         {decimal(water.conductivity), decimal(water.density),
-                          decimal(water.specific_heat), decimal(water.viscosity)}};
+    WaterFill fill{at.celsius,
+                   {decimal(water.conductivity), decimal(water.density),
+                    decimal(water.specific_heat), decimal(water.viscosity)}};
     const QString mean = QString::fromStdString(calc::to_text(at.celsius));
 
     for (std::size_t i = 0; i < fill.texts.size(); ++i) edit_text(*fields.water[i], fill.texts[i]);
