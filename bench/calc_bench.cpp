@@ -29,24 +29,11 @@ void SizeExchanger(benchmark::State& state) {
 }
 BENCHMARK(SizeExchanger);
 
-// The same formula with plain arithmetic and no fault checks at all: the cost of the
-// arithmetic itself, to tell it apart from the cost of checking.
-struct Unchecked {
-    void require_finite(double, calc::Where) {}
-    double product(double a, double b, calc::Where) { return a * b; }
-    double quotient(double a, double b, calc::Where) { return a / b; }
-    double sum(double a, double b, calc::Where) { return a + b; }
-    double difference(double a, double b, calc::Where) { return a - b; }
-    double power(double a, double b, calc::Where) { return std::pow(a, b); }
-    double natural_log(double x, calc::Where) { return std::log(x); }
-    float to_single(double x, calc::Where) { return static_cast<float>(x); }
-};
-
 void SizeExchangerUnchecked(benchmark::State& state) {
     calc::SizingInput input = example();
     for (auto _ : state) {
         benchmark::DoNotOptimize(input);
-        Unchecked steps;
+        calc::PlainSteps steps;  // no fault checks at all: the cost of the arithmetic itself
         benchmark::DoNotOptimize(calc::formulas::size_exchanger(steps, input));
     }
 }

@@ -61,6 +61,12 @@ inline Double natural_log(Double x, Where where) {
     return checked_result(std::log(x), where);
 }
 
+inline Double square_root(Double x, Where where) {
+    if (x < 0.0) [[unlikely]]
+        raise_fault(FaultKind::InvalidArgument, where);
+    return checked_result(std::sqrt(x), where);
+}
+
 // Round-to-nearest-even into Single; Overflow when the result leaves its range.
 inline Single to_single(Double value, Where where) {
     const auto rounded = static_cast<Single>(value);

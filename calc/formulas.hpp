@@ -6,6 +6,10 @@
 // infinity or a NaN passed in shows as a result that is not finite.
 #pragma once
 
+#include <numbers>
+#include <optional>
+
+#include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 #include "calc/steps.hpp"
@@ -109,6 +113,84 @@ SizingWorking sizing_working(Steps& s, const SizingInput& in) {
 template <typename Steps>
 SizingResult size_exchanger(Steps& s, const SizingInput& in) {
     return sizing_working(s, in).result;
+}
+
+// The design checks below run with PlainSteps: a value that cannot be had comes out as a NaN or
+// an infinity, and design_checks leaves it out.
+
+// Correction for one shell pass and an even number of tube passes (Bowman, Mueller and Nagle,
+// 1940), in this order:
+//   P = (t2 − t1)/(T1 − t1);  R = (T1 − T2)/(t2 − t1);  S = √(R² + 1)
+//   D = ln{[2 − P(R + 1 − S)] / [2 − P(R + 1 + S)]}
+//   F = S/(R − 1) · ln[(1 − P)/(1 − PR)] / D;  at R = 1, F = √2·P/(1 − P) / D
+//   area = A/F
+// Worked example, t 20→40 ℃, T 90→60 ℃: P = 0.28571, R = 1.5, F = 0.94791, with
+// A = 2.0859 m² A/F = 2.2005 m²; T2 = 70 (R = 1) gives F = 0.97274, t2 = 70 gives 0.4757,
+// and t2 = 80 no F (the second denominator is negative).
+template <typename Steps>
+MultipassCorrection multipass_correction(Steps& s, const SizingInput& in, Single A) {
+    const Where at{};
+    const Double rise = s.difference(in.t2, in.t1, at);
+    const Double P = s.quotient(rise, s.difference(in.T1, in.t1, at), at);
+    const Double R = s.quotient(s.difference(in.T1, in.T2, at), rise, at);
+    const Double S = s.square_root(s.sum(s.product(R, R, at), 1.0, at), at);
+    const Double below =
+        s.difference(2.0, s.product(P, s.difference(s.sum(R, 1.0, at), S, at), at), at);
+    const Double above = s.difference(2.0, s.product(P, s.sum(s.sum(R, 1.0, at), S, at), at), at);
+    const Double D = s.natural_log(s.quotient(below, above, at), at);
+    // Within this of 1 the general form loses more digits to cancellation than the limit's
+    // first-order error.
+    constexpr Double near_one = 1e-7;
+    Double N = 0;
+    if (std::abs(R - 1.0) <= near_one) {
+        N = s.quotient(s.product(std::numbers::sqrt2, P, at), s.difference(1.0, P, at), at);
+    } else {
+        const Double ratio =
+            s.quotient(s.difference(1.0, P, at), s.difference(1.0, s.product(P, R, at), at), at);
+        N = s.product(s.quotient(S, s.difference(R, 1.0, at), at), s.natural_log(ratio, at), at);
+    }
+    const Double F = s.quotient(N, D, at);
+    const bool exists = std::isfinite(F) && F > 0.0;
+    const Double area = s.quotient(A, F, at);
+    return MultipassCorrection{P, R, exists, F, area, !exists || F < correction_floor};
+}
+
+// Heat balance against the shell side, W, kg/s, J/(kg·℃), ℃:
+//   Ws typed:  Qs = (Ws·cps)·(T1 − T2);  difference = (Qs − Q)/Q
+//   otherwise: Ws = Q/(cps·(T1 − T2)), the shell flow that balances Q
+// Worked example, Q = 166960 W, cps 4190, T 90→60 ℃: Ws = 1.3282 kg/s; Ws = 1.0 gives
+// Qs = 125700 W, −24.71 %.
+template <typename Steps>
+HeatBalance heat_balance(Steps& s, const SizingInput& in, Single Q,
+                         std::optional<Single> shell_flow) {
+    const Where at{};
+    const Double fall = s.difference(in.T1, in.T2, at);
+    if (!shell_flow) {
+        const Double Ws = s.quotient(Q, s.product(in.shell.specific_heat, fall, at), at);
+        return HeatBalance{false, Ws, 0.0, 0.0, false};
+    }
+    const Double Qs = s.product(s.product(*shell_flow, in.shell.specific_heat, at), fall, at);
+    const Double difference = s.quotient(s.difference(Qs, Q, at), Q, at);
+    return HeatBalance{true, *shell_flow, Qs, difference,
+                       !(std::abs(difference) <= balance_tolerance)};
+}
+
+// Tubes per pass on the tube inside diameter, and the length of one pass at that count:
+//   n = W/(ρt·ut·π·dt²/4);  count = ⌈n⌉;  L = A/(count·π·dt)
+// Worked example, W 2 kg/s, ρ 995.7, u 1.0 m/s, d 0.02 m, A 2.0859 m²: n = 6.394, 7 tubes,
+// L = 4.743 m.
+template <typename Steps>
+TubeEstimate tube_estimate(Steps& s, const SizingInput& in, Single A) {
+    const Where at{};
+    const FluidSide& t = in.tube;
+    const Double section =
+        s.quotient(s.product(std::numbers::pi, s.product(t.diameter, t.diameter, at), at), 4.0, at);
+    const Double n =
+        s.quotient(in.W, s.product(s.product(t.density, t.velocity, at), section, at), at);
+    const Double count = std::ceil(n);
+    const Double L =
+        s.quotient(A, s.product(s.product(count, std::numbers::pi, at), t.diameter, at), at);
+    return TubeEstimate{n, count, L};
 }
 
 }  // namespace calc::formulas

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "calc/conversion.hpp"
+#include "calc/design_checks.hpp"
 #include "calc/sizing.hpp"
 #include "window/calculation_report.hpp"
 #include "window/field_read.hpp"
@@ -53,10 +54,14 @@ void MainWindow::compute_result() {
     const calc::Single t2 = read_single(*Text2);
     const calc::Single T1 = read_single(*Text20);
     const calc::Single T2 = read_single(*Text19);
-    const calc::Single W = read_single(*Text3);  // the shell side's flow, Text18, enters nothing
+    const calc::Single W = read_single(*Text3);
+    // The shell side's flow enters no result, only the heat balance, and may hold anything.
+    const std::optional<calc::Single> Ws = read_single_if_number(*Text18);
 
-    const calc::SizingWorking working = calc::sizing_working({tube, shell, t1, t2, T1, T2, W});
+    const calc::SizingInput input{tube, shell, t1, t2, T1, T2, W};
+    const calc::SizingWorking working = calc::sizing_working(input);
     const calc::SizingResult& result = working.result;
+    const calc::DesignChecks checks = calc::design_checks(input, result, Ws);
     const QString K = shown(result.K), A = shown(result.A), Q = shown(result.Q);
 
     Label23->setText("总传热系数为：");
@@ -67,7 +72,7 @@ void MainWindow::compute_result() {
     Label49->setText("传递热量:");
     Label50->setText(Q);
     Label51->setText("W");
-    sizing_ = working;
+    computed_ = Computed{working, checks};
     show_working();
 }
 
@@ -139,8 +144,8 @@ void MainWindow::shell_water() {
 void MainWindow::show_working() {
     const WaterSource tube = water_source(tube_water_, tube_water_fields());
     const WaterSource shell = water_source(shell_water_, shell_water_fields());
-    if (sizing_) {
-        const QString how = sizing_working_text(*sizing_, tube, shell);
+    if (computed_) {
+        const QString how = sizing_working_text(computed_->working, computed_->checks, tube, shell);
         for (ResultLabel* result : {Label24, Label27, Label50}) result->set_working(how);
     }
     if (tube_film_) Label9->set_working(film_working_text(*tube_film_, calc::Side::Tube, tube));

@@ -25,4 +25,12 @@ calc::Single read_single(const QLineEdit& field) {
     return converted(field, calc::to_single_number);
 }
 
+std::optional<calc::Single> read_single_if_number(const QLineEdit& field) {
+    try {
+        return calc::to_single_number(field.text().toStdString());
+    } catch (const calc::Fault&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace window

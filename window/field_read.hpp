@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <optional>
 
 #include "calc/fault.hpp"
 #include "calc/numbers.hpp"
@@ -26,5 +27,7 @@ class FieldFault : public calc::Fault {
 
 calc::Single read_single(const QLineEdit& field);
 calc::Double read_double(const QLineEdit& field);
+// A field that may hold anything: its number, or nothing when it does not read.
+std::optional<calc::Single> read_single_if_number(const QLineEdit& field);
 
 }  // namespace window

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 #include "window/result_label.hpp"
@@ -63,7 +64,11 @@ class MainWindow : public QWidget {
     // clang-format on
 
     // The last successful results, and the last fill of each side.
-    std::optional<calc::SizingWorking> sizing_;
+    struct Computed {
+        calc::SizingWorking working;
+        calc::DesignChecks checks;
+    };
+    std::optional<Computed> computed_;
     std::optional<calc::FilmWorking> tube_film_, shell_film_;
     std::optional<WaterFill> tube_water_, shell_water_;
 };

@@ -6,19 +6,13 @@
 
 #include "calc/conversion.hpp"
 #include "calc/correlation_range.hpp"
+#include "window/check_text.hpp"
+#include "window/summary.hpp"
 
 namespace window {
 namespace {
 
 using calc::Side;
-
-// A summary, not the exact rendering: 5 significant digits, whole numbers from `whole_from` up.
-QString summary(double value, double whole_from = 1e4) {
-    if (std::abs(value) >= whole_from && std::abs(value) < 1e15) {
-        return QString::number(value, 'f', 0);
-    }
-    return QString::number(value, 'g', 5);
-}
 
 // Re is known to a few digits at best, so it is shown whole from 100 up.
 QString reynolds(double value) {
@@ -101,13 +95,14 @@ QString film_working_text(const calc::FilmWorking& working, Side side, WaterSour
         .join('\n');
 }
 
-QString sizing_working_text(const calc::SizingWorking& working, WaterSource tube,
-                            WaterSource shell) {
+QString sizing_working_text(const calc::SizingWorking& working, const calc::DesignChecks& checks,
+                            WaterSource tube, WaterSource shell) {
     QStringList lines = source_lines(tube, Side::Tube) + source_lines(shell, Side::Shell);
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
     lines << hint_lines(working.tube, Side::Tube) << hint_lines(working.shell, Side::Shell);
+    lines << check_lines(checks);
     return lines.join('\n');
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 
@@ -21,8 +22,8 @@ QString film_working_text(const calc::FilmWorking& working, calc::Side side,
                           WaterSource water = {});
 
 // Where the properties came from, both sides' lines, then
-// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints.
-QString sizing_working_text(const calc::SizingWorking& working, WaterSource tube = {},
-                            WaterSource shell = {});
+// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints, then the design checks.
+QString sizing_working_text(const calc::SizingWorking& working, const calc::DesignChecks& checks,
+                            WaterSource tube = {}, WaterSource shell = {});
 
 }  // namespace window

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/correlation_range.hpp"
+#include "calc/design_checks.hpp"
 #include "expect_fault.hpp"
 
 namespace {
@@ -80,8 +81,28 @@ TEST(SizeExchanger, SwappedRolesKeepTheAreaPositive) {
     EXPECT_NEAR(result.A, 3.128868, 5e-6);
 }
 
+// Every value a check shows is a finite number.
+bool finite(const calc::DesignChecks& checks) {
+    bool all = true;
+    if (const auto& c = checks.correction) {
+        all = all && std::isfinite(c->P) && std::isfinite(c->R);
+        all = all && (!c->exists || (std::isfinite(c->F) && std::isfinite(c->area)));
+    }
+    if (const auto& b = checks.balance) {
+        all = all && std::isfinite(b->shell_flow) && std::isfinite(b->shell_duty) &&
+              std::isfinite(b->difference);
+    }
+    if (const auto& t = checks.tubes) {
+        all = all && std::isfinite(t->per_pass) && std::isfinite(t->count) &&
+              std::isfinite(t->length);
+    }
+    return all;
+}
+
 // Whatever the input, sizing gives finite results or a Fault: nothing that is not a number
 // ever reaches a label. Each input in turn takes each awkward value, the rest the example's.
+// The checks after a result, with the same value as the typed shell flow, show only finite
+// numbers.
 TEST(SizeExchanger, AnyInputGivesFiniteResultsOrAFault) {
     constexpr float awkward[] = {0.0f, -0.0f, -1.0f, 1e-45f, 1e-30f, 3.4e38f, -3.4e38f, 381924.0f};
     std::vector<std::function<void(SizingInput&, float)>> inputs;
@@ -112,6 +133,8 @@ TEST(SizeExchanger, AnyInputGivesFiniteResultsOrAFault) {
                     << "input " << i << " = " << value;
                 const calc::SizingResult w = calc::sizing_working(input).result;
                 EXPECT_TRUE(w.K == r.K && w.A == r.A && w.Q == r.Q) << i << " = " << value;
+                EXPECT_TRUE(finite(calc::design_checks(input, r, value))) << i << " = " << value;
+                EXPECT_TRUE(finite(calc::design_checks(input, r, {}))) << i << " = " << value;
                 ++results;
             } catch (const calc::Fault& f) {
                 EXPECT_FAULT(calc::sizing_working(input), f.kind(), f.quantity(), f.side());

@@ -1,15 +1,17 @@
-// Any bytes as the seventeen field texts that 计算结果 reads, a line each in its order: the
+// Any bytes as the eighteen field texts that 计算结果 reads, a line each in its order: the
 // same conversions into the sizing give a Fault or finite K, A and Q that show without "nan"
-// or "inf", the same as the detailed call; the mean temperatures and film coefficients of
-// both sides likewise.
+// or "inf", the same as the detailed call, and checks after it that show only finite numbers;
+// the mean temperatures and film coefficients of both sides likewise.
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "calc/conversion.hpp"
+#include "calc/design_checks.hpp"
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
@@ -17,8 +19,8 @@
 namespace {
 
 // Text4 Text5 Text6 Text7 Text10 Text9, Text13 Text14 Text16 Text15 Text11 Text12,
-// Text1 Text2 Text20 Text19 Text3.
-constexpr std::size_t field_count = 17;
+// Text1 Text2 Text20 Text19 Text3, Text18 (the shell flow, which may hold anything).
+constexpr std::size_t field_count = 18;
 
 std::array<std::string_view, field_count> split_lines(std::string_view bytes) {
     std::array<std::string_view, field_count> texts{};
@@ -49,6 +51,28 @@ void fault_or_finite(Call call) {
     }
 }
 
+std::optional<calc::Single> read_if_number(std::string_view text) {
+    try {
+        return calc::to_single_number(text);
+    } catch (const calc::Fault&) {
+        return std::nullopt;
+    }
+}
+
+void check_shown(const calc::DesignChecks& checks) {
+    if (const auto& c = checks.correction) {
+        check_shown(c->P), check_shown(c->R);
+        if (c->exists) check_shown(c->F), check_shown(c->area);
+    }
+    if (const auto& b = checks.balance) {
+        check_shown(b->shell_flow), check_shown(b->shell_duty), check_shown(b->difference);
+    }
+    if (const auto& tubes = checks.tubes) {
+        check_shown(tubes->per_pass), check_shown(tubes->count), check_shown(tubes->length);
+    }
+    for (const calc::UnitSlip& slip : checks.slips) check_shown(slip.value);
+}
+
 calc::FluidSide read_side(const std::string_view* t) {
     return {calc::to_single_number(t[0]), calc::to_single_number(t[1]),
             calc::to_single_number(t[2]), calc::to_single_number(t[3]),
@@ -75,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check_shown(r.K), check_shown(r.A), check_shown(r.Q);
             const calc::SizingResult w = calc::sizing_working(input).result;
             check(w.K == r.K && w.A == r.A && w.Q == r.Q);
+            check_shown(calc::design_checks(input, r, read_if_number(t[17])));
         } catch (const calc::Fault& fault) {
             try {
                 (void)calc::sizing_working(input);

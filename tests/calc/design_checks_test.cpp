@@ -1,0 +1,131 @@
+// The checks after sizing against values derived by hand (the closed form of F evaluated
+// separately, the balance and tube count worked on paper), and the slips that real fluids
+// must not trip.
+#include "calc/design_checks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using calc::SizingInput;
+using calc::SlipQuantity;
+
+constexpr calc::FluidSide tube_water{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0};
+constexpr calc::FluidSide shell_water{0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5};
+constexpr SizingInput example{tube_water, shell_water, 20.0f, 40.0f, 90.0f, 60.0f, 2.0f};
+constexpr calc::SizingResult example_result{2006.8310546875f, 2.08591175079345703125f, 166960.0f};
+
+bool near(double got, double want, double relative = 1e-12) {
+    return std::abs(got - want) <= relative * std::abs(want);
+}
+
+TEST(DesignChecks, MultipassCorrection) {
+    struct Row {
+        float t1, t2, T1, T2;
+        double P, R, F;  // F = 0: none exists
+        bool low;
+    };
+    const Row rows[] = {
+        {20, 40, 90, 60, 2.0 / 7, 1.5, 0.9479110597637472, false},
+        {20, 40, 90, 70, 2.0 / 7, 1.0, 0.9727392924167552, false},  // R = 1: the limit
+        {20, 40, 90, 70.00001f, 2.0 / 7, 0.9999996185302734, 0.9727393079546905, false},
+        {90, 60, 20, 40, 3.0 / 7, 2.0 / 3, 0.9479110597637475, false},  // hot fluid in the tubes
+        {20, 70, 90, 60, 5.0 / 7, 0.6, 0.4756863139483168, true},
+        {20, 80, 90, 60, 6.0 / 7, 0.5, 0, true},  // the second denominator is negative
+    };
+    for (const Row& row : rows) {
+        SizingInput input = example;
+        input.t1 = row.t1, input.t2 = row.t2, input.T1 = row.T1, input.T2 = row.T2;
+        const auto c = calc::design_checks(input, example_result, {}).correction;
+        ASSERT_TRUE(c.has_value()) << row.t2 << ' ' << row.T2;
+        EXPECT_TRUE(near(c->P, row.P) && near(c->R, row.R)) << c->P << ' ' << c->R;
+        EXPECT_EQ(c->exists, row.F > 0) << row.t2 << ' ' << row.T2;
+        if (row.F > 0) {
+            EXPECT_TRUE(near(c->F, row.F, 1e-8)) << c->F << " for " << row.F;
+        }
+        EXPECT_EQ(c->low, row.low) << row.t2 << ' ' << row.T2;
+    }
+    const auto c = calc::design_checks(example, example_result, {}).correction;
+    EXPECT_TRUE(near(c->area, 2.2005353026615593, 1e-10)) << c->area;
+    SizingInput no_rise = example;  // t2 = t1: R is not finite, so there is nothing to say
+    no_rise.t2 = 20;
+    EXPECT_FALSE(calc::design_checks(no_rise, example_result, {}).correction.has_value());
+}
+
+// Q = 166960 W from the tubes; the shell gives cps·(T1 − T2) = 4190 · 30 = 125700 W per kg/s.
+TEST(DesignChecks, HeatBalance) {
+    const auto balancing = calc::design_checks(example, example_result, {}).balance;
+    ASSERT_TRUE(balancing.has_value());
+    EXPECT_FALSE(balancing->flow_typed || balancing->off);
+    EXPECT_TRUE(near(balancing->shell_flow, 166960.0 / 125700.0));
+
+    struct Row {
+        float flow;
+        double duty, difference;
+        bool off;
+    };
+    for (const Row& row : {Row{1.0f, 125700, (125700.0 - 166960) / 166960, true},
+                           Row{1.3f, 163409.99400615692, -0.02126261376283588, false},
+                           Row{1.4f, 175979.99700307846, 0.05402489819764291, true}}) {
+        const auto b = calc::design_checks(example, example_result, row.flow).balance;
+        ASSERT_TRUE(b.has_value());
+        EXPECT_TRUE(b->flow_typed);
+        EXPECT_TRUE(near(b->shell_duty, row.duty)) << b->shell_duty;
+        EXPECT_TRUE(near(b->difference, row.difference, 1e-9)) << b->difference;
+        EXPECT_EQ(b->off, row.off) << row.flow;
+    }
+    SizingInput no_fall = example;  // T1 = T2 and no flow typed: no flow balances
+    no_fall.T2 = 90;
+    EXPECT_FALSE(calc::design_checks(no_fall, example_result, {}).balance.has_value());
+}
+
+// n = 2/(995.7f · 1.0 · π · 0.02²/4), 7 tubes, L = A/(7 · π · 0.02).
+TEST(DesignChecks, TubeCountAndLength) {
+    const auto t = calc::design_checks(example, example_result, {}).tubes;
+    ASSERT_TRUE(t.has_value());
+    EXPECT_TRUE(near(t->per_pass, 6.393690514841653)) << t->per_pass;
+    EXPECT_EQ(t->count, 7.0);
+    EXPECT_TRUE(near(t->length, 4.74261665703212)) << t->length;
+    for (const double velocity : {0.0, -1.0}) {  // n not finite, or no tube at all
+        SizingInput input = example;
+        input.tube.velocity = velocity;
+        EXPECT_FALSE(calc::design_checks(input, example_result, {}).tubes.has_value());
+    }
+}
+
+TEST(DesignChecks, UnitSlipsButNotRealFluids) {
+    struct Row {
+        const char* what;
+        calc::FluidSide tube;
+        std::vector<SlipQuantity> slips;
+    };
+    using enum SlipQuantity;
+    const Row rows[] = {
+        {"water", tube_water, {}},
+        {"μ in mPa·s", {0.618f, 995.7f, 4174, 0.801f, 0.02, 1.0}, {Viscosity}},
+        {"cp in kJ", {0.618f, 995.7f, 4.174f, 0.000801f, 0.02, 1.0}, {SpecificHeat}},
+        {"λ from a ×10⁻² column", {61.8f, 995.7f, 4174, 0.000801f, 0.02, 1.0}, {Conductivity}},
+        {"d in mm", {0.618f, 995.7f, 4174, 0.000801f, 20, 1.0}, {Diameter}},
+        {"air", {0.026f, 1.2f, 1005, 1.8e-5f, 0.02, 10.0}, {}},
+        {"heavy oil", {0.13f, 900, 2000, 1.0f, 0.02, 1.0}, {}},
+        {"molten salt", {0.5f, 1800, 1500, 0.003f, 0.02, 1.0}, {}},
+        {"mercury", {8.5f, 13500, 139, 0.0015f, 0.02, 1.0}, {}},
+        {"sodium", {70, 850, 1300, 3e-4f, 0.02, 1.0}, {}},
+        {"lithium", {45, 510, 4200, 5e-4f, 0.02, 1.0}, {}},
+        {"water at 350 ℃", {0.46f, 574.7f, 10102, 6.58e-5f, 0.02, 1.0}, {}},
+    };
+    for (const Row& row : rows) {
+        SizingInput input = example;
+        input.tube = row.tube;
+        std::vector<SlipQuantity> found;
+        for (const calc::UnitSlip& slip : calc::design_checks(input, example_result, {}).slips) {
+            EXPECT_EQ(slip.side, calc::Side::Tube) << row.what;
+            found.push_back(slip.quantity);
+        }
+        EXPECT_EQ(found, row.slips) << row.what;
+    }
+}
+
+}  // namespace

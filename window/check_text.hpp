@@ -1,0 +1,14 @@
+// The design checks after a result in Chinese, a line each: F of a 1-2 exchanger, the heat
+// balance, the tube count and length, then a "注意：" line for each that needs a look. The
+// numbers come from calc/design_checks.
+#pragma once
+
+#include <QStringList>
+
+#include "calc/design_checks.hpp"
+
+namespace window {
+
+QStringList check_lines(const calc::DesignChecks& checks);
+
+}  // namespace window
