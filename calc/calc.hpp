@@ -10,3 +10,4 @@
 #include "calc/film_coefficient.hpp"
 #include "calc/numbers.hpp"
 #include "calc/sizing.hpp"
+#include "calc/units.hpp"

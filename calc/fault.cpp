@@ -16,6 +16,8 @@ const char* Fault::what() const noexcept {
             return "calc: empty text";
         case FaultKind::NotANumber:
             return "calc: not a number";
+        case FaultKind::WrongUnit:
+            return "calc: not a unit of this quantity";
     }
     return "calc: fault";
 }

@@ -13,6 +13,7 @@ enum class FaultKind {
     InvalidArgument,   // logarithm of a value ≤ 0, negative base to a non-integral power
     Empty,             // a text to convert holds nothing but blanks
     NotANumber,        // a text to convert is not a number
+    WrongUnit,         // a number followed by a unit its quantity does not have
 };
 
 enum class Quantity {

@@ -7,9 +7,11 @@
 
 #include "calc/checked.hpp"
 #include "calc/conversion.hpp"
+#include "calc/decimal_text.hpp"
 #include "calc/fault.hpp"
 
 namespace calc {
+namespace decimal_text {
 namespace {
 
 // UTF-8 sequences an input method types for ASCII number characters.
@@ -40,13 +42,15 @@ std::size_t trailing_blank(std::string_view text) {
     return text.ends_with(ideographic_space) ? ideographic_space.size() : 0;
 }
 
+}  // namespace
+
 std::string_view trim_blanks(std::string_view text) {
     while (std::size_t n = leading_blank(text)) text.remove_prefix(n);
     while (std::size_t n = trailing_blank(text)) text.remove_suffix(n);
     return text;
 }
 
-// Full-width forms to ASCII; any other character is kept, to be rejected by the grammar.
+// Any character without a twin is kept, to be rejected by the grammar.
 std::string to_ascii(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());
@@ -68,17 +72,13 @@ std::string to_ascii(std::string_view text) {
     return ascii;
 }
 
+namespace {
+
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The parts of  [+-] digits [. digits] [(e|E) [+-] digits]  with at least one mantissa digit.
-struct Decimal {
-    bool negative = false;
-    std::string_view unsigned_text;  // what from_chars reads: the number without its sign
-    int64_t magnitude = 0;           // decimal exponent of the leading non-zero digit, saturated
-    bool all_zero = true;
-};
+}  // namespace
 
 bool parse_decimal(std::string_view s, Decimal& out) {
     std::size_t i = 0;
@@ -124,12 +124,34 @@ bool parse_decimal(std::string_view s, Decimal& out) {
     return true;
 }
 
-}  // namespace
+// The grammar's own steps: sign, mantissa, then an exponent only where digits follow it.
+std::size_t number_length(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    bool seen_point = false;
+    for (; i < s.size(); ++i) {
+        if (is_digit(s[i])) {
+            ++digits;
+        } else if (s[i] == '.' && !seen_point) {
+            seen_point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && is_digit(s[j])) {
+            while (j < s.size() && is_digit(s[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
 
-Double to_number(std::string_view text) {
-    const std::string ascii = to_ascii(trim_blanks(text));
-    if (ascii.empty()) throw Fault(FaultKind::Empty);
-
+Double read_decimal(std::string_view ascii) {
     Decimal decimal;
     if (!parse_decimal(ascii, decimal)) throw Fault(FaultKind::NotANumber);
 
@@ -144,6 +166,14 @@ Double to_number(std::string_view text) {
         throw Fault(FaultKind::NotANumber);
     }
     return decimal.negative ? -value : value;
+}
+
+}  // namespace decimal_text
+
+Double to_number(std::string_view text) {
+    const std::string ascii = decimal_text::to_ascii(decimal_text::trim_blanks(text));
+    if (ascii.empty()) throw Fault(FaultKind::Empty);
+    return decimal_text::read_decimal(ascii);
 }
 
 Single to_single_number(std::string_view text) {

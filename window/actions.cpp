@@ -28,15 +28,15 @@ QString shown(calc::Double value) {
 }  // namespace
 
 // λ, ρ, cp, μ, d, u: Text4, Text5, Text6, Text7, Text10, Text9, read in that order.
-calc::FluidSide MainWindow::read_tube_side() const {
-    return {read_single(*Text4), read_single(*Text5),  read_single(*Text6),
-            read_single(*Text7), read_double(*Text10), read_double(*Text9)};
+calc::FluidSide MainWindow::read_tube_side(ConvertedInputs* c) const {
+    return {read_single(*Text4, c), read_single(*Text5, c),  read_single(*Text6, c),
+            read_single(*Text7, c), read_double(*Text10, c), read_double(*Text9, c)};
 }
 
 // λ, ρ, cp, μ, d, u: Text13, Text14, Text16, Text15, Text11, Text12, read in that order.
-calc::FluidSide MainWindow::read_shell_side() const {
-    return {read_single(*Text13), read_single(*Text14), read_single(*Text16),
-            read_single(*Text15), read_double(*Text11), read_double(*Text12)};
+calc::FluidSide MainWindow::read_shell_side(ConvertedInputs* c) const {
+    return {read_single(*Text13, c), read_single(*Text14, c), read_single(*Text16, c),
+            read_single(*Text15, c), read_double(*Text11, c), read_double(*Text12, c)};
 }
 
 WaterFields MainWindow::tube_water_fields() const {
@@ -48,13 +48,14 @@ WaterFields MainWindow::shell_water_fields() const {
 }
 
 void MainWindow::compute_result() {
-    const calc::FluidSide tube = read_tube_side();
-    const calc::FluidSide shell = read_shell_side();
-    const calc::Single t1 = read_single(*Text1);
-    const calc::Single t2 = read_single(*Text2);
-    const calc::Single T1 = read_single(*Text20);
-    const calc::Single T2 = read_single(*Text19);
-    const calc::Single W = read_single(*Text3);
+    ConvertedInputs converted;
+    const calc::FluidSide tube = read_tube_side(&converted);
+    const calc::FluidSide shell = read_shell_side(&converted);
+    const calc::Single t1 = read_single(*Text1, &converted);
+    const calc::Single t2 = read_single(*Text2, &converted);
+    const calc::Single T1 = read_single(*Text20, &converted);
+    const calc::Single T2 = read_single(*Text19, &converted);
+    const calc::Single W = read_single(*Text3, &converted);
     // The shell side's flow enters no result, only the heat balance, and may hold anything.
     const std::optional<calc::Single> Ws = read_single_if_number(*Text18);
 
@@ -72,7 +73,7 @@ void MainWindow::compute_result() {
     Label49->setText("传递热量:");
     Label50->setText(Q);
     Label51->setText("W");
-    computed_ = Computed{working, checks};
+    computed_ = ResultWorking{working, checks, converted};
     show_working();
 }
 
@@ -99,19 +100,21 @@ void MainWindow::shell_mean_temperature() {
 }
 
 void MainWindow::tube_film_coefficient() {
-    const calc::FluidSide tube = read_tube_side();
+    ConvertedInputs converted;
+    const calc::FluidSide tube = read_tube_side(&converted);
     const calc::FilmWorking working = calc::film_working(tube, calc::tube_side, calc::Side::Tube);
     Label9->setText(shown(working.alpha));
-    tube_film_ = working;
+    tube_film_ = FilmResult{working, converted};
     show_working();
 }
 
 void MainWindow::shell_film_coefficient() {
-    const calc::FluidSide shell = read_shell_side();
+    ConvertedInputs converted;
+    const calc::FluidSide shell = read_shell_side(&converted);
     const calc::FilmWorking working =
         calc::film_working(shell, calc::shell_side, calc::Side::Shell);
     Label14->setText(shown(working.alpha));
-    shell_film_ = working;
+    shell_film_ = FilmResult{working, converted};
     show_working();
 }
 
@@ -145,7 +148,7 @@ void MainWindow::show_working() {
     const WaterSource tube = water_source(tube_water_, tube_water_fields());
     const WaterSource shell = water_source(shell_water_, shell_water_fields());
     if (computed_) {
-        const QString how = sizing_working_text(computed_->working, computed_->checks, tube, shell);
+        const QString how = sizing_working_text(*computed_, tube, shell);
         for (ResultLabel* result : {Label24, Label27, Label50}) result->set_working(how);
     }
     if (tube_film_) Label9->set_working(film_working_text(*tube_film_, calc::Side::Tube, tube));

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 
+#include "calc/units.hpp"
 #include "window/layout_table.hpp"
 
 namespace window {
@@ -35,8 +36,10 @@ QStringList input_lines(const QWidget& form) {
             lines << static_cast<const QGroupBox*>(group)->title();
         }
         const QString typed = field->text().isEmpty() ? "（空）" : field->text();
-        lines << "  " + caption_of(*field) + " " + typed + " " +
-                     text_of(form, QString::fromUtf8(row.unit));
+        // A text that carries its own unit is shown as typed; the working has it in SI.
+        const bool own_unit = calc::carries_unit(field->text().toStdString());
+        lines << "  " + caption_of(*field) + " " + typed +
+                     (own_unit ? QString() : " " + text_of(form, QString::fromUtf8(row.unit)));
     }
     return lines;
 }

@@ -6,6 +6,8 @@
 
 #include "calc/conversion.hpp"
 #include "window/field_read.hpp"
+#include "window/layout_table.hpp"
+#include "window/unit_words.hpp"
 
 namespace window {
 namespace {
@@ -28,6 +30,8 @@ QString kind_words(FaultKind kind) {
             return "内容为空";
         case FaultKind::NotANumber:
             return "不是有效的数字";
+        case FaultKind::WrongUnit:
+            return "单位不符";
     }
     return "计算错误";
 }
@@ -168,6 +172,14 @@ FaultMessage describe_field_fault(const FieldFault& fault, const QWidget& form) 
             message.text = where + "中的" + quoted(fault.text()) +
                            "超出了可计算的范围。\n请输入一个较小的数字。";
             break;
+        case FaultKind::WrongUnit: {
+            const calc::UnitQuantity quantity =
+                field_unit(fault.field_name().toStdString()).quantity;
+            message.text = where + "中的" + quoted(fault.text()) + "，其单位不是此栏的单位。\n" +
+                           "此栏可用的单位：" + unit_list(quantity) + "，如 " +
+                           unit_example(quantity) + "；只写数字时按 " + si_unit(quantity) + " 计。";
+            break;
+        }
         default:
             message.text = where + "中的" + quoted(fault.text()) +
                            "不是有效的数字。\n请输入一个数字，例如 20、-3.5 或 2.5e-4。";

@@ -1,8 +1,10 @@
-// Reading a field's text as a number of the class its quantity is held in.
-// A text that does not read raises a FieldFault, which names the field.
+// Reading a field's text as a number of the class its quantity is held in, in the SI unit of
+// its label, with any unit of that quantity typed after it. A text that does not read raises
+// a FieldFault, which names the field.
 #pragma once
 
 #include <QLineEdit>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -25,8 +27,15 @@ class FieldFault : public calc::Fault {
     QString text_;
 };
 
-calc::Single read_single(const QLineEdit& field);
-calc::Double read_double(const QLineEdit& field);
+// An input typed in a unit other than its field's: "管内流体参数 管道直径", "20 mm", "0.02 m".
+struct ConvertedInput {
+    QString field, typed, si;
+};
+using ConvertedInputs = QList<ConvertedInput>;
+
+// Each adds the field to `converted` when its text carried a unit other than the SI one.
+calc::Single read_single(const QLineEdit& field, ConvertedInputs* converted = nullptr);
+calc::Double read_double(const QLineEdit& field, ConvertedInputs* converted = nullptr);
 // A field that may hold anything: its number, or nothing when it does not read.
 std::optional<calc::Single> read_single_if_number(const QLineEdit& field);
 

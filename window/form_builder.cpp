@@ -15,6 +15,7 @@
 #include "window/fonts.hpp"
 #include "window/layout_table.hpp"
 #include "window/result_label.hpp"
+#include "window/unit_words.hpp"
 
 namespace window {
 namespace {
@@ -144,6 +145,11 @@ void build_form(QWidget& form) {
         if (control.kind == ControlKind::Button && control.description.empty()) {
             widgets.at(control.name)->setAccessibleDescription(group->title());
         }
+    }
+
+    // A field tells a screen reader, and a pointer resting on it, which units it takes.
+    for (const FieldUnit& row : field_units()) {
+        widgets.at(row.field)->setToolTip(unit_description(row.quantity));
     }
 
     // Qt skips hidden widgets when it walks this chain, so the hidden buttons take their place

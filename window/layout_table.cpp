@@ -1,5 +1,7 @@
 #include "window/layout_table.hpp"
 
+#include <stdexcept>
+
 namespace window {
 namespace {
 
@@ -150,14 +152,27 @@ const FormLayout& form_layout() {
 }
 
 const std::vector<FieldUnit>& field_units() {
+    using Q = calc::UnitQuantity;
     static const std::vector<FieldUnit> units{
-        {"Text1", "Label28"},  {"Text2", "Label29"},  {"Text3", "Label30"},  {"Text8", "Label31"},
-        {"Text4", "Label32"},  {"Text5", "Label33"},  {"Text6", "Label34"},  {"Text7", "Label35"},
-        {"Text9", "Label36"},  {"Text10", "Label37"}, {"Text20", "Label38"}, {"Text19", "Label39"},
-        {"Text18", "Label40"}, {"Text17", "Label41"}, {"Text13", "Label42"}, {"Text14", "Label43"},
-        {"Text16", "Label44"}, {"Text15", "Label45"}, {"Text12", "Label46"}, {"Text11", "Label47"},
+        {"Text1", "Label28", Q::Temperature},   {"Text2", "Label29", Q::Temperature},
+        {"Text3", "Label30", Q::MassFlow},      {"Text8", "Label31", Q::Temperature},
+        {"Text4", "Label32", Q::Conductivity},  {"Text5", "Label33", Q::Density},
+        {"Text6", "Label34", Q::SpecificHeat},  {"Text7", "Label35", Q::Viscosity},
+        {"Text9", "Label36", Q::Velocity},      {"Text10", "Label37", Q::Length},
+        {"Text20", "Label38", Q::Temperature},  {"Text19", "Label39", Q::Temperature},
+        {"Text18", "Label40", Q::MassFlow},     {"Text17", "Label41", Q::Temperature},
+        {"Text13", "Label42", Q::Conductivity}, {"Text14", "Label43", Q::Density},
+        {"Text16", "Label44", Q::SpecificHeat}, {"Text15", "Label45", Q::Viscosity},
+        {"Text12", "Label46", Q::Velocity},     {"Text11", "Label47", Q::Length},
     };
     return units;
+}
+
+const FieldUnit& field_unit(std::string_view field) {
+    for (const FieldUnit& row : field_units()) {
+        if (row.field == field) return row;
+    }
+    throw std::logic_error("no unit for field " + std::string(field));
 }
 
 const std::vector<ControlRow>& layout_table() {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/units.hpp"
+
 namespace window {
 
 enum class ControlKind { GroupBox, Label, TextField, Button };
@@ -38,9 +40,10 @@ struct FormLayout {
     int client_width, client_height;  // twips
 };
 
-// A field and the label that shows its unit beside it.
+// A field, the label that shows its unit beside it, and the quantity it holds.
 struct FieldUnit {
     std::string_view field, unit;
+    calc::UnitQuantity quantity;
 };
 
 inline constexpr int twips_per_pixel = 15;
@@ -50,6 +53,8 @@ const std::vector<ControlRow>& layout_table();
 
 // Every field with its unit, each group read down its left column, then its right one.
 const std::vector<FieldUnit>& field_units();
+// The row of `field`; a field the table does not hold is a fault in the program.
+const FieldUnit& field_unit(std::string_view field);
 
 // The caption of Label25: the five notes joined by their runs of blanks.
 std::string notes_caption();

@@ -14,6 +14,7 @@
 #include "calc/sizing.hpp"
 #include "window/result_label.hpp"
 #include "window/water_fill.hpp"
+#include "window/working_text.hpp"
 
 namespace window {
 
@@ -38,8 +39,8 @@ class MainWindow : public QWidget {
     void copy_report();
 
   private:
-    calc::FluidSide read_tube_side() const;
-    calc::FluidSide read_shell_side() const;
+    calc::FluidSide read_tube_side(ConvertedInputs* converted = nullptr) const;
+    calc::FluidSide read_shell_side(ConvertedInputs* converted = nullptr) const;
     WaterFields tube_water_fields() const;
     WaterFields shell_water_fields() const;
 
@@ -64,12 +65,8 @@ class MainWindow : public QWidget {
     // clang-format on
 
     // The last successful results, and the last fill of each side.
-    struct Computed {
-        calc::SizingWorking working;
-        calc::DesignChecks checks;
-    };
-    std::optional<Computed> computed_;
-    std::optional<calc::FilmWorking> tube_film_, shell_film_;
+    std::optional<ResultWorking> computed_;
+    std::optional<FilmResult> tube_film_, shell_film_;
     std::optional<WaterFill> tube_water_, shell_water_;
 };
 

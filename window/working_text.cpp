@@ -87,22 +87,31 @@ QStringList source_lines(WaterSource water, Side side) {
             " ℃（IAPWS-IF97）"};
 }
 
+QStringList converted_lines(const ConvertedInputs& converted) {
+    QStringList lines;
+    for (const ConvertedInput& input : converted) {
+        lines << input.field + " " + input.typed + " = " + input.si;
+    }
+    return lines;
+}
+
 }  // namespace
 
-QString film_working_text(const calc::FilmWorking& working, Side side, WaterSource water) {
-    return (source_lines(water, side) + QStringList{film_line(working, side)} +
-            hint_lines(working, side))
+QString film_working_text(const FilmResult& result, Side side, WaterSource water) {
+    return (converted_lines(result.converted) + source_lines(water, side) +
+            QStringList{film_line(result.steps, side)} + hint_lines(result.steps, side))
         .join('\n');
 }
 
-QString sizing_working_text(const calc::SizingWorking& working, const calc::DesignChecks& checks,
-                            WaterSource tube, WaterSource shell) {
-    QStringList lines = source_lines(tube, Side::Tube) + source_lines(shell, Side::Shell);
+QString sizing_working_text(const ResultWorking& result, WaterSource tube, WaterSource shell) {
+    const calc::SizingWorking& working = result.steps;
+    QStringList lines = converted_lines(result.converted) + source_lines(tube, Side::Tube) +
+                        source_lines(shell, Side::Shell);
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
     lines << hint_lines(working.tube, Side::Tube) << hint_lines(working.shell, Side::Shell);
-    lines << check_lines(checks);
+    lines << check_lines(result.checks);
     return lines.join('\n');
 }
 

@@ -8,6 +8,7 @@
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "window/field_read.hpp"
 
 namespace window {
 
@@ -15,15 +16,29 @@ namespace window {
 // what was filled; empty when they hold what the user typed.
 using WaterSource = std::optional<double>;
 
-// "管内物性：饱和水 30 ℃（IAPWS-IF97）" where the properties were filled, then
+// One side's coefficient with all its working tells.
+struct FilmResult {
+    calc::FilmWorking steps;
+    ConvertedInputs converted;
+};
+
+// A result with all its working tells: the steps, the checks after them, the inputs typed in
+// other units.
+struct ResultWorking {
+    calc::SizingWorking steps;
+    calc::DesignChecks checks;
+    ConvertedInputs converted;
+};
+
+// "管内流体参数 管道直径 20 mm = 0.02 m" for each converted input, "管内物性：饱和水 30 ℃
+// （IAPWS-IF97）" where the properties were filled, then
 // "管内：Re = 24861，Pr = 5.410，αt = 3873.2 W/(㎡·℃)", then a "注意：" line for each value
 // outside the range the side's correlation was fitted for.
-QString film_working_text(const calc::FilmWorking& working, calc::Side side,
-                          WaterSource water = {});
+QString film_working_text(const FilmResult& result, calc::Side side, WaterSource water = {});
 
-// Where the properties came from, both sides' lines, then
+// The converted inputs, where the properties came from, both sides' lines, then
 // "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints, then the design checks.
-QString sizing_working_text(const calc::SizingWorking& working, const calc::DesignChecks& checks,
-                            WaterSource tube = {}, WaterSource shell = {});
+QString sizing_working_text(const ResultWorking& result, WaterSource tube = {},
+                            WaterSource shell = {});
 
 }  // namespace window

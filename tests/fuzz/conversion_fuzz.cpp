@@ -1,6 +1,7 @@
 // Any bytes as a field's text: to_number gives a Fault or a finite value, rounding it into
 // Single gives a Fault or a finite Single, and what to_text shows of either reads back as
-// the same bits.
+// the same bits. Read as each quantity, with a unit after the number, the same holds, and a
+// text with no unit reads as it does without one.
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "calc/conversion.hpp"
 #include "calc/fault.hpp"
+#include "calc/units.hpp"
 
 namespace {
 
@@ -36,6 +38,30 @@ void round_trip(calc::Single value) {
     check(same_bits(shown, value == 0 ? 0.0f : value));
 }
 
+using Q = calc::UnitQuantity;
+constexpr Q quantities[] = {Q::Temperature,  Q::MassFlow,  Q::Conductivity, Q::Density,
+                            Q::SpecificHeat, Q::Viscosity, Q::Velocity,     Q::Length};
+
+// The same value, or the same kind of fault.
+template <typename WithUnit, typename Without>
+void read_alike(WithUnit with_unit, Without without) {
+    bool faulted = false;
+    calc::FaultKind kind{};
+    calc::Double value = 0;
+    try {
+        value = without();
+    } catch (const calc::Fault& fault) {
+        faulted = true;
+        kind = fault.kind();
+    }
+    try {
+        const calc::Double read = with_unit();
+        check(!faulted && same_bits(read, value));
+    } catch (const calc::Fault& fault) {
+        check(faulted && fault.kind() == kind);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -47,6 +73,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         round_trip(calc::to_single_number(text));
     } catch (const calc::Fault&) {
+    }
+    for (const Q quantity : quantities) {
+        try {
+            round_trip(calc::to_number(text, quantity));
+        } catch (const calc::Fault&) {
+        }
+        try {
+            round_trip(calc::to_single_number(text, quantity));
+        } catch (const calc::Fault&) {
+        }
+        if (!calc::carries_unit(text)) {
+            read_alike([&] { return calc::to_number(text, quantity); },
+                       [&] { return calc::to_number(text); });
+        }
     }
     return 0;
 }

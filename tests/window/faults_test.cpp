@@ -45,6 +45,15 @@ class FaultsTest : public QObject {
                                  << QString();
         QTest::newRow("mean of abc") << "Command3" << QStringList{"Text2", "abc"}
                                      << QStringList{"「管内流体参数 出口温度」"} << "Text2";
+        QTest::newRow("a unit of another quantity")
+            << "Command1" << QStringList{"Text10", "20 kg"}
+            << QStringList{"「管内流体参数 管道直径」中的“20 kg”，其单位不是此栏的单位",
+                           "此栏可用的单位：m、mm、cm，如 20 mm；只写数字时按 m 计"}
+            << "Text10";
+        QTest::newRow("a unit of no quantity")
+            << "Command1" << QStringList{"Text15", "0.406 MPa·s"}
+            << QStringList{"「管外流体参数 动力粘度」", "Pa·s、N·s/m²、mPa·s、cP、μPa·s"}
+            << "Text15";
         QTest::newRow("water at abc")
             << "Command8" << QStringList{"Text8", "abc"}
             << QStringList{"「管内流体参数 平均温度为」中的“abc”不是有效的数字",

@@ -276,6 +276,26 @@ class LayoutTest : public QObject {
         QCOMPARE(control->text(QAccessible::Name), spoken);
     }
 
+    // A field's description, for a screen reader and as its tooltip, lists its units.
+    void fields_tell_their_units() {
+        window::MainWindow form;
+        form.show();
+        const QList<std::pair<const char*, const char*>> told = {
+            {"Text10", "m；也可输入 mm、cm，如 20 mm"},
+            {"Text20", "℃；也可输入 K，如 303.15 K"},
+            {"Text3", "kg/s；也可输入 kg/min、kg/h、t/h，如 7.2 t/h"},
+            {"Text16", "J/(kg·℃)；也可输入 kJ/(kg·℃)、kcal/(kg·℃)，如 4.174 kJ/(kg·℃)"},
+        };
+        for (const auto& [name, units] : told) {
+            QAccessibleInterface* reader =
+                QAccessible::queryAccessibleInterface(probe::field(form, name));
+            QCOMPARE(reader->text(QAccessible::Description), QString(units));
+        }
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+            QVERIFY2(edit->toolTip().contains("；也可输入 "), qPrintable(edit->objectName()));
+        }
+    }
+
     void every_field_has_a_name() {
         window::MainWindow form;
         const QList<QLineEdit*> fields = form.findChildren<QLineEdit*>();

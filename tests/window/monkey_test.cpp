@@ -32,7 +32,11 @@ const QStringList hostile = {"",
                              "1e-45",
                              "0",
                              "-40",
-                             "0。5"};
+                             "0。5",
+                             "20 mm",
+                             "381924 K",
+                             "20 kg",
+                             "303.15 K"};
 
 // What each button may write: "text:", "tip:" or "hidden:" and a control's name.
 QSet<QString> outputs(const QString& button) {

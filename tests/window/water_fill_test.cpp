@@ -44,6 +44,8 @@ class WaterFillTest : public QObject {
         QTest::newRow("mean of the ends, written")
             << "Command8" << QStringList{"Text8", "", "Text1", "20", "Text2", "40"} << "30"
             << at_30;
+        QTest::newRow("mean in kelvin")
+            << "Command8" << QStringList{"Text8", "303.15 K"} << "303.15 K" << at_30;
         QTest::newRow("full-width mean")
             << "Command8" << QStringList{"Text8", "３０"} << "３０" << at_30;
         QTest::newRow("triple point") << "Command8" << QStringList{"Text8", "0.01"} << "0.01"

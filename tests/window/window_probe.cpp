@@ -61,6 +61,11 @@ void fill_example(QWidget& form) {
     for (auto it = example.begin(); it != example.end(); ++it) type(form, it.key(), it.value());
 }
 
+QStringList results(const QWidget& form) {
+    return {label(form, "Label24")->text(), label(form, "Label27")->text(),
+            label(form, "Label50")->text()};
+}
+
 WindowState snapshot(const QWidget& form) {
     WindowState state;
     for (const QLineEdit* edit : form.findChildren<QLineEdit*>()) {

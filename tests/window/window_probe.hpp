@@ -32,6 +32,9 @@ void open_hidden_mode(QWidget& form, Side side);
 const QMap<QString, QString>& example_texts();
 // The same, typed into the fields.
 void fill_example(QWidget& form);
+// K, A and Q as the results panel shows them, and as it shows the worked example's.
+QStringList results(const QWidget& form);
+const QStringList example_results = {"2006.831", "2.0859118", "166960"};
 
 // Every field text, label caption, tooltip and hidden flag of the window, and whether each
 // field has an edit to undo.
