@@ -125,7 +125,8 @@ bool parse_decimal(std::string_view s, Decimal& out) {
 }
 
 // The grammar's own steps: sign, mantissa, then an exponent only where digits follow it.
-std::size_t number_length(std::string_view s) {
+std::size_t number_length(std::string_view ascii) {
+    const std::string_view s = ascii;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;

@@ -7,10 +7,9 @@
 #include "calc/conversion.hpp"
 #include "calc/design_checks.hpp"
 #include "calc/sizing.hpp"
-#include "window/calculation_report.hpp"
+#include "report/working_text.hpp"
 #include "window/field_read.hpp"
 #include "window/main_window.hpp"
-#include "window/working_text.hpp"
 
 namespace window {
 namespace {
@@ -37,6 +36,11 @@ calc::FluidSide MainWindow::read_tube_side(ConvertedInputs* c) const {
 calc::FluidSide MainWindow::read_shell_side(ConvertedInputs* c) const {
     return {read_single(*Text13, c), read_single(*Text14, c), read_single(*Text16, c),
             read_single(*Text15, c), read_double(*Text11, c), read_double(*Text12, c)};
+}
+
+std::array<QLineEdit*, 20> MainWindow::all_fields() const {
+    return {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10,
+            Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20};
 }
 
 WaterFields MainWindow::tube_water_fields() const {
@@ -73,7 +77,9 @@ void MainWindow::compute_result() {
     Label49->setText("传递热量:");
     Label50->setText(Q);
     Label51->setText("W");
-    computed_ = ResultWorking{working, checks, converted};
+    QMap<QString, QString> texts;
+    for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
+    computed_ = report::ResultWorking{input, working, checks, converted, texts};
     show_working();
 }
 
@@ -104,7 +110,7 @@ void MainWindow::tube_film_coefficient() {
     const calc::FluidSide tube = read_tube_side(&converted);
     const calc::FilmWorking working = calc::film_working(tube, calc::tube_side, calc::Side::Tube);
     Label9->setText(shown(working.alpha));
-    tube_film_ = FilmResult{working, converted};
+    tube_film_ = report::FilmResult{working, converted};
     show_working();
 }
 
@@ -114,16 +120,12 @@ void MainWindow::shell_film_coefficient() {
     const calc::FilmWorking working =
         calc::film_working(shell, calc::shell_side, calc::Side::Shell);
     Label14->setText(shown(working.alpha));
-    shell_film_ = FilmResult{working, converted};
+    shell_film_ = report::FilmResult{working, converted};
     show_working();
 }
 
 void MainWindow::clear() {
-    for (QLineEdit* field :
-         {Text1,  Text2,  Text3,  Text4,  Text5,  Text6,  Text7,  Text8,  Text9,  Text10,
-          Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20}) {
-        field->clear();
-    }
+    for (QLineEdit* field : all_fields()) field->clear();
     Command5->hide();
     Command4->hide();
     Label9->hide();
@@ -145,20 +147,17 @@ void MainWindow::shell_water() {
 }
 
 void MainWindow::show_working() {
-    const WaterSource tube = water_source(tube_water_, tube_water_fields());
-    const WaterSource shell = water_source(shell_water_, shell_water_fields());
+    const report::WaterSource tube = water_source(tube_water_, tube_water_fields());
+    const report::WaterSource shell = water_source(shell_water_, shell_water_fields());
     if (computed_) {
-        const QString how = sizing_working_text(*computed_, tube, shell);
+        const QString how = report::sizing_working_text(*computed_, tube, shell);
         for (ResultLabel* result : {Label24, Label27, Label50}) result->set_working(how);
     }
-    if (tube_film_) Label9->set_working(film_working_text(*tube_film_, calc::Side::Tube, tube));
+    if (tube_film_)
+        Label9->set_working(report::film_working_text(*tube_film_, calc::Side::Tube, tube));
     if (shell_film_) {
-        Label14->set_working(film_working_text(*shell_film_, calc::Side::Shell, shell));
+        Label14->set_working(report::film_working_text(*shell_film_, calc::Side::Shell, shell));
     }
-}
-
-void MainWindow::copy_report() {
-    QGuiApplication::clipboard()->setText(calculation_report(*this));
 }
 
 }  // namespace window

@@ -238,6 +238,34 @@ FaultMessage describe_fault(const WaterFault& fault, const QWidget& form) {
     return message;
 }
 
+// Why a file was not written, in words; the system's own words follow them.
+QString write_failure_words(QFileDevice::FileError error) {
+    switch (error) {
+        case QFileDevice::OpenError:
+            return "无法在此处建立文件：文件夹不存在，或不能写入";
+        case QFileDevice::PermissionsError:
+            return "没有写入权限";
+        case QFileDevice::WriteError:
+            return "写入时出错，磁盘可能已满";
+        case QFileDevice::ResourceError:
+            return "磁盘空间或系统资源不足";
+        case QFileDevice::RenameError:
+            return "不能以此名称保存：可能已有同名的文件夹，或文件正被占用";
+        default:
+            return "无法写入文件";
+    }
+}
+
+FaultMessage describe_fault(const SaveFault& fault) {
+    FaultMessage message;
+    message.title = "保存失败";
+    message.text =
+        "计算书未能保存到：\n" + fault.path + "\n原因：" + write_failure_words(fault.failure.error);
+    if (!fault.failure.detail.isEmpty()) message.text += "（" + fault.failure.detail + "）";
+    message.text += "。\n已有的文件未被改动。";
+    return message;
+}
+
 namespace {
 
 void show_message(QWidget& form, const FaultMessage& message) {
@@ -259,6 +287,10 @@ void report_fault(QWidget& form, const calc::Fault& fault) {
 
 void report_fault(QWidget& form, const WaterFault& fault) {
     show_message(form, describe_fault(fault, form));
+}
+
+void report_fault(QWidget& form, const SaveFault& fault) {
+    show_message(form, describe_fault(fault));
 }
 
 }  // namespace window

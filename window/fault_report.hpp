@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "calc/fault.hpp"
+#include "window/save_fault.hpp"
 #include "window/water_fill.hpp"
 
 class QLineEdit;
@@ -21,9 +22,11 @@ struct FaultMessage {
 // Words for `fault`; fields are looked up in `form` by name.
 FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form);
 FaultMessage describe_fault(const WaterFault& fault, const QWidget& form);
+FaultMessage describe_fault(const SaveFault& fault);
 
 // Shows the message modally over `form`, then focuses and selects the field to correct.
 void report_fault(QWidget& form, const calc::Fault& fault);
 void report_fault(QWidget& form, const WaterFault& fault);
+void report_fault(QWidget& form, const SaveFault& fault);
 
 }  // namespace window

@@ -27,7 +27,7 @@ Value converted(const QLineEdit& field, ConvertedInputs* converted_inputs) {
         if constexpr (std::is_same_v<Value, calc::Single>) value = calc::to_single(reading.value);
         if (converted_inputs && reading.unit && reading.unit->rule != calc::UnitRule::Same) {
             converted_inputs->append(
-                {field.accessibleName(), field.text().trimmed(),
+                {field.objectName(), field.accessibleName(), field.text().trimmed(),
                  QString::fromStdString(calc::to_text(value)) + " " + si_unit(quantity)});
         }
         return value;

@@ -10,6 +10,7 @@
 
 #include "calc/fault.hpp"
 #include "calc/numbers.hpp"
+#include "report/working_text.hpp"
 
 namespace window {
 
@@ -27,11 +28,7 @@ class FieldFault : public calc::Fault {
     QString text_;
 };
 
-// An input typed in a unit other than its field's: "管内流体参数 管道直径", "20 mm", "0.02 m".
-struct ConvertedInput {
-    QString field, typed, si;
-};
-using ConvertedInputs = QList<ConvertedInput>;
+using report::ConvertedInputs;
 
 // Each adds the field to `converted` when its text carried a unit other than the SI one.
 calc::Single read_single(const QLineEdit& field, ConvertedInputs* converted = nullptr);

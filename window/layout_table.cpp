@@ -1,5 +1,6 @@
 #include "window/layout_table.hpp"
 
+#include <array>
 #include <stdexcept>
 
 namespace window {
@@ -136,14 +137,39 @@ std::vector<ControlRow> make_table() {
     // clang-format on
 }
 
+// The notes' caption: its pieces and, after each but the last, the run of blanks that follows
+// it. The fourth note is two pieces, its first line padded where the window wraps it.
+constexpr std::array<std::string_view, 6> note_pieces{
+    "1.本计算仅适用于管壳式换热器换热面积计算；",
+    "2.请注意统一计算单位！建议使用国际单位进行计算；",
+    "3.本程序中“管道直径”为换热管内直径；",
+    "4.在计算总传热系数时取污垢热阻系数为：0.85,热量储",
+    "藏系数为0.89；",
+    "5.欢迎指出本程序中的不足之处。",
+};
+constexpr std::array<int, 5> note_gaps{7, 1, 12, 4, 33};
+
 }  // namespace
 
 std::string notes_caption() {
-    return "1.本计算仅适用于管壳式换热器换热面积计算；" + blanks(7) +
-           "2.请注意统一计算单位！建议使用国际单位进行计算；" + blanks(1) +
-           "3.本程序中“管道直径”为换热管内直径；" + blanks(12) +
-           "4.在计算总传热系数时取污垢热阻系数为：0.85,热量储" + blanks(4) + "藏系数为0.89；" +
-           blanks(33) + "5.欢迎指出本程序中的不足之处。";
+    std::string caption;
+    for (std::size_t i = 0; i < note_pieces.size(); ++i) {
+        caption += note_pieces[i];
+        if (i < note_gaps.size()) caption += blanks(note_gaps[i]);
+    }
+    return caption;
+}
+
+std::vector<std::string> notes() {
+    std::vector<std::string> five;
+    for (std::size_t i = 0; i < note_pieces.size(); ++i) {
+        if (i == 4) {
+            five.back() += note_pieces[i];
+        } else {
+            five.emplace_back(note_pieces[i]);
+        }
+    }
+    return five;
 }
 
 const FormLayout& form_layout() {

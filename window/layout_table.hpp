@@ -58,5 +58,7 @@ const FieldUnit& field_unit(std::string_view field);
 
 // The caption of Label25: the five notes joined by their runs of blanks.
 std::string notes_caption();
+// The five notes, each whole.
+std::vector<std::string> notes();
 
 }  // namespace window

@@ -50,7 +50,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
             connect(field, &QLineEdit::textChanged, this, &MainWindow::show_working);
         }
     }
-    add_copy_report_action();
+    add_report_actions();
 
     Command1->setFocus(Qt::OtherFocusReason);  // taken when the window first becomes active
 }
@@ -58,28 +58,22 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 #undef BIND
 
 void MainWindow::connect_action(QPushButton* button, void (MainWindow::*action)()) {
-    connect(button, &QPushButton::clicked, this, [this, action] {
-        try {
-            (this->*action)();
-        } catch (const calc::Fault& fault) {
-            report_fault(*this, fault);
-        } catch (const WaterFault& fault) {
-            report_fault(*this, fault);
-        } catch (const std::exception&) {
-            QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");
-        }
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, action] { run_action([this, action] { (this->*action)(); }); });
 }
 
-void MainWindow::add_copy_report_action() {
-    auto* copy = new QAction("复制计算过程", this);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &MainWindow::copy_report);
-    addAction(copy);
-    Frame4->setContextMenuPolicy(Qt::ActionsContextMenu);
-    Frame4->addAction(copy);
-    for (ResultLabel* result : Frame4->findChildren<ResultLabel*>()) result->addAction(copy);
+void MainWindow::run_action(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const calc::Fault& fault) {
+        report_fault(*this, fault);
+    } catch (const WaterFault& fault) {
+        report_fault(*this, fault);
+    } catch (const SaveFault& fault) {
+        report_fault(*this, fault);
+    } catch (const std::exception&) {
+        QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");
+    }
 }
 
 }  // namespace window

@@ -7,14 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <optional>
 
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "report/page.hpp"
+#include "report/report.hpp"
+#include "report/working_text.hpp"
 #include "window/result_label.hpp"
 #include "window/water_fill.hpp"
-#include "window/working_text.hpp"
 
 namespace window {
 
@@ -34,13 +38,20 @@ class MainWindow : public QWidget {
     void tube_water();              // Command8 水物性, tube side
     void shell_water();             // Command9 水物性, shell side
 
-    // 复制计算过程 (Ctrl+Shift+C, and the menu of the results panel): the inputs, the working
-    // and the results as plain text on the clipboard.
-    void copy_report();
+    // The report of the last result, from the results panel's menu, the result labels' menus
+    // and anywhere in the window by its shortcut:
+    void copy_report();      // 复制计算过程 (Ctrl+Shift+C): as plain text on the clipboard
+    void save_report_pdf();  // 保存计算书为 PDF… (Ctrl+S): asks where, then save_report_to
+    void print_report();     // 打印计算书… (Ctrl+P): Qt's print dialog, then print_report_to
+    void save_report_to(const QString& path);  // SaveFault where the file cannot be written
+    void save_report_as(const QString& path);  // the same as an action: a fault is reported
+    void print_report_to(QPagedPaintDevice& printer) const;
+    report::Report current_report() const;
 
   private:
     calc::FluidSide read_tube_side(ConvertedInputs* converted = nullptr) const;
     calc::FluidSide read_shell_side(ConvertedInputs* converted = nullptr) const;
+    std::array<QLineEdit*, 20> all_fields() const;  // Text1 … Text20, in order
     WaterFields tube_water_fields() const;
     WaterFields shell_water_fields() const;
 
@@ -51,7 +62,8 @@ class MainWindow : public QWidget {
     // A button's click runs its action through here: a fault ends the action, is reported,
     // and the window is idle again; no exception reaches Qt's event loop.
     void connect_action(QPushButton* button, void (MainWindow::*action)());
-    void add_copy_report_action();
+    void run_action(const std::function<void()>& action);
+    void add_report_actions();
 
     // clang-format off
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
@@ -65,8 +77,8 @@ class MainWindow : public QWidget {
     // clang-format on
 
     // The last successful results, and the last fill of each side.
-    std::optional<ResultWorking> computed_;
-    std::optional<FilmResult> tube_film_, shell_film_;
+    std::optional<report::ResultWorking> computed_;
+    std::optional<report::FilmResult> tube_film_, shell_film_;
     std::optional<WaterFill> tube_water_, shell_water_;
 };
 

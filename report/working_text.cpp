@@ -1,4 +1,4 @@
-#include "window/working_text.hpp"
+#include "report/working_text.hpp"
 
 #include <QLocale>
 #include <QStringList>
@@ -6,10 +6,10 @@
 
 #include "calc/conversion.hpp"
 #include "calc/correlation_range.hpp"
-#include "window/check_text.hpp"
-#include "window/summary.hpp"
+#include "report/check_text.hpp"
+#include "report/summary.hpp"
 
-namespace window {
+namespace report {
 namespace {
 
 using calc::Side;
@@ -80,11 +80,10 @@ QStringList hint_lines(const calc::FilmWorking& working, Side side) {
     return lines;
 }
 
-// "管内物性：饱和水 30 ℃（IAPWS-IF97）", the temperature as the mean field shows it.
+// "管内物性：饱和水 30 ℃（IAPWS-IF97）"
 QStringList source_lines(WaterSource water, Side side) {
     if (!water) return {};
-    return {side_name(side) + "物性：饱和水 " + QString::fromStdString(calc::to_text(*water)) +
-            " ℃（IAPWS-IF97）"};
+    return {side_name(side) + "物性：" + water_words(*water)};
 }
 
 QStringList converted_lines(const ConvertedInputs& converted) {
@@ -96,6 +95,14 @@ QStringList converted_lines(const ConvertedInputs& converted) {
 }
 
 }  // namespace
+
+QString water_words(double celsius) {
+    return "饱和水 " + QString::fromStdString(calc::to_text(celsius)) + " ℃（IAPWS-IF97）";
+}
+
+QStringList range_hint_lines(const calc::SizingWorking& working) {
+    return hint_lines(working.tube, Side::Tube) + hint_lines(working.shell, Side::Shell);
+}
 
 QString film_working_text(const FilmResult& result, Side side, WaterSource water) {
     return (converted_lines(result.converted) + source_lines(water, side) +
@@ -110,9 +117,9 @@ QString sizing_working_text(const ResultWorking& result, WaterSource tube, Water
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
-    lines << hint_lines(working.tube, Side::Tube) << hint_lines(working.shell, Side::Shell);
-    lines << check_lines(result.checks);
+    const CheckText checks = check_text(result.checks);
+    lines << range_hint_lines(working) << checks.lines << checks.notes;
     return lines.join('\n');
 }
 
-}  // namespace window
+}  // namespace report

@@ -1,8 +1,8 @@
-#include "window/check_text.hpp"
+#include "report/check_text.hpp"
 
-#include "window/summary.hpp"
+#include "report/summary.hpp"
 
-namespace window {
+namespace report {
 namespace {
 
 using calc::SlipQuantity;
@@ -70,7 +70,7 @@ QString slip_note(const calc::UnitSlip& slip) {
 
 }  // namespace
 
-QStringList check_lines(const calc::DesignChecks& checks) {
+CheckText check_text(const calc::DesignChecks& checks) {
     QStringList lines, notes;
     if (const auto& c = checks.correction) {
         lines << correction_line(*c);
@@ -82,7 +82,7 @@ QStringList check_lines(const calc::DesignChecks& checks) {
     }
     if (const auto& t = checks.tubes) lines << tubes_line(*t);
     for (const calc::UnitSlip& slip : checks.slips) notes << slip_note(slip);
-    return lines + notes;
+    return {lines, notes};
 }
 
-}  // namespace window
+}  // namespace report

@@ -1,16 +1,25 @@
 // How a result came about, in Chinese with units, a line per step: the text of the results'
-// tooltips and of the working in the copied report. The numbers come from calc/.
+// tooltips and of the working in a report. The numbers come from calc/.
 #pragma once
 
+#include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
-#include "window/field_read.hpp"
 
-namespace window {
+namespace report {
+
+// An input typed in a unit other than its field's: "Text10", "管内流体参数 管道直径", "20 mm",
+// "0.02 m".
+struct ConvertedInput {
+    QString name, field, typed, si;
+};
+using ConvertedInputs = QList<ConvertedInput>;
 
 // ℃ of the saturated water a side's λ, ρ, cp and μ were filled from, while its fields hold
 // what was filled; empty when they hold what the user typed.
@@ -22,13 +31,21 @@ struct FilmResult {
     ConvertedInputs converted;
 };
 
-// A result with all its working tells: the steps, the checks after them, the inputs typed in
-// other units.
+// A result with all its working tells: the numbers it was computed from, the steps, the
+// checks after them, the inputs typed in other units, and every field's text as it was read.
 struct ResultWorking {
+    calc::SizingInput input;
     calc::SizingWorking steps;
     calc::DesignChecks checks;
     ConvertedInputs converted;
+    QMap<QString, QString> texts;  // by field name
 };
+
+// "饱和水 30 ℃（IAPWS-IF97）", the temperature as the mean field shows it.
+QString water_words(double celsius);
+
+// A "注意：" line for each value outside the range its side's correlation was fitted for.
+QStringList range_hint_lines(const calc::SizingWorking& working);
 
 // "管内流体参数 管道直径 20 mm = 0.02 m" for each converted input, "管内物性：饱和水 30 ℃
 // （IAPWS-IF97）" where the properties were filled, then
@@ -41,4 +58,4 @@ QString film_working_text(const FilmResult& result, calc::Side side, WaterSource
 QString sizing_working_text(const ResultWorking& result, WaterSource tube = {},
                             WaterSource shell = {});
 
-}  // namespace window
+}  // namespace report

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cmath>
 
-namespace window {
+namespace report {
 
 // 5 significant digits, whole numbers from `whole_from` up: 0.94791, 2.2005, 125700.
 inline QString summary(double value, double whole_from = 1e4) {
@@ -19,4 +19,4 @@ inline QString estimate(double value) {
     return QString::number(value, 'g', 4);
 }
 
-}  // namespace window
+}  // namespace report

@@ -1,0 +1,36 @@
+// A report as the printed calculation sheet, 计算书: laid out with QTextDocument onto any paged
+// device (a PDF writer, a printer), and written whole or not at all as a PDF file. Which
+// printer or file is the window's to ask.
+#pragma once
+
+#include <QFileDevice>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <optional>
+
+#include "report/report.hpp"
+
+namespace report {
+
+// The two typefaces of the window, as installed.
+struct PageFonts {
+    QString song, kai;
+};
+
+// The sheet as HTML for QTextDocument.
+QString page_html(const Report& report, const PageFonts& fonts);
+
+// Lays the sheet out on `device` at its resolution and paints it, a page after another.
+void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice& device);
+
+// Why a file was not written.
+struct WriteFailure {
+    QFileDevice::FileError error;
+    QString detail;  // the system's own words
+};
+
+// The sheet as an A4 PDF at `path`, through QSaveFile: complete, or the file as it was.
+std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& fonts,
+                                     const QString& path);
+
+}  // namespace report

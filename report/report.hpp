@@ -1,0 +1,71 @@
+// One report of a calculation, in the words both its renderings show: what was typed, how the
+// last result came about, the result, the notes. Built once from what the window hands over;
+// plain_text and page only lay it out.
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "report/working_text.hpp"
+
+namespace report {
+
+// What the window hands over.
+struct FieldEntry {
+    QString name;     // "Text10"
+    QString caption;  // its label, "管道直径:"
+    QString typed;    // its text: as the last result read it, else as it stands
+    QString unit;     // the unit label beside it, "m"
+};
+
+struct GroupEntry {
+    QString title;  // "管内流体参数"
+    QList<FieldEntry> fields;
+    WaterSource water;  // where the side's properties came from, if filled
+};
+
+struct ReportInput {
+    QString title;          // the window's
+    QString results_title;  // the results panel's
+    QDate date;
+    QList<GroupEntry> groups;             // tube side, then shell side
+    std::optional<ResultWorking> result;  // the last successful 计算结果
+    QStringList result_lines;             // K, Q and A as the panel shows them
+    QStringList notes;                    // the window's five notes
+};
+
+// One input as the report lists it.
+struct InputLine {
+    QString label;    // "管道直径:", as the window shows it
+    QString caption;  // "管道直径", without the colon
+    QString typed;    // "20 mm", or "（空）"
+    QString si;       // "0.02 m" where a unit was converted
+    QString unit;     // "m", the field's unit
+    bool own_unit;    // the text carries its own unit
+};
+
+struct InputGroup {
+    QString title;
+    QList<InputLine> lines;
+    QString source;  // "饱和水 30 ℃（IAPWS-IF97）" where the properties were filled
+};
+
+struct Report {
+    QString title, results_title;
+    QDate date;
+    QList<InputGroup> groups;
+    bool computed = false;
+    QStringList working;    // as the results' tooltips show it
+    QStringList steps;      // each formula, its numbers and its result
+    QStringList checks;     // F and A/F, heat balance, tubes
+    QStringList attention;  // the "注意：" lines
+    QStringList results;
+    QStringList notes;
+};
+
+Report make_report(const ReportInput& input);
+
+}  // namespace report

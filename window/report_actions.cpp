@@ -1,0 +1,151 @@
+// The report of the last result, out of the window: on the clipboard, as a PDF file, printed.
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <array>
+
+#include "report/plain_text.hpp"
+#include "window/fonts.hpp"
+#include "window/layout_table.hpp"
+#include "window/main_window.hpp"
+#include "window/save_fault.hpp"
+
+namespace window {
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The label whose buddy is `field`: the caption that names it.
+QString caption_of(const QLineEdit& field) {
+    for (const QLabel* label : field.parentWidget()->findChildren<QLabel*>()) {
+        if (label->buddy() == &field) return label->text();
+    }
+    return field.objectName();
+}
+
+QString text_of(const QWidget& form, const QString& name) {
+    const auto* label = form.findChild<QLabel*>(name);
+    return label ? label->text() : QString();
+}
+
+// The results panel read as its three lines: caption, value and, but for K, the unit.
+QStringList result_lines(const QWidget& form) {
+    QStringList lines;
+    for (const auto& [caption, value, unit] : {std::array<const char*, 3>{"Label23", "Label24"},
+                                               {"Label49", "Label50", "Label51"},
+                                               {"Label26", "Label27", "Label48"}}) {
+        QString line = text_of(form, caption) + text_of(form, value);
+        if (unit) line += " " + text_of(form, unit);
+        lines << line;
+    }
+    return lines;
+}
+
+report::PageFonts page_fonts() {
+    const InstalledTypefaces installed = installed_typefaces();
+    return {installed.song, installed.kai};
+}
+
+}  // namespace
+
+void MainWindow::add_report_actions() {
+    struct Entry {
+        const char* text;
+        QKeySequence keys;
+        void (MainWindow::*action)();
+    };
+    const Entry entries[] = {
+        {"复制计算过程", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copy_report},
+        {"保存计算书为 PDF…", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save_report_pdf},
+        {"打印计算书…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::print_report},
+    };
+    Frame4->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const Entry& entry : entries) {
+        auto* action = new QAction(entry.text, this);
+        action->setShortcut(entry.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this,
+                [this, a = entry.action] { run_action([this, a] { (this->*a)(); }); });
+        addAction(action);
+        Frame4->addAction(action);
+        for (ResultLabel* result : Frame4->findChildren<ResultLabel*>()) result->addAction(action);
+    }
+}
+
+report::Report MainWindow::current_report() const {
+    report::ReportInput in;
+    in.title = windowTitle();
+    in.results_title = Frame4->title();
+    in.date = QDate::currentDate();
+    in.result = computed_;
+    in.result_lines = result_lines(*this);
+    for (const std::string& note : notes()) in.notes << QString::fromStdString(note);
+
+    const std::array<report::WaterSource, 2> water = {
+        water_source(tube_water_, tube_water_fields()),
+        water_source(shell_water_, shell_water_fields())};
+    for (const FieldUnit& row : field_units()) {
+        const auto* field = findChild<QLineEdit*>(qt(row.field));
+        const auto* group = static_cast<const QGroupBox*>(field->parentWidget());
+        if (in.groups.isEmpty() || in.groups.back().title != group->title()) {
+            in.groups << report::GroupEntry{group->title(), {}, water[in.groups.size() % 2]};
+        }
+        // The texts the last result was computed from; before one, the texts as they stand.
+        const QString typed =
+            computed_ ? computed_->texts.value(field->objectName()) : field->text();
+        in.groups.back().fields << report::FieldEntry{field->objectName(), caption_of(*field),
+                                                      typed, text_of(*this, qt(row.unit))};
+    }
+    return report::make_report(in);
+}
+
+void MainWindow::copy_report() {
+    QGuiApplication::clipboard()->setText(report::plain_text(current_report()));
+}
+
+void MainWindow::save_report_pdf() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = "换热面积计算书-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf";
+    QString path =
+        QFileDialog::getSaveFileName(this, "保存计算书为 PDF", QDir(folder).filePath(name),
+                                     "PDF 文件 (*.pdf)", nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) return;  // cancelled
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    save_report_to(path);
+}
+
+void MainWindow::save_report_to(const QString& path) {
+    const report::Report sheet = current_report();
+    if (const auto failure = report::save_pdf(sheet, page_fonts(), path)) {
+        throw SaveFault(path, *failure);
+    }
+}
+
+void MainWindow::save_report_as(const QString& path) {
+    run_action([this, &path] { save_report_to(path); });
+}
+
+void MainWindow::print_report() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(windowTitle() + "书");
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle("打印计算书");
+    if (dialog.exec() != QDialog::Accepted) return;
+    print_report_to(printer);
+}
+
+void MainWindow::print_report_to(QPagedPaintDevice& printer) const {
+    report::print_page(current_report(), page_fonts(), printer);
+}
+
+}  // namespace window
