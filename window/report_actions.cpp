@@ -113,7 +113,10 @@ void MainWindow::copy_report() {
 }
 
 void MainWindow::save_report_pdf() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The documents folder, or home where it has none: the dialog would fall back to wherever
+    // the program was started from.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
     const QString name = "换热面积计算书-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf";
     QString path =
         QFileDialog::getSaveFileName(this, "保存计算书为 PDF", QDir(folder).filePath(name),
