@@ -95,10 +95,11 @@ class SheetTest : public QObject {
         QCOMPARE(fonts_not_embedded(path), QStringList());
 
         // The sheet and a picture of it to look at, beside the test.
-        QFile::remove(PICTURE_DIR "/sheet.pdf");
-        QVERIFY(QFile::copy(path, PICTURE_DIR "/sheet.pdf"));
-        run("pdftoppm", {"-png", "-r", "80", "-singlefile", path, PICTURE_DIR "/sheet"});
-        QVERIFY(QFile::exists(PICTURE_DIR "/sheet.png"));
+        const QString picture = QStringLiteral(PICTURE_DIR) + "/sheet";
+        QFile::remove(picture + ".pdf");
+        QVERIFY(QFile::copy(path, picture + ".pdf"));
+        run("pdftoppm", {"-png", "-r", "80", "-singlefile", path, picture});
+        QVERIFY(QFile::exists(picture + ".png"));
     }
 
     void printed_through_a_printer() {
