@@ -241,8 +241,10 @@ UnitReading read_with_unit(std::string_view text, UnitQuantity quantity) {
     if (length == ascii.size()) return {decimal_text::read_decimal(ascii), nullptr};
 
     const std::string spelling = unit_spelling(std::string_view(ascii).substr(length), quantity);
+    // A unit starts with a letter or a degree sign; anything else after the number is not one.
     const bool unit_like =
-        !spelling.empty() && (is_letter(spelling[0]) || spelling.starts_with("℃"));
+        !spelling.empty() &&
+        (is_letter(spelling[0]) || spelling.starts_with("℃") || spelling.starts_with("°"));
     if (length == 0 || !unit_like) throw Fault(FaultKind::NotANumber);
     const UnitRow* unit = find_unit(quantity, spelling);
     if (!unit) throw Fault(FaultKind::WrongUnit);

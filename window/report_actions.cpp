@@ -90,14 +90,16 @@ report::Report MainWindow::current_report() const {
     in.result_lines = result_lines(*this);
     for (const std::string& note : notes()) in.notes << QString::fromStdString(note);
 
-    const std::array<report::WaterSource, 2> water = {
-        water_source(tube_water_, tube_water_fields()),
-        water_source(shell_water_, shell_water_fields())};
     for (const FieldUnit& row : field_units()) {
         const auto* field = findChild<QLineEdit*>(qt(row.field));
         const auto* group = static_cast<const QGroupBox*>(field->parentWidget());
         if (in.groups.isEmpty() || in.groups.back().title != group->title()) {
-            in.groups << report::GroupEntry{group->title(), {}, water[in.groups.size() % 2]};
+            const bool tube = group == Text1->parentWidget();
+            in.groups << report::GroupEntry{group->title(),
+                                            {},
+                                            tube
+                                                ? water_source(tube_water_, tube_water_fields())
+                                                : water_source(shell_water_, shell_water_fields())};
         }
         // The texts the last result was computed from; before one, the texts as they stand.
         const QString typed =

@@ -113,6 +113,7 @@ TEST(Units, RefusedTexts) {
                            {Q::Length, "20 MM", FaultKind::WrongUnit},
                            {Q::Viscosity, "0.801 MPa·s", FaultKind::WrongUnit},
                            {Q::Temperature, "381924 kg", FaultKind::WrongUnit},
+                           {Q::Temperature, "86 °F", FaultKind::WrongUnit},
                            {Q::Length, "mm", FaultKind::NotANumber},
                            {Q::Length, "1,5 mm", FaultKind::NotANumber},
                            {Q::Length, "1 2", FaultKind::NotANumber},

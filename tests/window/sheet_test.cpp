@@ -132,6 +132,21 @@ class SheetTest : public QObject {
         QVERIFY(text.contains("995.7") && !text.contains("123.4"));
     }
 
+    // 计算条件 says where filled properties came from and what a unit was converted to.
+    void sources_and_conversions_are_listed() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        probe::type(form, "Text10", "20 mm");
+        click(form, "Command8");
+        click(form, "Command1");
+        const QString path = dir_.filePath("filled.pdf");
+        form.save_report_to(path);
+        const QString text = text_of(path);
+        QVERIFY(text.contains("物性：饱和水 30 ℃（IAPWS-IF97）"));
+        QVERIFY(text.contains(QRegularExpression("20 mm +0.02 m")));
+        QVERIFY(text.contains("0.00079722"));
+    }
+
     void before_any_result() {
         window::MainWindow form;
         probe::type(form, "Text10", "20 mm");
