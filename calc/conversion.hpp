@@ -16,6 +16,8 @@ namespace calc {
 Double to_number(std::string_view text);
 // The same, rounded into Single for a quantity held in one; Overflow beyond its range.
 Single to_single_number(std::string_view text);
+// Whether `text` holds nothing but the blanks to_number ignores.
+bool is_blank(std::string_view text);
 
 // The shortest text that reads back as the same value of its class; "0" for a negative zero.
 // Raises InvalidOperation for a NaN and Overflow for an infinity rather than showing them.

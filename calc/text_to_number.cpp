@@ -14,20 +14,8 @@ namespace calc {
 namespace decimal_text {
 namespace {
 
-// UTF-8 sequences an input method types for ASCII number characters.
-struct Twin {
-    std::string_view wide;
-    char ascii;
-};
-// clang-format off
-constexpr std::array<Twin, 16> twins{{
-    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'},
-    {"\uFF14", '4'}, {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'},
-    {"\uFF18", '8'}, {"\uFF19", '9'}, {"\uFF0E", '.'}, {"\u3002", '.'},
-    {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\uFF45", 'e'}, {"\uFF25", 'E'},
-}};
-// clang-format on
 constexpr std::string_view ideographic_space = "\u3000";
+constexpr std::string_view ideographic_full_stop = "\u3002";
 
 // Length of the blank at the front of text, or 0.
 std::size_t leading_blank(std::string_view text) {
@@ -42,6 +30,18 @@ std::size_t trailing_blank(std::string_view text) {
     return text.ends_with(ideographic_space) ? ideographic_space.size() : 0;
 }
 
+// The ASCII twin of a full-width form U+FF01…U+FF5E (three bytes of UTF-8) at the start of
+// `text`, or 0.
+char full_width_twin(std::string_view text) {
+    if (text.size() < 3) return 0;
+    const auto byte = [&](std::size_t k) {
+        return static_cast<unsigned>(static_cast<unsigned char>(text[k]));
+    };
+    if ((byte(0) & 0xF0) != 0xE0 || (byte(1) & 0xC0) != 0x80 || (byte(2) & 0xC0) != 0x80) return 0;
+    const unsigned code = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    return code >= 0xFF01 && code <= 0xFF5E ? static_cast<char>(code - 0xFEE0) : 0;
+}
+
 }  // namespace
 
 std::string_view trim_blanks(std::string_view text) {
@@ -50,23 +50,21 @@ std::string_view trim_blanks(std::string_view text) {
     return text;
 }
 
-// Any character without a twin is kept, to be rejected by the grammar.
+// The full-width forms U+FF01…U+FF5E an input method types, as the ASCII '!'…'~' they
+// stand for, and 。 as '.'; any other character is kept, to be rejected by the grammar.
 std::string to_ascii(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());
-    while (!text.empty()) {
-        bool matched = false;
-        for (const Twin& twin : twins) {
-            if (text.starts_with(twin.wide)) {
-                ascii += twin.ascii;
-                text.remove_prefix(twin.wide.size());
-                matched = true;
-                break;
-            }
-        }
-        if (!matched) {
-            ascii += text.front();
-            text.remove_prefix(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(ideographic_full_stop)) {
+            ascii += '.';
+            i += ideographic_full_stop.size() - 1;
+        } else if (const char twin = full_width_twin(rest)) {
+            ascii += twin;
+            i += 2;
+        } else {
+            ascii += text[i];
         }
     }
     return ascii;
@@ -80,10 +78,11 @@ bool is_digit(char c) {
 
 }  // namespace
 
-bool parse_decimal(std::string_view s, Decimal& out) {
+std::size_t scan_decimal(std::string_view s, Decimal& out) {
+    out = Decimal{};
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) out.negative = s[i++] == '-';
-    out.unsigned_text = s.substr(i);
+    const std::size_t start = i;
 
     std::size_t digits = 0;
     std::size_t first_nonzero = 0;  // index of the leading non-zero mantissa digit
@@ -103,53 +102,32 @@ bool parse_decimal(std::string_view s, Decimal& out) {
             break;
         }
     }
-    if (digits == 0) return false;
-
-    int64_t exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        bool exponent_negative = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) exponent_negative = s[i++] == '-';
-        std::size_t exponent_digits = 0;
-        for (; i < s.size() && is_digit(s[i]); ++i, ++exponent_digits) {
-            if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[i] - '0');
-        }
-        if (exponent_digits == 0) return false;
-        if (exponent_negative) exponent = -exponent;
-    }
-    if (i != s.size()) return false;
-
-    // Mantissa digit k stands for 10^(integer_digits - 1 - k).
-    out.magnitude = integer_digits - 1 - static_cast<int64_t>(first_nonzero) + exponent;
-    return true;
-}
-
-// The grammar's own steps: sign, mantissa, then an exponent only where digits follow it.
-std::size_t number_length(std::string_view ascii) {
-    const std::string_view s = ascii;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    bool seen_point = false;
-    for (; i < s.size(); ++i) {
-        if (is_digit(s[i])) {
-            ++digits;
-        } else if (s[i] == '.' && !seen_point) {
-            seen_point = true;
-        } else {
-            break;
-        }
-    }
     if (digits == 0) return 0;
+    out.mantissa = s.substr(start, i - start);
+
+    // An exponent belongs to the number only where digits follow its e.
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && is_digit(s[j])) {
-            while (j < s.size() && is_digit(s[j])) ++j;
+        bool exponent_negative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent_negative = s[j++] == '-';
+        const std::size_t exponent_start = j;
+        int64_t exponent = 0;
+        for (; j < s.size() && is_digit(s[j]); ++j) {
+            if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[j] - '0');
+        }
+        if (j > exponent_start) {
+            out.exponent = exponent_negative ? -exponent : exponent;
             i = j;
         }
     }
+    out.unsigned_text = s.substr(start, i - start);
+    // Mantissa digit k stands for 10^(integer_digits - 1 - k).
+    out.magnitude = integer_digits - 1 - static_cast<int64_t>(first_nonzero) + out.exponent;
     return i;
+}
+
+bool parse_decimal(std::string_view s, Decimal& out) {
+    return !s.empty() && scan_decimal(s, out) == s.size();
 }
 
 Double read_decimal(std::string_view ascii) {
@@ -175,6 +153,10 @@ Double to_number(std::string_view text) {
     const std::string ascii = decimal_text::to_ascii(decimal_text::trim_blanks(text));
     if (ascii.empty()) throw Fault(FaultKind::Empty);
     return decimal_text::read_decimal(ascii);
+}
+
+bool is_blank(std::string_view text) {
+    return decimal_text::trim_blanks(text).empty();
 }
 
 Single to_single_number(std::string_view text) {

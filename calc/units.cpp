@@ -55,31 +55,18 @@ constexpr std::array<UnitRow, 32> unit_table{{
 }};
 // clang-format on
 
+// Every `from` in `s` as `to`.
 void replace_all(std::string& s, std::string_view from, std::string_view to) {
-    for (std::size_t at = s.find(from); at != std::string::npos;
-         at = s.find(from, at + to.size())) {
-        s.replace(at, from.size(), to);
-    }
-}
-
-// U+FF01…U+FF5E, the full-width forms of ASCII '!'…'~', as ASCII.
-std::string full_width_to_ascii(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-        if (i + 2 < text.size() && byte(i) == 0xEF &&
-            (byte(i + 1) == 0xBC || byte(i + 1) == 0xBD) && byte(i + 2) >= 0x80 &&
-            byte(i + 2) <= 0xBF) {
-            const unsigned code = (byte(i + 1) == 0xBC ? 0xFF00u : 0xFF40u) + (byte(i + 2) - 0x80u);
-            if (code >= 0xFF01 && code <= 0xFF5E) {
-                out += static_cast<char>(code - 0xFEE0);
-                i += 2;
-                continue;
-            }
+    std::string replaced;
+    for (std::size_t i = 0; i < s.size();) {
+        if (std::string_view(s).substr(i).starts_with(from)) {
+            replaced += to;
+            i += from.size();
+        } else {
+            replaced += s[i++];
         }
-        out += text[i];
     }
-    return out;
+    s = std::move(replaced);
 }
 
 bool is_letter(char c) {
@@ -130,30 +117,15 @@ struct Scientific {
     int64_t exponent = 0;
 };
 
-Scientific scientific(std::string_view number) {
-    Scientific s;
-    std::size_t i = 0;
-    if (number[i] == '+' || number[i] == '-') s.negative = number[i++] == '-';
-    int64_t fraction_digits = 0;
-    bool seen_point = false;
-    for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-        if (number[i] == '.') {
-            seen_point = true;
-            continue;
-        }
-        s.digits += number[i];
-        if (seen_point) ++fraction_digits;
+Scientific scientific(const decimal_text::Decimal& number) {
+    Scientific s{number.negative, {}, number.exponent};
+    const std::size_t point = number.mantissa.find('.');
+    for (const char c : number.mantissa) {
+        if (c != '.') s.digits += c;
     }
-    int64_t exponent = 0;
-    bool exponent_negative = false;
-    if (i < number.size()) {
-        ++i;
-        if (number[i] == '+' || number[i] == '-') exponent_negative = number[i++] == '-';
-        for (; i < number.size(); ++i) {
-            if (exponent < 1'000'000'000) exponent = exponent * 10 + (number[i] - '0');
-        }
+    if (point != std::string_view::npos) {
+        s.exponent -= static_cast<int64_t>(number.mantissa.size() - point - 1);
     }
-    s.exponent = (exponent_negative ? -exponent : exponent) - fraction_digits;
     return s;
 }
 
@@ -163,21 +135,19 @@ std::string text_of(const Scientific& s) {
 }
 
 // × 10^power on the text: "20" and −3 give "20e-3", which reads as "0.02" does.
-std::string shifted(std::string_view number, int power) {
+std::string shifted(const decimal_text::Decimal& number, int power) {
     Scientific s = scientific(number);
     s.exponent += power;
     return text_of(s);
 }
 
 // − 273.15 on the decimal digits: "303.15" gives "3000e-2", which reads as "30" does.
-std::string less_273_15(std::string_view number) {
-    decimal_text::Decimal decimal;
-    decimal_text::parse_decimal(number, decimal);
-    // Beyond these the number either overflows anyway or is far below half an ulp of 273.15.
-    if (decimal.magnitude > 400) return std::string(number);
-    if (decimal.all_zero || decimal.magnitude < -400) return "-273.15";
-
+std::string less_273_15(const decimal_text::Decimal& number) {
     const Scientific s = scientific(number);
+    // Beyond these the number either overflows anyway or is far below half an ulp of 273.15.
+    if (number.magnitude > 400) return text_of(s);
+    if (number.all_zero || number.magnitude < -400) return "-273.15";
+
     const int64_t common = std::min<int64_t>(s.exponent, -2);
     const std::string a =
         without_leading_zeros(s.digits + std::string(std::size_t(s.exponent - common), '0'));
@@ -200,18 +170,12 @@ const UnitRow* find_unit(UnitQuantity quantity, std::string_view spelling) {
     return nullptr;
 }
 
-}  // namespace
-
-std::vector<UnitRow> units_of(UnitQuantity quantity) {
-    std::vector<UnitRow> rows;
-    for (const UnitRow& row : unit_table) {
-        if (row.quantity == quantity) rows.push_back(row);
-    }
-    return rows;
-}
-
+// The unit written after the number, already through to_ascii, as it is matched: no
+// parentheses, ², ³ and ㎡ as 2, 3 and m2, °C and degC as ℃, µ and μ as u, every product dot
+// (·, ⋅, *, . or a blank) as "*", the labels' "Kg" as "kg"; in conductivity and specific heat,
+// where it is a difference, ℃ as K. "kJ/(kg·℃)" is "kJ/kg*K".
 std::string unit_spelling(std::string_view unit, UnitQuantity quantity) {
-    std::string s = full_width_to_ascii(unit);
+    std::string s(unit);
     static constexpr std::pair<std::string_view, std::string_view> forms[] = {
         {"㎡", "m2"},  {"²", "2"},      {"³", "3"},   {"°C", "℃"}, {"ºC", "℃"},
         {"degC", "℃"}, {"µ", "u"},      {"μ", "u"},   {"·", "*"},  {"⋅", "*"},
@@ -234,10 +198,21 @@ std::string unit_spelling(std::string_view unit, UnitQuantity quantity) {
     return spelling;
 }
 
+}  // namespace
+
+std::vector<UnitRow> units_of(UnitQuantity quantity) {
+    std::vector<UnitRow> rows;
+    for (const UnitRow& row : unit_table) {
+        if (row.quantity == quantity) rows.push_back(row);
+    }
+    return rows;
+}
+
 UnitReading read_with_unit(std::string_view text, UnitQuantity quantity) {
     const std::string ascii = decimal_text::to_ascii(decimal_text::trim_blanks(text));
     if (ascii.empty()) throw Fault(FaultKind::Empty);
-    const std::size_t length = decimal_text::number_length(ascii);
+    decimal_text::Decimal number;
+    const std::size_t length = decimal_text::scan_decimal(ascii, number);
     if (length == ascii.size()) return {decimal_text::read_decimal(ascii), nullptr};
 
     const std::string spelling = unit_spelling(std::string_view(ascii).substr(length), quantity);
@@ -249,25 +224,26 @@ UnitReading read_with_unit(std::string_view text, UnitQuantity quantity) {
     const UnitRow* unit = find_unit(quantity, spelling);
     if (!unit) throw Fault(FaultKind::WrongUnit);
 
-    const std::string_view number = std::string_view(ascii).substr(0, length);
+    const std::string_view text_of_number = std::string_view(ascii).substr(0, length);
     switch (unit->rule) {
         case UnitRule::Same:
-            return {decimal_text::read_decimal(number), unit};
+            return {decimal_text::read_decimal(text_of_number), unit};
         case UnitRule::PowerOfTen:
             return {decimal_text::read_decimal(shifted(number, unit->power)), unit};
         case UnitRule::Kelvin:
             return {decimal_text::read_decimal(less_273_15(number)), unit};
         case UnitRule::Multiply:
-            return {product(decimal_text::read_decimal(number), unit->factor, {}), unit};
+            return {product(decimal_text::read_decimal(text_of_number), unit->factor, {}), unit};
         case UnitRule::Divide:
-            return {quotient(decimal_text::read_decimal(number), unit->factor, {}), unit};
+            return {quotient(decimal_text::read_decimal(text_of_number), unit->factor, {}), unit};
     }
     throw Fault(FaultKind::WrongUnit);
 }
 
 bool carries_unit(std::string_view text) {
     const std::string ascii = decimal_text::to_ascii(decimal_text::trim_blanks(text));
-    const std::size_t length = decimal_text::number_length(ascii);
+    decimal_text::Decimal number;
+    const std::size_t length = decimal_text::scan_decimal(ascii, number);
     return length > 0 && length < ascii.size();
 }
 

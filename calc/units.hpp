@@ -32,7 +32,7 @@ enum class UnitRule {
 
 struct UnitRow {
     UnitQuantity quantity;
-    std::string_view spelling;  // as matched, see unit_spelling
+    std::string_view spelling;  // as matched: "kJ/kg*K" for kJ/(kg·℃)
     std::string_view shown;     // as listed to the user; empty for another way of writing it
     UnitRule rule;
     int power = 0;
@@ -59,11 +59,5 @@ Single to_single_number(std::string_view text, UnitQuantity quantity);
 
 // Whether something follows the number in `text`, as a unit would.
 bool carries_unit(std::string_view text);
-
-// The unit written after the number as it is matched: full-width forms as ASCII, no
-// parentheses, ², ³ and ㎡ as 2, 3 and m2, °C and degC as ℃, µ and μ as u, every product dot
-// (·, ⋅, *, . or a blank) as "*", the labels' "Kg" as "kg"; in conductivity and specific heat,
-// where it is a difference, ℃ as K. "kJ/(kg·℃)" is "kJ/kg*K".
-std::string unit_spelling(std::string_view unit, UnitQuantity quantity);
 
 }  // namespace calc

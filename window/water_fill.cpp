@@ -21,14 +21,6 @@ QString decimal(double value) {
     return QString::fromStdString(calc::to_decimal_text(value, shown_digits));
 }
 
-// Nothing but the blanks a number may have around it.
-bool blank(const QLineEdit& field) {
-    for (const QChar c : field.text()) {
-        if (c != ' ' && c != '\t' && c != QChar(0x3000)) return false;
-    }
-    return true;
-}
-
 struct Temperature {
     double celsius;
     bool from_ends;
@@ -54,6 +46,9 @@ Temperature temperature_of(const WaterFields& fields, calc::Side side) {
         const calc::Single b = read_single(*fields.ends[1]);
         return {calc::mean_temperature(a, b, side), true};
     } catch (const FieldFault& fault) {
+        const auto blank = [](const QLineEdit& end) {
+            return calc::is_blank(end.text().toStdString());
+        };
         if (blank(*fields.ends[0]) && blank(*fields.ends[1])) {
             throw WaterFault(WaterFault::Reason::Missing, *fields.mean,
                              properties::saturated_water_range);
