@@ -7,12 +7,6 @@
 namespace report {
 namespace {
 
-QString without_colon(QString caption) {
-    caption.remove(' ');
-    while (caption.endsWith(':') || caption.endsWith(QStringLiteral("："))) caption.chop(1);
-    return caption;
-}
-
 QString converted_value(const std::optional<ResultWorking>& result, const QString& name) {
     if (!result) return {};
     for (const ConvertedInput& input : result->converted) {
@@ -24,8 +18,8 @@ QString converted_value(const std::optional<ResultWorking>& result, const QStrin
 InputGroup input_group(const GroupEntry& entry, const std::optional<ResultWorking>& result) {
     InputGroup group{entry.title, {}, entry.water ? water_words(*entry.water) : QString()};
     for (const FieldEntry& field : entry.fields) {
-        group.lines << InputLine{field.caption,
-                                 without_colon(field.caption),
+        group.lines << InputLine{field.label,
+                                 field.caption,
                                  field.typed.isEmpty() ? "（空）" : field.typed,
                                  converted_value(result, field.name),
                                  field.unit,

@@ -16,7 +16,8 @@ namespace report {
 // What the window hands over.
 struct FieldEntry {
     QString name;     // "Text10"
-    QString caption;  // its label, "管道直径:"
+    QString label;    // its label as the window shows it, "管道直径:"
+    QString caption;  // the label as a name, "管道直径"
     QString typed;    // its text: as the last result read it, else as it stands
     QString unit;     // the unit label beside it, "m"
 };

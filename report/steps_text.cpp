@@ -1,20 +1,12 @@
 #include "report/steps_text.hpp"
 
-#include "calc/conversion.hpp"
+#include "report/number_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
 namespace {
 
 using calc::Side;
-
-// An input or a Single result exactly as the window shows it.
-QString exact(calc::Single value) {
-    return QString::fromStdString(calc::to_text(value));
-}
-QString exact(calc::Double value) {
-    return QString::fromStdString(calc::to_text(value));
-}
 
 QString constant(double value) {
     return QString::number(value, 'g', 6);

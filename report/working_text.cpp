@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <cmath>
 
-#include "calc/conversion.hpp"
 #include "calc/correlation_range.hpp"
 #include "report/check_text.hpp"
+#include "report/number_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
@@ -97,7 +97,7 @@ QStringList converted_lines(const ConvertedInputs& converted) {
 }  // namespace
 
 QString water_words(double celsius) {
-    return "饱和水 " + QString::fromStdString(calc::to_text(celsius)) + " ℃（IAPWS-IF97）";
+    return "饱和水 " + exact(celsius) + " ℃（IAPWS-IF97）";
 }
 
 QStringList range_hint_lines(const calc::SizingWorking& working) {

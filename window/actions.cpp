@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QString>
 
-#include "calc/conversion.hpp"
 #include "calc/design_checks.hpp"
 #include "calc/sizing.hpp"
+#include "report/number_text.hpp"
 #include "report/working_text.hpp"
 #include "window/field_read.hpp"
 #include "window/main_window.hpp"
@@ -17,12 +17,7 @@ namespace {
 // Both temperatures of a side typed as this number turn that side's hidden mode on.
 constexpr calc::Single hidden_mode_code = 381924.0f;
 
-QString shown(calc::Single value) {
-    return QString::fromStdString(calc::to_text(value));
-}
-QString shown(calc::Double value) {
-    return QString::fromStdString(calc::to_text(value));
-}
+using report::exact;
 
 }  // namespace
 
@@ -67,7 +62,7 @@ void MainWindow::compute_result() {
     const calc::SizingWorking working = calc::sizing_working(input);
     const calc::SizingResult& result = working.result;
     const calc::DesignChecks checks = calc::design_checks(input, result, Ws);
-    const QString K = shown(result.K), A = shown(result.A), Q = shown(result.Q);
+    const QString K = exact(result.K), A = exact(result.A), Q = exact(result.Q);
 
     Label23->setText("总传热系数为：");
     Label26->setText("所需换热面积为：");
@@ -87,7 +82,7 @@ void MainWindow::tube_mean_temperature() {
     const calc::Single a = read_single(*Text1);
     const calc::Single b = read_single(*Text2);
     if (a != hidden_mode_code || b != hidden_mode_code) {
-        Text8->setText(shown(calc::mean_temperature(a, b, calc::Side::Tube)));
+        Text8->setText(exact(calc::mean_temperature(a, b, calc::Side::Tube)));
         return;
     }
     Command4->show();
@@ -98,7 +93,7 @@ void MainWindow::shell_mean_temperature() {
     const calc::Single a = read_single(*Text19);
     const calc::Single b = read_single(*Text20);
     if (a != hidden_mode_code || b != hidden_mode_code) {
-        Text17->setText(shown(calc::mean_temperature(a, b, calc::Side::Shell)));
+        Text17->setText(exact(calc::mean_temperature(a, b, calc::Side::Shell)));
         return;
     }
     Command5->show();
@@ -109,7 +104,7 @@ void MainWindow::tube_film_coefficient() {
     ConvertedInputs converted;
     const calc::FluidSide tube = read_tube_side(&converted);
     const calc::FilmWorking working = calc::film_working(tube, calc::tube_side, calc::Side::Tube);
-    Label9->setText(shown(working.alpha));
+    Label9->setText(exact(working.alpha));
     tube_film_ = report::FilmResult{working, converted};
     show_working();
 }
@@ -119,7 +114,7 @@ void MainWindow::shell_film_coefficient() {
     const calc::FluidSide shell = read_shell_side(&converted);
     const calc::FilmWorking working =
         calc::film_working(shell, calc::shell_side, calc::Side::Shell);
-    Label14->setText(shown(working.alpha));
+    Label14->setText(exact(working.alpha));
     shell_film_ = report::FilmResult{working, converted};
     show_working();
 }

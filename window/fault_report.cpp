@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "calc/conversion.hpp"
+#include "report/number_text.hpp"
 #include "window/field_read.hpp"
 #include "window/layout_table.hpp"
 #include "window/unit_words.hpp"
@@ -228,7 +228,7 @@ FaultMessage describe_fault(const WaterFault& fault, const QWidget& form) {
             message.text = where + "为空，进口温度和出口温度也为空。\n请在此输入温度；" + range;
             break;
         case WaterFault::Reason::OutOfRange: {
-            const QString celsius = QString::fromStdString(calc::to_text(fault.celsius)) + " ℃";
+            const QString celsius = report::exact(fault.celsius) + " ℃";
             message.text = fault.from_ends ? where + "为空，进口、出口温度的平均值 " + celsius
                                            : where + "中的 " + celsius;
             message.text += " 超出了范围。\n" + range;

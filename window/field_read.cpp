@@ -3,8 +3,8 @@
 #include <type_traits>
 
 #include "calc/checked.hpp"
-#include "calc/conversion.hpp"
 #include "calc/units.hpp"
+#include "report/number_text.hpp"
 #include "window/layout_table.hpp"
 #include "window/unit_words.hpp"
 
@@ -26,9 +26,9 @@ Value converted(const QLineEdit& field, ConvertedInputs* converted_inputs) {
         Value value = reading.value;
         if constexpr (std::is_same_v<Value, calc::Single>) value = calc::to_single(reading.value);
         if (converted_inputs && reading.unit && reading.unit->rule != calc::UnitRule::Same) {
-            converted_inputs->append(
-                {field.objectName(), field.accessibleName(), field.text().trimmed(),
-                 QString::fromStdString(calc::to_text(value)) + " " + si_unit(quantity)});
+            converted_inputs->append({field.objectName(), field.accessibleName(),
+                                      field.text().trimmed(),
+                                      report::exact(value) + " " + si_unit(quantity)});
         }
         return value;
     } catch (const calc::Fault& fault) {

@@ -14,6 +14,7 @@
 #include "window/caption_label.hpp"
 #include "window/fonts.hpp"
 #include "window/layout_table.hpp"
+#include "window/qt_text.hpp"
 #include "window/result_label.hpp"
 #include "window/unit_words.hpp"
 
@@ -22,10 +23,6 @@ namespace {
 
 int px(int twips) {
     return static_cast<int>(std::lround(twips / double(twips_per_pixel)));
-}
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QColor colour_of(TextColour colour) {
@@ -52,10 +49,7 @@ QString wrapped_caption(const QString& caption, const QFontMetrics& metrics, int
 
 // "管内流体参数 进口温度": what a screen reader says for a field.
 QString field_accessible_name(const QString& group_caption, const QString& label_caption) {
-    QString name = label_caption;
-    name.remove(' ');
-    while (name.endsWith(':') || name.endsWith(QStringLiteral("："))) name.chop(1);
-    return group_caption + ' ' + name;
+    return group_caption + ' ' + bare_caption(label_caption);
 }
 
 QWidget* make_control(const ControlRow& row, QWidget& parent, const InstalledTypefaces& installed) {
@@ -110,6 +104,12 @@ bool takes_focus(ControlKind kind) {
 }
 
 }  // namespace
+
+QString bare_caption(QString caption) {
+    caption.remove(' ');
+    while (caption.endsWith(':') || caption.endsWith(QStringLiteral("："))) caption.chop(1);
+    return caption;
+}
 
 void build_form(QWidget& form) {
     const FormLayout& layout = form_layout();

@@ -10,4 +10,7 @@ namespace window {
 // and makes `form` the fixed-size window of the layout.
 void build_form(QWidget& form);
 
+// A label's caption as a name: "流    速:" is "流速".
+QString bare_caption(QString caption);
+
 }  // namespace window

@@ -12,16 +12,14 @@
 
 #include "report/plain_text.hpp"
 #include "window/fonts.hpp"
+#include "window/form_builder.hpp"
 #include "window/layout_table.hpp"
 #include "window/main_window.hpp"
+#include "window/qt_text.hpp"
 #include "window/save_fault.hpp"
 
 namespace window {
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The label whose buddy is `field`: the caption that names it.
 QString caption_of(const QLineEdit& field) {
@@ -104,8 +102,9 @@ report::Report MainWindow::current_report() const {
         // The texts the last result was computed from; before one, the texts as they stand.
         const QString typed =
             computed_ ? computed_->texts.value(field->objectName()) : field->text();
-        in.groups.back().fields << report::FieldEntry{field->objectName(), caption_of(*field),
-                                                      typed, text_of(*this, qt(row.unit))};
+        const QString label = caption_of(*field);
+        in.groups.back().fields << report::FieldEntry{
+            field->objectName(), label, bare_caption(label), typed, text_of(*this, qt(row.unit))};
     }
     return report::make_report(in);
 }

@@ -2,12 +2,10 @@
 
 #include <QStringList>
 
+#include "window/qt_text.hpp"
+
 namespace window {
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QStringList shown_units(calc::UnitQuantity quantity) {
     QStringList shown;

@@ -3,6 +3,7 @@
 #include "calc/conversion.hpp"
 #include "calc/sizing.hpp"
 #include "properties/saturated_water.hpp"
+#include "report/number_text.hpp"
 
 namespace window {
 namespace {
@@ -73,7 +74,7 @@ WaterFill fill_with_water(const WaterFields& fields, calc::Side side) {
     WaterFill fill{at.celsius,
                    {decimal(water.conductivity), decimal(water.density),
                     decimal(water.specific_heat), decimal(water.viscosity)}};
-    const QString mean = QString::fromStdString(calc::to_text(at.celsius));
+    const QString mean = report::exact(at.celsius);
 
     for (std::size_t i = 0; i < fill.texts.size(); ++i) edit_text(*fields.water[i], fill.texts[i]);
     if (at.from_ends) edit_text(*fields.mean, mean);
