@@ -39,7 +39,7 @@ char full_width_twin(std::string_view text) {
     };
     if ((byte(0) & 0xF0) != 0xE0 || (byte(1) & 0xC0) != 0x80 || (byte(2) & 0xC0) != 0x80) return 0;
     const unsigned code = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
-    return code >= 0xFF01 && code <= 0xFF5E ? static_cast<char>(code - 0xFEE0) : 0;
+    return code >= 0xFF01 && code <= 0xFF5E ? static_cast<char>(code - 0xFEE0) : '\0';
 }
 
 }  // namespace
