@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace report {
@@ -18,14 +17,18 @@ QString paragraphs(const QStringList& lines) {
     return html;
 }
 
-// Blank cells to write in by hand.
-QString sign_off_block() {
-    const QString blank = "<td width='22%'>&nbsp;</td>";
+// The case's header, blank cells where it has none, to write in by hand.
+QString sign_off_block(const Report& r) {
+    const auto cell = [](const QString& text, const char* attributes = "width='22%'") {
+        return QString("<td %1>%2</td>")
+            .arg(attributes, text.isEmpty() ? QString("&nbsp;") : escaped(text));
+    };
     return "<table width='100%' border='1' cellspacing='0' cellpadding='5'>"
-           "<tr><td width='11%'>工程名称</td><td colspan='3'>&nbsp;</td><td "
-           "width='11%'>设备位号</td>" +
-           blank + "</tr><tr><td>计算</td>" + blank + "<td width='11%'>校核</td>" + blank +
-           "<td>日期</td>" + blank + "</tr></table>";
+           "<tr><td width='11%'>工程名称</td>" +
+           cell(r.sheet.project, "colspan='3'") + "<td width='11%'>设备位号</td>" +
+           cell(r.sheet.item) + "</tr><tr><td>计算</td>" + cell(r.sheet.calculated_by) +
+           "<td width='11%'>校核</td>" + cell(r.sheet.checked_by) + "<td>日期</td>" +
+           cell(r.date.toString("yyyy-MM-dd")) + "</tr></table>";
 }
 
 QString input_table(const InputGroup& group) {
@@ -57,7 +60,7 @@ QString page_html(const Report& r, const PageFonts& fonts) {
         "</style></head><body>";
     html += "<h1>" + escaped(r.title) + "书</h1>";
     html += "<p align='center'>" + r.date.toString("yyyy年M月d日") + "</p><br/>";
-    html += sign_off_block();
+    html += sign_off_block(r);
 
     html += "<h2>1 计算条件</h2><table width='100%' cellspacing='0' cellpadding='0'><tr>";
     for (const InputGroup& group : r.groups) {
@@ -89,19 +92,18 @@ void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice&
 }
 
 std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& fonts,
-                                     const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return WriteFailure{file.error(), file.errorString()};
-    {
+                                     const QString& path,
+                                     const std::optional<Attachment>& attachment) {
+    return casefile::write_whole(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
         pdf.setTitle(report.title + "书");
         pdf.setCreator(report.title);
+        if (attachment)
+            pdf.addFileAttachment(attachment->name, attachment->data, attachment->mime_type);
         print_page(report, fonts, pdf);
-    }  // the writer ends the PDF as it goes
-    if (!file.commit()) return WriteFailure{file.error(), file.errorString()};
-    return std::nullopt;
+    });  // the writer ends the PDF as it goes
 }
 
 }  // namespace report

@@ -3,11 +3,12 @@
 // printer or file is the window's to ask.
 #pragma once
 
-#include <QFileDevice>
+#include <QByteArray>
 #include <QPagedPaintDevice>
 #include <QString>
 #include <optional>
 
+#include "casefile/whole_file.hpp"
 #include "report/report.hpp"
 
 namespace report {
@@ -23,14 +24,18 @@ QString page_html(const Report& report, const PageFonts& fonts);
 // Lays the sheet out on `device` at its resolution and paints it, a page after another.
 void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice& device);
 
-// Why a file was not written.
-struct WriteFailure {
-    QFileDevice::FileError error;
-    QString detail;  // the system's own words
+using casefile::WriteFailure;
+
+// A file the PDF carries, for anyone holding the sheet to take out: its case.
+struct Attachment {
+    QString name;  // "E-101.hxcase"
+    QByteArray data;
+    QString mime_type;
 };
 
 // The sheet as an A4 PDF at `path`, through QSaveFile: complete, or the file as it was.
 std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& fonts,
-                                     const QString& path);
+                                     const QString& path,
+                                     const std::optional<Attachment>& attachment = std::nullopt);
 
 }  // namespace report

@@ -37,6 +37,7 @@ Report make_report(const ReportInput& input) {
     report.date = input.date;
     for (const GroupEntry& group : input.groups) report.groups << input_group(group, input.result);
     report.notes = input.notes;
+    report.sheet = input.sheet;
     if (!input.result) return report;
 
     const ResultWorking& result = *input.result;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "casefile/case.hpp"
 #include "report/working_text.hpp"
 
 namespace report {
@@ -36,6 +37,7 @@ struct ReportInput {
     std::optional<ResultWorking> result;  // the last successful 计算结果
     QStringList result_lines;             // K, Q and A as the panel shows them
     QStringList notes;                    // the window's five notes
+    casefile::SheetInfo sheet;            // the case's header
 };
 
 // One input as the report lists it.
@@ -65,6 +67,7 @@ struct Report {
     QStringList attention;  // the "注意：" lines
     QStringList results;
     QStringList notes;
+    casefile::SheetInfo sheet;
 };
 
 Report make_report(const ReportInput& input);

@@ -127,10 +127,6 @@ void MainWindow::clear() {
     Label14->hide();
 }
 
-void MainWindow::exit() {
-    QCoreApplication::exit(0);
-}
-
 void MainWindow::tube_water() {
     tube_water_ = fill_with_water(tube_water_fields(), calc::Side::Tube);
     show_working();

@@ -1,12 +1,16 @@
 #include "window/fault_report.hpp"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
+#include "casefile/case_file.hpp"
+#include "casefile/case_json.hpp"
 #include "report/number_text.hpp"
 #include "window/field_read.hpp"
 #include "window/layout_table.hpp"
+#include "window/qt_text.hpp"
 #include "window/unit_words.hpp"
 
 namespace window {
@@ -259,10 +263,63 @@ QString write_failure_words(QFileDevice::FileError error) {
 FaultMessage describe_fault(const SaveFault& fault) {
     FaultMessage message;
     message.title = "保存失败";
-    message.text =
-        "计算书未能保存到：\n" + fault.path + "\n原因：" + write_failure_words(fault.failure.error);
+    const bool sheet = fault.document == SaveFault::Document::Sheet;
+    message.text = QString(sheet ? "计算书" : "计算文件") + "未能保存到：\n" +
+                   QDir::toNativeSeparators(fault.path) + "\n原因：" +
+                   write_failure_words(fault.failure.error);
     if (!fault.failure.detail.isEmpty()) message.text += "（" + fault.failure.detail + "）";
     message.text += "。\n已有的文件未被改动。";
+    if (!sheet) message.text += "修改尚未保存。";
+    return message;
+}
+
+FaultMessage describe_fault(const casefile::CaseFault& fault) {
+    using Kind = casefile::CaseFault::Kind;
+    FaultMessage message;
+    message.title = "无法打开";
+    QString why;
+    switch (fault.kind) {
+        case Kind::NotFound:
+            why = "文件不存在。";
+            break;
+        case Kind::Unreadable:
+            why = "文件无法读取" +
+                  (fault.detail.isEmpty() ? QString() : "（" + fault.detail + "）") + "。";
+            break;
+        case Kind::TooLarge:
+            why = QString("文件有 %1 字节，超过计算文件的上限 %2 字节，未读取。")
+                      .arg(fault.size)
+                      .arg(casefile::max_file_bytes);
+            break;
+        case Kind::NotJson:
+            why = QString("文件不是有效的 JSON：第 %1 行第 %2 列，%3。")
+                      .arg(fault.line)
+                      .arg(fault.column)
+                      .arg(fault.detail);
+            break;
+        case Kind::NotCase:
+            why = "这不是换热器计算文件（缺少 \"format\": \"" + qt(casefile::format_id) + "\"）。";
+            break;
+        case Kind::NewerVersion:
+            why =
+                QString("文件格式为第 %1 版，由较新的程序保存；本程序只认识第 %2 版，请升级程序。")
+                    .arg(fault.version)
+                    .arg(casefile::format_version);
+            break;
+        case Kind::WrongType: {
+            const char* expected[] = {"文本", "对象", "数字", "正整数"};
+            why = "“" + fault.key + "”的值类型不对，应为" + expected[int(fault.expected)] + "。";
+            break;
+        }
+        case Kind::TooLong:
+            why = QString("“%1”的文本有 %2 个字符，超过一个输入框能容纳的 %3 个。")
+                      .arg(fault.key)
+                      .arg(fault.size)
+                      .arg(casefile::max_text_length);
+            break;
+    }
+    message.text = "无法打开计算文件：\n" + QDir::toNativeSeparators(fault.path) + "\n" + why +
+                   "\n窗口中的内容保持不变。";
     return message;
 }
 
@@ -290,6 +347,10 @@ void report_fault(QWidget& form, const WaterFault& fault) {
 }
 
 void report_fault(QWidget& form, const SaveFault& fault) {
+    show_message(form, describe_fault(fault));
+}
+
+void report_fault(QWidget& form, const casefile::CaseFault& fault) {
     show_message(form, describe_fault(fault));
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "calc/fault.hpp"
+#include "casefile/case_fault.hpp"
 #include "window/save_fault.hpp"
 #include "window/water_fill.hpp"
 
@@ -23,10 +24,12 @@ struct FaultMessage {
 FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form);
 FaultMessage describe_fault(const WaterFault& fault, const QWidget& form);
 FaultMessage describe_fault(const SaveFault& fault);
+FaultMessage describe_fault(const casefile::CaseFault& fault);
 
 // Shows the message modally over `form`, then focuses and selects the field to correct.
 void report_fault(QWidget& form, const calc::Fault& fault);
 void report_fault(QWidget& form, const WaterFault& fault);
 void report_fault(QWidget& form, const SaveFault& fault);
+void report_fault(QWidget& form, const casefile::CaseFault& fault);
 
 }  // namespace window

@@ -105,6 +105,14 @@ bool takes_focus(ControlKind kind) {
 
 }  // namespace
 
+void dress_window(QWidget& window) {
+    window.setWindowTitle(qt(form_layout().title));
+    window.setWindowIcon(app_icon());
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 QString bare_caption(QString caption) {
     caption.remove(' ');
     while (caption.endsWith(':') || caption.endsWith(QStringLiteral("："))) caption.chop(1);
@@ -114,14 +122,8 @@ QString bare_caption(QString caption) {
 void build_form(QWidget& form) {
     const FormLayout& layout = form_layout();
     form.setObjectName(qt(layout.name));
-    form.setWindowTitle(qt(layout.title));
-    form.setWindowIcon(app_icon());
     const InstalledTypefaces installed = installed_typefaces();
     form.setFont(layout_font(FontChoice{}, installed));
-    // Fixed size, minimisable, no maximise: the layout does not move with the window.
-    form.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                        Qt::WindowCloseButtonHint);
     form.setFixedSize(px(layout.client_width), px(layout.client_height));
 
     std::map<std::string_view, QWidget*> widgets{{layout.name, &form}};

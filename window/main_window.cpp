@@ -1,11 +1,14 @@
 #include "window/main_window.hpp"
 
 #include <QAction>
+#include <QLayout>
 #include <QMessageBox>
 #include <exception>
 #include <stdexcept>
 
 #include "calc/fault.hpp"
+#include "casefile/case_fault.hpp"
+#include "window/case_prompt.hpp"
 #include "window/fault_report.hpp"
 #include "window/form_builder.hpp"
 
@@ -23,8 +26,13 @@ Control* bound(const QWidget& form, const char* name) {
 
 #define BIND(name) name = bound<std::remove_pointer_t<decltype(name)>>(*this, #name)
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-    build_form(*this);
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget(this)) {
+    build_form(*Form1);
+    setCentralWidget(Form1);
+    dress_window(*this);
+    setObjectName("MainWindow");
+    // The form keeps its size; the window is the form and the bar above it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     BIND(Text1), BIND(Text2), BIND(Text3), BIND(Text4), BIND(Text5), BIND(Text6), BIND(Text7);
     BIND(Text8), BIND(Text9), BIND(Text10), BIND(Text11), BIND(Text12), BIND(Text13);
@@ -50,7 +58,16 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
             connect(field, &QLineEdit::textChanged, this, &MainWindow::show_working);
         }
     }
-    add_report_actions();
+    // Any edit of a field, however it came, is a change to the case.
+    for (QLineEdit* field : all_fields()) {
+        connect(field, &QLineEdit::textChanged, this, [this] { setWindowModified(true); });
+        field->installEventFilter(this);  // a case file dropped on a field opens it
+    }
+    ask_to_save = [this](const QString& file_name) {
+        return ask_whether_to_save(*this, file_name);
+    };
+    add_menus();
+    setAcceptDrops(true);
 
     Command1->setFocus(Qt::OtherFocusReason);  // taken when the window first becomes active
 }
@@ -70,6 +87,8 @@ void MainWindow::run_action(const std::function<void()>& action) {
     } catch (const WaterFault& fault) {
         report_fault(*this, fault);
     } catch (const SaveFault& fault) {
+        report_fault(*this, fault);
+    } catch (const casefile::CaseFault& fault) {
         report_fault(*this, fault);
     } catch (const std::exception&) {
         QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");

@@ -1,12 +1,14 @@
-// The one window, Form1: its controls bound by name and its nine button actions.
-// The controls themselves come from form_builder; the numbers from calc/ and properties/.
+// The one window: the form Form1 with its controls bound by name and its nine button actions,
+// under a menu bar, holding one case that may come from or go to a case file. The controls
+// come from form_builder; the numbers from calc/ and properties/; the file format from
+// casefile/.
 #pragma once
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
@@ -14,15 +16,17 @@
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "casefile/case.hpp"
 #include "report/page.hpp"
 #include "report/report.hpp"
 #include "report/working_text.hpp"
+#include "window/case_prompt.hpp"
 #include "window/result_label.hpp"
 #include "window/water_fill.hpp"
 
 namespace window {
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(QWidget* parent = nullptr);
 
@@ -34,19 +38,51 @@ class MainWindow : public QWidget {
     void tube_film_coefficient();   // Command4 计算传热系数, tube side (hidden mode)
     void shell_film_coefficient();  // Command5 计算传热系数, shell side (hidden mode)
     void clear();                   // Command7 清空
-    void exit();                    // Command2 退出
+    void exit();                    // Command2 退出, and 文件 → 退出: once nothing is lost
     void tube_water();              // Command8 水物性, tube side
     void shell_water();             // Command9 水物性, shell side
 
     // The report of the last result, from the results panel's menu, the result labels' menus
     // and anywhere in the window by its shortcut:
     void copy_report();      // 复制计算过程 (Ctrl+Shift+C): as plain text on the clipboard
-    void save_report_pdf();  // 保存计算书为 PDF… (Ctrl+S): asks where, then save_report_to
+    void save_report_pdf();  // 导出计算书 PDF… (Ctrl+E): asks where, then save_report_to
     void print_report();     // 打印计算书… (Ctrl+P): Qt's print dialog, then print_report_to
     void save_report_to(const QString& path);  // SaveFault where the file cannot be written
     void save_report_as(const QString& path);  // the same as an action: a fault is reported
     void print_report_to(QPagedPaintDevice& printer) const;
     report::Report current_report() const;
+
+    // The case, from the 文件 menu. Where the case came from or went to a file and has changes
+    // not saved, 新建, 打开 and 退出 first ask whether to save them (ask_to_save).
+    void new_case();   // 新建 (Ctrl+N): every field, the header and the results emptied
+    void open_case();  // 打开… (Ctrl+O): asks which file, then open_path
+    void open_path(const QString& path);  // asks to save, then loads; a fault is reported
+    bool save_case();        // 保存 (Ctrl+S): to its file, or as save_case_as; false if not saved
+    bool save_case_as();     // 另存为… (Ctrl+Shift+S): asks where, then save_case_to
+    void edit_sheet_info();  // 计算书信息…: the header's four cells in a small dialog
+    void about();            // 帮助 → 关于
+
+    // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then;
+    // save_case_to raises SaveFault and leaves the case unsaved.
+    void load_case(const QString& path);
+    void save_case_to(const QString& path);
+    void set_sheet_info(const casefile::SheetInfo& sheet);
+    casefile::Case current_case() const;
+    // K, A and Q as shown, while the fields still hold what they were computed from.
+    std::optional<casefile::Results> current_results() const;
+    const QString& case_path() const { return case_path_; }  // empty while untitled
+    QStringList recent_cases() const;
+
+    // Asks 保存 / 不保存 / 取消; a test may answer in its place.
+    std::function<SaveChoice(const QString& file_name)> ask_to_save;
+    // True when nothing is lost by going on: nothing to lose, saved, or not wanted.
+    bool may_discard_case();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     calc::FluidSide read_tube_side(ConvertedInputs* converted = nullptr) const;
@@ -63,7 +99,16 @@ class MainWindow : public QWidget {
     // and the window is idle again; no exception reaches Qt's event loop.
     void connect_action(QPushButton* button, void (MainWindow::*action)());
     void run_action(const std::function<void()>& action);
-    void add_report_actions();
+    void add_menus();
+    void undo_field();  // 编辑 → 撤销, 重做: of the field with focus
+    void redo_field();
+    void set_case_path(const QString& path);  // the title names it
+    void remember_recent(const QString& path);
+    void open_recent(const QString& path);  // one that is gone leaves the list, with a word
+    QString case_folder() const;            // where the file dialogs start
+    void fill_recent_menu(QMenu& menu);
+    void clear_results();
+    std::optional<report::Attachment> case_attachment() const;
 
     // clang-format off
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
@@ -71,6 +116,7 @@ class MainWindow : public QWidget {
               *Text20;
     ResultLabel *Label9, *Label14, *Label23, *Label24, *Label26, *Label27, *Label48, *Label49,
                 *Label50, *Label51;
+    QWidget* Form1;
     QGroupBox* Frame4;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7,
                 *Command8, *Command9;
@@ -80,6 +126,8 @@ class MainWindow : public QWidget {
     std::optional<report::ResultWorking> computed_;
     std::optional<report::FilmResult> tube_film_, shell_film_;
     std::optional<WaterFill> tube_water_, shell_water_;
+    QString case_path_;
+    casefile::SheetInfo sheet_;
 };
 
 }  // namespace window

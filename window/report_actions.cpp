@@ -54,34 +54,10 @@ report::PageFonts page_fonts() {
 
 }  // namespace
 
-void MainWindow::add_report_actions() {
-    struct Entry {
-        const char* text;
-        QKeySequence keys;
-        void (MainWindow::*action)();
-    };
-    const Entry entries[] = {
-        {"复制计算过程", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::copy_report},
-        {"保存计算书为 PDF…", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save_report_pdf},
-        {"打印计算书…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::print_report},
-    };
-    Frame4->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const Entry& entry : entries) {
-        auto* action = new QAction(entry.text, this);
-        action->setShortcut(entry.keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setShortcutVisibleInContextMenu(true);
-        connect(action, &QAction::triggered, this,
-                [this, a = entry.action] { run_action([this, a] { (this->*a)(); }); });
-        addAction(action);
-        Frame4->addAction(action);
-        for (ResultLabel* result : Frame4->findChildren<ResultLabel*>()) result->addAction(action);
-    }
-}
-
 report::Report MainWindow::current_report() const {
     report::ReportInput in;
-    in.title = windowTitle();
+    in.title = qt(form_layout().title);  // the program's, not the file's
+    in.sheet = sheet_;
     in.results_title = Frame4->title();
     in.date = QDate::currentDate();
     in.result = computed_;
@@ -120,7 +96,7 @@ void MainWindow::save_report_pdf() {
     if (!QDir(folder).exists()) folder = QDir::homePath();
     const QString name = "换热面积计算书-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf";
     QString path =
-        QFileDialog::getSaveFileName(this, "保存计算书为 PDF", QDir(folder).filePath(name),
+        QFileDialog::getSaveFileName(this, "导出计算书 PDF", QDir(folder).filePath(name),
                                      "PDF 文件 (*.pdf)", nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) return;  // cancelled
     if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
@@ -129,7 +105,7 @@ void MainWindow::save_report_pdf() {
 
 void MainWindow::save_report_to(const QString& path) {
     const report::Report sheet = current_report();
-    if (const auto failure = report::save_pdf(sheet, page_fonts(), path)) {
+    if (const auto failure = report::save_pdf(sheet, page_fonts(), path, case_attachment())) {
         throw SaveFault(path, *failure);
     }
 }
@@ -141,10 +117,15 @@ void MainWindow::save_report_as(const QString& path) {
 void MainWindow::print_report() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(windowTitle() + "书");
+    printer.setDocName(qt(form_layout().title) + "书");
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle("打印计算书");
     if (dialog.exec() != QDialog::Accepted) return;
+    // Printed to a PDF file, the sheet carries its case as an exported one does.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        save_report_to(printer.outputFileName());
+        return;
+    }
     print_report_to(printer);
 }
 

@@ -1,4 +1,4 @@
-// A calculation sheet that could not be written: the path and why. Wording it is
+// A calculation sheet or a case that could not be written: the path and why. Wording it is
 // fault_report's.
 #pragma once
 
@@ -11,11 +11,14 @@ namespace window {
 
 class SaveFault : public std::exception {
   public:
-    SaveFault(QString path, report::WriteFailure failure)
-        : path(std::move(path)), failure(std::move(failure)) {}
+    enum class Document { Sheet, Case };
+
+    SaveFault(QString path, report::WriteFailure failure, Document document = Document::Sheet)
+        : path(std::move(path)), failure(std::move(failure)), document(document) {}
 
     QString path;
     report::WriteFailure failure;
+    Document document;
 
     const char* what() const noexcept override { return "window: sheet not saved"; }
 };

@@ -62,23 +62,27 @@ Temperature temperature_of(const WaterFields& fields, calc::Side side) {
 
 WaterFill fill_with_water(const WaterFields& fields, calc::Side side) {
     const Temperature at = temperature_of(fields, side);
-    properties::Water water{};
+    WaterFill fill;
     try {
-        water = properties::saturated_water(at.celsius);
+        fill = water_at(at.celsius);
     } catch (const properties::OutOfRange& error) {
         WaterFault refusal(WaterFault::Reason::OutOfRange, *fields.mean, error.range());
         refusal.celsius = at.celsius;
         refusal.from_ends = at.from_ends;
         throw refusal;
     }
-    WaterFill fill{at.celsius,
-                   {decimal(water.conductivity), decimal(water.density),
-                    decimal(water.specific_heat), decimal(water.viscosity)}};
     const QString mean = report::exact(at.celsius);
 
     for (std::size_t i = 0; i < fill.texts.size(); ++i) edit_text(*fields.water[i], fill.texts[i]);
     if (at.from_ends) edit_text(*fields.mean, mean);
     return fill;
+}
+
+WaterFill water_at(double celsius) {
+    const properties::Water water = properties::saturated_water(celsius);
+    return {celsius,
+            {decimal(water.conductivity), decimal(water.density), decimal(water.specific_heat),
+             decimal(water.viscosity)}};
 }
 
 std::optional<double> water_source(const std::optional<WaterFill>& fill,

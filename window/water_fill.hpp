@@ -54,6 +54,9 @@ class WaterFault : public std::exception {
 // Raises WaterFault, or a calc::Fault where the mean of the ends overflows.
 WaterFill fill_with_water(const WaterFields& fields, calc::Side side);
 
+// What a fill at `celsius` writes; properties::OutOfRange outside the range of the tables.
+WaterFill water_at(double celsius);
+
 // The temperature of `fill` while the four fields still hold what it wrote.
 std::optional<double> water_source(const std::optional<WaterFill>& fill, const WaterFields& fields);
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QSet>
 #include <QTest>
 
@@ -120,9 +121,12 @@ class LayoutTest : public QObject {
 
     void window_is_fixed_and_titled() {
         window::MainWindow form;
-        QCOMPARE(form.objectName(), QString("Form1"));
+        form.show();
+        QCOMPARE(form.centralWidget()->objectName(), QString("Form1"));
         QCOMPARE(form.windowTitle(), QString("管壳式换热器换热面积计算"));
-        QCOMPARE(form.size(), QSize(944, 537));  // 14160 × 8055 twips
+        QCOMPARE(form.centralWidget()->size(), QSize(944, 537));  // 14160 × 8055 twips
+        QCOMPARE(form.centralWidget()->pos(), QPoint(0, form.menuBar()->height()));
+        QCOMPARE(form.size(), QSize(944, 537 + form.menuBar()->height()));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -182,7 +186,7 @@ class LayoutTest : public QObject {
     void only_the_coefficient_controls_start_hidden() {
         window::MainWindow form;
         form.show();
-        for (QWidget* control : form.findChildren<QWidget*>()) {
+        for (QWidget* control : form.centralWidget()->findChildren<QWidget*>()) {
             if (control->objectName().isEmpty()) continue;
             const bool hidden = QSet<QString>{"Command4", "Label9", "Command5", "Label14"}.contains(
                 control->objectName());

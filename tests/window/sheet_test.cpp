@@ -159,8 +159,8 @@ class SheetTest : public QObject {
         QVERIFY(text.contains("<b>&amp;</b>"));
     }
 
-    // Ctrl+S asks where in Qt's own dialog, offering the dated default name, and adds ".pdf".
-    void ctrl_s_asks_where() {
+    // Ctrl+E asks where in Qt's own dialog, offering the dated default name, and adds ".pdf".
+    void ctrl_e_asks_where() {
         window::MainWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -168,7 +168,7 @@ class SheetTest : public QObject {
         click(form, "Command1");
         QString offered;
         answer_save_dialog(dir_.filePath("mine"), &offered);
-        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
         const QString name = "换热面积计算书-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf";
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (!QDir(folder).exists()) folder = QDir::homePath();
@@ -212,8 +212,9 @@ class SheetTest : public QObject {
             keys << action->shortcut().toString();
             QVERIFY(action->isShortcutVisibleInContextMenu());
         }
-        QCOMPARE(texts, QStringList({"复制计算过程", "保存计算书为 PDF…", "打印计算书…"}));
-        QCOMPARE(keys, QStringList({"Ctrl+Shift+C", "Ctrl+S", "Ctrl+P"}));
+        QCOMPARE(texts,
+                 QStringList({"复制计算过程(&C)", "导出计算书 PDF(&E)…", "打印计算书(&P)…"}));
+        QCOMPARE(keys, QStringList({"Ctrl+Shift+C", "Ctrl+E", "Ctrl+P"}));
         QCOMPARE(probe::label(form, "Label27")->actions(), menu);
     }
 

@@ -1,0 +1,38 @@
+// One case as the case file keeps it: the twenty field texts as typed, the 计算书's header,
+// the record of each side's 水物性 fill. Reading and writing it is case_json's and case_file's;
+// what the window does with it is the window's.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace casefile {
+
+// The 计算书's header cells: 工程名称, 设备位号, 计算, 校核.
+struct SheetInfo {
+    QString project, item, calculated_by, checked_by;
+    bool operator==(const SheetInfo&) const = default;
+};
+
+// What 水物性 wrote into a side's λ, ρ, cp and μ fields, and the ℃ it looked water up at.
+struct WaterRecord {
+    double celsius = 0;
+    std::array<QString, 4> texts;  // λ, ρ, cp, μ
+    bool operator==(const WaterRecord&) const = default;
+};
+
+struct Case {
+    QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
+    SheetInfo sheet;
+    std::optional<WaterRecord> tube_water, shell_water;
+    bool operator==(const Case&) const = default;
+};
+
+// K, A and Q as the window shows them, written for people and scripts; never read back.
+struct Results {
+    QString K, A, Q;
+};
+
+}  // namespace casefile

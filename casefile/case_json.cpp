@@ -1,0 +1,193 @@
+#include "casefile/case_json.hpp"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <cmath>
+
+#include "calc/conversion.hpp"
+#include "calc/fault.hpp"
+
+namespace casefile {
+namespace {
+
+constexpr std::array<const char*, 4> water_keys = {"conductivity", "density", "specific_heat",
+                                                   "viscosity"};
+constexpr std::array<const char*, 4> sheet_keys = {"project", "item", "calculated_by",
+                                                   "checked_by"};
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+CaseFault wrong_type(const QString& key, CaseFault::Expected expected) {
+    CaseFault fault(CaseFault::Kind::WrongType);
+    fault.key = key;
+    fault.expected = expected;
+    return fault;
+}
+
+// Line and column (from 1, in characters) of a byte offset into UTF-8 text.
+std::pair<int, int> place_of(const QByteArray& bytes, qsizetype offset) {
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    const QByteArray before = bytes.left(offset);
+    const qsizetype line_start = before.lastIndexOf('\n') + 1;
+    const int line = int(before.count('\n')) + 1;
+    return {line, int(QString::fromUtf8(before.mid(line_start)).size()) + 1};
+}
+
+// A text, or a number as the shortest text that reads back to it.
+QString text_at(const QJsonObject& object, const char* key, const QString& where) {
+    const QJsonValue value = object.value(QLatin1String(key));
+    const QString name = where + '.' + QLatin1String(key);
+    QString text;
+    if (value.isUndefined()) return {};
+    if (value.isString()) {
+        text = value.toString();
+    } else if (value.isDouble()) {
+        try {
+            text = qstr(calc::to_text(calc::Double(value.toDouble())));
+        } catch (const calc::Fault&) {  // JSON has no infinity, but a parser may give one
+            throw wrong_type(name, CaseFault::Expected::Text);
+        }
+    } else {
+        throw wrong_type(name, CaseFault::Expected::Text);
+    }
+    if (text.size() > max_text_length) {
+        CaseFault fault(CaseFault::Kind::TooLong);
+        fault.key = name;
+        fault.size = text.size();
+        throw fault;
+    }
+    return text;
+}
+
+// An object under `key`, empty where it is missing.
+QJsonObject object_at(const QJsonObject& parent, const char* key, const QString& where) {
+    const QJsonValue value = parent.value(QLatin1String(key));
+    if (value.isUndefined()) return {};
+    if (!value.isObject()) {
+        throw wrong_type(where.isEmpty() ? key : where + '.' + key, CaseFault::Expected::Object);
+    }
+    return value.toObject();
+}
+
+std::optional<WaterRecord> water_at(const QJsonObject& water, const char* side) {
+    const QString where = QString("water.") + side;
+    if (!water.contains(QLatin1String(side))) return std::nullopt;
+    const QJsonObject fill = object_at(water, side, "water");
+    const QJsonValue celsius = fill.value("temperature");
+    if (!celsius.isDouble()) throw wrong_type(where + ".temperature", CaseFault::Expected::Number);
+    WaterRecord record{celsius.toDouble(), {}};
+    for (std::size_t i = 0; i < water_keys.size(); ++i) {
+        record.texts[i] = text_at(fill, water_keys[i], where);
+    }
+    return record;
+}
+
+QJsonObject water_json(const WaterRecord& record) {
+    QJsonObject fill{{"temperature", record.celsius}};
+    for (std::size_t i = 0; i < water_keys.size(); ++i) fill[water_keys[i]] = record.texts[i];
+    return fill;
+}
+
+std::array<QString*, 4> sheet_texts(SheetInfo& sheet) {
+    return {&sheet.project, &sheet.item, &sheet.calculated_by, &sheet.checked_by};
+}
+
+}  // namespace
+
+const std::array<FieldKey, 20>& field_keys() {
+    static constexpr std::array<FieldKey, 20> keys = {{
+        {"tube", "inlet_temperature", "Text1"},
+        {"tube", "outlet_temperature", "Text2"},
+        {"tube", "mass_flow", "Text3"},
+        {"tube", "mean_temperature", "Text8"},
+        {"tube", "conductivity", "Text4"},
+        {"tube", "density", "Text5"},
+        {"tube", "specific_heat", "Text6"},
+        {"tube", "viscosity", "Text7"},
+        {"tube", "velocity", "Text9"},
+        {"tube", "diameter", "Text10"},
+        {"shell", "inlet_temperature", "Text20"},
+        {"shell", "outlet_temperature", "Text19"},
+        {"shell", "mass_flow", "Text18"},
+        {"shell", "mean_temperature", "Text17"},
+        {"shell", "conductivity", "Text13"},
+        {"shell", "density", "Text14"},
+        {"shell", "specific_heat", "Text16"},
+        {"shell", "viscosity", "Text15"},
+        {"shell", "velocity", "Text12"},
+        {"shell", "diameter", "Text11"},
+    }};
+    return keys;
+}
+
+QByteArray to_json(const Case& c, const std::optional<Results>& results) {
+    QJsonObject root{{"format", qstr(format_id)}, {"version", format_version}};
+    QJsonObject sides[2];
+    for (const FieldKey& field : field_keys()) {
+        sides[field.side[0] == 's'][field.key] = c.fields.value(field.name);
+    }
+    root["tube"] = sides[0];
+    root["shell"] = sides[1];
+
+    SheetInfo sheet = c.sheet;
+    QJsonObject sheet_json;
+    for (std::size_t i = 0; i < sheet_keys.size(); ++i)
+        sheet_json[sheet_keys[i]] = *sheet_texts(sheet)[i];
+    root["sheet"] = sheet_json;
+
+    QJsonObject water;
+    if (c.tube_water) water["tube"] = water_json(*c.tube_water);
+    if (c.shell_water) water["shell"] = water_json(*c.shell_water);
+    if (!water.isEmpty()) root["water"] = water;
+
+    if (results) {
+        root["results"] = QJsonObject{{"K", results->K}, {"K_unit", "W/(㎡·℃)"}, {"A", results->A},
+                                      {"A_unit", "㎡"},  {"Q", results->Q},      {"Q_unit", "W"}};
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+Case from_json(const QByteArray& bytes) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        CaseFault fault(CaseFault::Kind::NotJson);
+        std::tie(fault.line, fault.column) = place_of(bytes, error.offset);
+        fault.detail = error.errorString();
+        throw fault;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value("format").toString() != qstr(format_id)) {
+        throw CaseFault(CaseFault::Kind::NotCase);
+    }
+    const QJsonValue version = root.value("version");
+    const double number = version.toDouble(-1);
+    if (!version.isDouble() || number < 1 || number != std::floor(number)) {
+        throw wrong_type("version", CaseFault::Expected::Version);
+    }
+    if (number > format_version) {
+        CaseFault fault(CaseFault::Kind::NewerVersion);
+        fault.version = number;
+        throw fault;
+    }
+
+    Case c;
+    const QJsonObject sides[2] = {object_at(root, "tube", {}), object_at(root, "shell", {})};
+    for (const FieldKey& field : field_keys()) {
+        c.fields[field.name] = text_at(sides[field.side[0] == 's'], field.key, field.side);
+    }
+    const QJsonObject sheet = object_at(root, "sheet", {});
+    for (std::size_t i = 0; i < sheet_keys.size(); ++i) {
+        *sheet_texts(c.sheet)[i] = text_at(sheet, sheet_keys[i], "sheet");
+    }
+    const QJsonObject water = object_at(root, "water", {});
+    c.tube_water = water_at(water, "tube");
+    c.shell_water = water_at(water, "shell");
+    return c;
+}
+
+}  // namespace casefile

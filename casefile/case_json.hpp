@@ -1,0 +1,36 @@
+// The case file's format: UTF-8 JSON, indented, one object with "format", "version", "tube",
+// "shell", "sheet", "water" and, when current, "results". Files are case_file's.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string_view>
+
+#include "casefile/case.hpp"
+#include "casefile/case_fault.hpp"
+
+namespace casefile {
+
+inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
+inline constexpr int format_version = 1;
+// The most characters a field holds: a line edit's own default maximum.
+inline constexpr qsizetype max_text_length = 32767;
+
+// A side's JSON key for each of its fields, in the order the file lists them.
+struct FieldKey {
+    const char* side;  // "tube" or "shell"
+    const char* key;   // "inlet_temperature"
+    const char* name;  // "Text1"
+};
+const std::array<FieldKey, 20>& field_keys();
+
+// The case as the file's bytes, ending with a newline.
+QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);
+
+// The case in `bytes`; raises CaseFault (without its path) where they are not one. A missing
+// key is an empty field, an unknown key is ignored, a number where a text belongs is its
+// shortest text.
+Case from_json(const QByteArray& bytes);
+
+}  // namespace casefile
