@@ -126,12 +126,14 @@ void MainWindow::load_case(const QString& path) {
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());
     setWindowModified(false);
-    remember_recent(case_path_);
 }
 
 void MainWindow::open_path(const QString& path) {
     if (!may_discard_case()) return;
-    run_action([this, &path] { load_case(path); });
+    run_action([this, &path] {
+        load_case(path);
+        remember_recent(case_path_);
+    });
 }
 
 QString MainWindow::case_folder() const {
@@ -147,6 +149,7 @@ void MainWindow::open_case() {
     const QString path = QFileDialog::getOpenFileName(this, "打开", case_folder(), case_filter);
     if (path.isEmpty()) return;  // cancelled
     load_case(path);
+    remember_recent(case_path_);
 }
 
 void MainWindow::save_case_to(const QString& path) {

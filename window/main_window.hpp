@@ -62,8 +62,9 @@ class MainWindow : public QMainWindow {
     void edit_sheet_info();  // 计算书信息…: the header's four cells in a small dialog
     void about();            // 帮助 → 关于
 
-    // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then;
-    // save_case_to raises SaveFault and leaves the case unsaved.
+    // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then,
+    // and leaves the recent list to the one who asked; save_case_to raises SaveFault and leaves
+    // the case unsaved.
     void load_case(const QString& path);
     void save_case_to(const QString& path);
     void set_sheet_info(const casefile::SheetInfo& sheet);

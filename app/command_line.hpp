@@ -1,0 +1,27 @@
+// What the program was asked on its command line: the window, perhaps with a case to open,
+// or a report of a case without a window. Running it is main's and batch's.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+struct CommandLine {
+    enum class Mode { Window, Text, Pdf, Said };  // Said: help or version, already printed
+    Mode mode = Mode::Window;
+    QString case_path;  // the case to open or to report
+    QString pdf_path;   // Pdf: where the 计算书 goes
+    int exit_code = 0;  // 2 for a wrong command line, with `error`
+    QString error;
+};
+
+// True when the arguments hold an option of the program's (a report, help, version or a
+// wrong one), none of which opens a window, so that the offscreen platform is chosen before
+// the application object looks for a display.
+bool wants_no_window(int argc, char** argv);
+
+// Parses `arguments` (the program's name first); help and version go to standard output.
+CommandLine parse_command_line(const QStringList& arguments);
+
+}  // namespace app

@@ -1,0 +1,155 @@
+// The case file's format read and written without a window: what opens, what is refused and
+// why, and that what is written reads back the same.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "casefile/case_file.hpp"
+#include "casefile/case_json.hpp"
+
+namespace {
+
+using casefile::Case;
+using casefile::CaseFault;
+using Kind = CaseFault::Kind;
+
+const QByteArray head = R"({"format": "heat-exchanger-sizing-case", "version": 1)";
+
+QByteArray with(const QByteArray& members) {
+    return head + members + "}";
+}
+
+CaseFault fault_of(const QByteArray& bytes) {
+    try {
+        casefile::from_json(bytes);
+    } catch (const CaseFault& fault) {
+        return fault;
+    }
+    ADD_FAILURE() << "opened: " << bytes.left(80).toStdString();
+    return CaseFault(Kind::NotCase);
+}
+
+Case hostile_case() {
+    Case c;
+    const QStringList texts = {" 20 ", "２０ ℃", "381924", QString(1000, QChar(u'管')), "\"quoted\"",
+                               "back\\slash", "two\nlines", "tab\there", "", "0.801 mPa·s"};
+    int i = 0;
+    for (const casefile::FieldKey& field : casefile::field_keys()) {
+        c.fields[field.name] = texts[i++ % texts.size()];
+    }
+    c.sheet = {"工程\n一", "E-101/A", "张三", "李四"};
+    c.tube_water = casefile::WaterRecord{30.0, {"0.61", "995.6", "4180", "0.0008"}};
+    return c;
+}
+
+}  // namespace
+
+TEST(CaseFile, WhatIsWrittenReadsBackTheSame) {
+    const Case c = hostile_case();
+    const QByteArray bytes = casefile::to_json(c, casefile::Results{"2006.831", "2.0859118", "166960"});
+    EXPECT_TRUE(bytes.endsWith("}\n"));
+    EXPECT_TRUE(bytes.contains("\n    \"format\": \"heat-exchanger-sizing-case\""));  // indented
+    EXPECT_TRUE(bytes.contains("\"A\": \"2.0859118\""));
+    EXPECT_EQ(casefile::from_json(bytes), c);  // the results are never read back
+}
+
+// Older and newer files open: a key missing is an empty field, an unknown one is ignored; a
+// number stands for the shortest text that reads as it.
+TEST(CaseFile, MissingUnknownAndNumbers) {
+    const Case c = casefile::from_json(with(R"(, "tube": {"viscosity": 0.000801, "mass_flow": 2,
+        "colour": "blue"}, "pump": {"head": 12}, "results": "anything")"));
+    EXPECT_EQ(c.fields.size(), 20);
+    EXPECT_EQ(c.fields["Text7"], "0.000801");
+    EXPECT_EQ(c.fields["Text3"], "2");
+    EXPECT_EQ(c.fields["Text20"], "");
+    EXPECT_EQ(c.sheet, casefile::SheetInfo{});
+    EXPECT_FALSE(c.tube_water);
+}
+
+TEST(CaseFile, RefusalsSayWhatAndWhere) {
+    struct Row {
+        const char* what;
+        QByteArray bytes;
+        Kind kind;
+        QString key = {};
+    };
+    QByteArray deep = head + ", \"tube\": " + QByteArray(10000, '[') + QByteArray(10000, ']') + "}";
+    const Row rows[] = {
+        {"empty", "", Kind::NotJson},
+        {"truncated", casefile::to_json(hostile_case()).left(200), Kind::NotJson},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), Kind::NotJson},
+        {"invalid UTF-8", with(", \"sheet\": {\"project\": \"\xff\xfe\"}"), Kind::NotJson},
+        {"nested 10,000 deep", deep, Kind::NotJson},
+        {"an array", "[1, 2]", Kind::NotCase},
+        {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
+        {"no format", R"({"version": 1})", Kind::NotCase},
+        {"version 2", R"({"format": "heat-exchanger-sizing-case", "version": 2})",
+         Kind::NewerVersion},
+        {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
+         Kind::WrongType, "version"},
+        {"version 0.5", R"({"format": "heat-exchanger-sizing-case", "version": 0.5})",
+         Kind::WrongType, "version"},
+        {"a number where an object is", with(R"(, "tube": 5)"), Kind::WrongType, "tube"},
+        {"true for a text", with(R"(, "shell": {"density": true})"), Kind::WrongType,
+         "shell.density"},
+        {"null for a text", with(R"(, "sheet": {"item": null})"), Kind::WrongType, "sheet.item"},
+        {"a fill's temperature as text",
+         with(R"(, "water": {"shell": {"temperature": "30"}})"), Kind::WrongType,
+         "water.shell.temperature"},
+        {"a text longer than a field",
+         with(", \"tube\": {\"velocity\": \"" + QByteArray(32768, '1') + "\"}"), Kind::TooLong,
+         "tube.velocity"},
+    };
+    for (const Row& row : rows) {
+        const CaseFault fault = fault_of(row.bytes);
+        EXPECT_EQ(fault.kind, row.kind) << row.what;
+        EXPECT_EQ(fault.key, row.key) << row.what;
+    }
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 2);
+    EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
+}
+
+// Line and column in characters, as an editor counts them: the bad value "nope" starts on
+// line 3 at column 8, after the 7 characters (9 bytes in UTF-8) of `  "管": `.
+TEST(CaseFile, NotJsonSaysLineAndColumn) {
+    const CaseFault fault = fault_of("{\"format\": \"x\",\n \"version\": 1,\n  \"管\": nope}");
+    EXPECT_EQ(fault.line, 3);
+    EXPECT_GE(fault.column, 8);
+    EXPECT_LE(fault.column, 11);  // within it, where the parser stopped; bytes would say 12
+    EXPECT_FALSE(fault.detail.isEmpty());
+}
+
+TEST(CaseFile, FilesOnDisk) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("工况 1.hxcase");
+    const Case c = hostile_case();
+    ASSERT_FALSE(casefile::write_case(path, c));
+    EXPECT_EQ(casefile::read_case(path), c);
+
+    // A failed save leaves the old file whole.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub.hxcase"));
+    EXPECT_TRUE(casefile::write_case(dir.filePath("sub.hxcase"), c));
+    EXPECT_TRUE(casefile::write_case(dir.filePath("no-folder/a.hxcase"), c));
+    EXPECT_EQ(casefile::read_case(path), c);
+
+    const auto kind_at = [](const QString& at) {
+        try {
+            casefile::read_case(at);
+        } catch (const CaseFault& fault) {
+            EXPECT_EQ(fault.path, at);
+            return fault.kind;
+        }
+        return Kind::NotCase;
+    };
+    EXPECT_EQ(kind_at(dir.filePath("gone.hxcase")), Kind::NotFound);
+    EXPECT_EQ(kind_at(dir.filePath("sub.hxcase")), Kind::Unreadable);
+
+    // Refused before parsing: two MiB of valid JSON is still too large.
+    QFile big(dir.filePath("big.hxcase"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(with(", \"pad\": \"" + QByteArray(2 * 1024 * 1024, 'x') + "\""));
+    big.close();
+    EXPECT_EQ(kind_at(big.fileName()), Kind::TooLarge);
+}
