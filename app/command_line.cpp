@@ -18,12 +18,17 @@ void print(std::FILE* stream, const QString& text) {
 
 bool wants_no_window(int argc, char** argv) {
     // Qt's own options, which a window may be started with.
-    const char* const toolkit[] = {"-platform", "-style", "-display", "-geometry", "-qwindowgeometry",
-                                   "-session", "-name", "-title", "-plugin"};
+    const char* const toolkit[] = {"-platform", "-style",           "-display",
+                                   "-geometry", "-qwindowgeometry", "-session",
+                                   "-name",     "-title",           "-plugin"};
+    int cases = 0;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
-        if (!std::strcmp(argument, "--")) return false;
-        if (argument[0] != '-') continue;
+        if (!std::strcmp(argument, "--")) return cases + (argc - i - 1) > 1;
+        if (argument[0] != '-') {
+            if (++cases > 1) return true;  // a mistake to explain
+            continue;
+        }
         if (std::none_of(std::begin(toolkit), std::end(toolkit),
                          [argument](const char* own) { return !std::strcmp(argument, own); })) {
             return true;  // ours: a report, help, version, or a mistake to explain
@@ -35,10 +40,12 @@ bool wants_no_window(int argc, char** argv) {
 
 CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("管壳式换热器换热面积计算：打开计算文件，或不开窗口输出计算过程与计算书。");
+    parser.setApplicationDescription(
+        "管壳式换热器换热面积计算：打开计算文件，或不开窗口输出计算过程与计算书。");
     const QCommandLineOption help({"h", "help"}, "显示本帮助并退出。");
     const QCommandLineOption version({"v", "version"}, "显示版本并退出。");
-    const QCommandLineOption text("text", "不开窗口，计算 CASE 并把计算过程（复制计算过程的文本）写到标准输出。");
+    const QCommandLineOption text(
+        "text", "不开窗口，计算 CASE 并把计算过程（复制计算过程的文本）写到标准输出。");
     const QCommandLineOption pdf("pdf", "不开窗口，计算 CASE 并把计算书写到 OUT.pdf。", "OUT.pdf");
     parser.addOptions({help, version, text, pdf});
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
@@ -47,8 +54,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const auto wrong = [&line](const QString& why) {
         line.exit_code = 2;
         line.error = why;
-        print(stderr, QCoreApplication::applicationName() + "：" + why +
-                          "\n用 --help 查看用法。\n");
+        print(stderr,
+              QCoreApplication::applicationName() + "：" + why + "\n用 --help 查看用法。\n");
         return line;
     };
     if (!parser.parse(arguments)) return wrong(parser.errorText());

@@ -17,8 +17,8 @@ struct CommandLine {
 };
 
 // True when the arguments hold an option of the program's (a report, help, version or a
-// wrong one), none of which opens a window, so that the offscreen platform is chosen before
-// the application object looks for a display.
+// wrong one) or more than one case, none of which opens a window, so that the offscreen platform is
+// chosen before the application object looks for a display.
 bool wants_no_window(int argc, char** argv);
 
 // Parses `arguments` (the program's name first); help and version go to standard output.

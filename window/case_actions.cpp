@@ -86,10 +86,15 @@ std::optional<casefile::Results> MainWindow::current_results() const {
 }
 
 void MainWindow::set_case_path(const QString& path) {
+    if (path.isEmpty()) setWindowModified(false);  // while the title still has its marker
     case_path_ = path;
     const QString title = qt(form_layout().title);
     setWindowFilePath(path);
     setWindowTitle(path.isEmpty() ? title : QFileInfo(path).fileName() + "[*] - " + title);
+}
+
+void MainWindow::set_changed(bool changed) {
+    if (!case_path_.isEmpty()) setWindowModified(changed);  // untitled, there is no marker
 }
 
 void MainWindow::clear_results() {
@@ -109,7 +114,7 @@ void MainWindow::new_case() {
     shell_water_.reset();
     sheet_ = {};
     set_case_path({});
-    setWindowModified(false);
+    set_changed(false);
 }
 
 void MainWindow::load_case(const QString& path) {
@@ -125,7 +130,7 @@ void MainWindow::load_case(const QString& path) {
     sheet_ = c.sheet;
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());
-    setWindowModified(false);
+    set_changed(false);
 }
 
 void MainWindow::open_path(const QString& path) {
@@ -157,7 +162,7 @@ void MainWindow::save_case_to(const QString& path) {
         throw SaveFault(path, *failure, SaveFault::Document::Case);
     }
     set_case_path(QFileInfo(path).absoluteFilePath());
-    setWindowModified(false);
+    set_changed(false);
     remember_recent(case_path_);
 }
 
@@ -200,7 +205,7 @@ bool MainWindow::may_discard_case() {
 void MainWindow::set_sheet_info(const casefile::SheetInfo& sheet) {
     if (sheet == sheet_) return;
     sheet_ = sheet;
-    setWindowModified(true);
+    set_changed(true);
 }
 
 void MainWindow::edit_sheet_info() {

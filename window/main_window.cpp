@@ -60,7 +60,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     }
     // Any edit of a field, however it came, is a change to the case.
     for (QLineEdit* field : all_fields()) {
-        connect(field, &QLineEdit::textChanged, this, [this] { setWindowModified(true); });
+        connect(field, &QLineEdit::textChanged, this, [this] { set_changed(true); });
         field->installEventFilter(this);  // a case file dropped on a field opens it
     }
     ask_to_save = [this](const QString& file_name) {

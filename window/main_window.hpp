@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
     void undo_field();  // 编辑 → 撤销, 重做: of the field with focus
     void redo_field();
     void set_case_path(const QString& path);  // the title names it
+    void set_changed(bool changed);           // the title's marker of unsaved changes
     void remember_recent(const QString& path);
     void open_recent(const QString& path);  // one that is gone leaves the list, with a word
     QString case_folder() const;            // where the file dialogs start

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The program without a window, as a script uses it: the report of a case on standard output,
+# its 计算书 as a PDF, and exit 0, 1 or 2 with the window's words on standard error. No
+# display is set, so any attempt at a window fails.
+# Usage: command_line_test.sh <program>
+set -euo pipefail
+program=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_CONFIG_HOME=$dir/config XDG_RUNTIME_DIR=$dir
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The worked example, the shell flow left out and the tube flow as a JSON number.
+cat >"$dir/example.hxcase" <<'CASE'
+{"format": "heat-exchanger-sizing-case", "version": 1,
+ "tube": {"inlet_temperature": "20", "outlet_temperature": "40", "mass_flow": 2,
+          "conductivity": "0.618", "density": "995.7", "specific_heat": "4174",
+          "viscosity": "0.000801", "velocity": "1.0", "diameter": "0.02"},
+ "shell": {"inlet_temperature": "90", "outlet_temperature": "60", "conductivity": "0.668",
+           "density": "977.8", "specific_heat": "4190", "viscosity": "0.000406",
+           "velocity": "0.5", "diameter": "0.025"}}
+CASE
+sed 's/"0.02"/"0"/' "$dir/example.hxcase" >"$dir/no-diameter.hxcase"
+
+status() { set +e; "$@" >"$dir/out" 2>"$dir/err"; echo $?; set -e; }
+
+[ "$(status "$program" --text "$dir/example.hxcase")" = 0 ] || fail "--text: $(cat "$dir/err")"
+for line in "总传热系数为：2006.831" "传递热量:166960 W" "所需换热面积为：2.0859118 ㎡"; do
+    grep -qF "  $line" "$dir/out" || fail "--text does not say $line"
+done
+
+[ "$(status "$program" --pdf "$dir/sheet.pdf" "$dir/example.hxcase")" = 0 ] || fail "--pdf"
+pdftotext "$dir/sheet.pdf" - | grep -qF "2.0859118" || fail "the PDF has no area"
+pdfdetach -list "$dir/sheet.pdf" | grep -qF "example.hxcase" || fail "the PDF carries no case"
+
+[ "$(status "$program" --text "$dir/missing.hxcase")" = 1 ] || fail "a missing case is not 1"
+grep -qF "$dir/missing.hxcase" "$dir/err" || fail "the message names no file"
+[ "$(status "$program" --text "$dir/no-diameter.hxcase")" = 1 ] || fail "a fault is not 1"
+[ -s "$dir/err" ] || fail "a fault says nothing"
+[ ! -e "$dir/none.pdf" ] || fail "a PDF was written for nothing"
+
+[ "$(status "$program" --bogus)" = 2 ] || fail "a wrong option is not 2"
+[ "$(status "$program" --text)" = 2 ] || fail "--text without a case is not 2"
+[ "$(status "$program" a.hxcase b.hxcase)" = 2 ] || fail "two cases are not 2"
+[ "$(status "$program" --help)" = 0 ] && grep -qF "选项" "$dir/out" || fail "--help"
+[ "$(status "$program" --version)" = 0 ] && grep -q "[0-9]\.[0-9]" "$dir/out" || fail "--version"
+echo "command line: all as a script expects"
