@@ -78,7 +78,9 @@ std::optional<WaterRecord> water_at(const QJsonObject& water, const char* side) 
     if (!water.contains(QLatin1String(side))) return std::nullopt;
     const QJsonObject fill = object_at(water, side, "water");
     const QJsonValue celsius = fill.value("temperature");
-    if (!celsius.isDouble()) throw wrong_type(where + ".temperature", CaseFault::Expected::Number);
+    if (!celsius.isDouble() || !std::isfinite(celsius.toDouble())) {
+        throw wrong_type(where + ".temperature", CaseFault::Expected::Number);
+    }
     WaterRecord record{celsius.toDouble(), {}};
     for (std::size_t i = 0; i < water_keys.size(); ++i) {
         record.texts[i] = text_at(fill, water_keys[i], where);
