@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up of the program against the floor (a window of the same size with one label in each
-# of its two typefaces), in one run under one X server, alternating the two:
+# Start-up of the program against the floor (the same controls, captions, fonts, geometry and
+# menu bar in stock Qt widgets), in one run under one X server, alternating the two:
 #   wall time from exec to the first painted frame and peak RSS, the median of `runs` each;
 #   instructions from exec to the first frame (valgrind callgrind, deterministic).
 # Prints each figure and the program's ratio to the floor.
