@@ -18,6 +18,8 @@ bool use_chinese_toolkit_texts(QCoreApplication& application) {
 
 void prepare(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral(SIZING_PROGRAM_NAME));
+    // Settings (the recent cases) go to ~/.config/heat-exchanger-sizing/.
+    QApplication::setOrganizationName(QStringLiteral(SIZING_PROGRAM_NAME));
     QApplication::setApplicationVersion(QStringLiteral(SIZING_VERSION));
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(SIZING_APP_ID));

@@ -232,7 +232,7 @@ void MainWindow::fill_recent_menu(QMenu& menu) {
     menu.clear();
     const QStringList recent = recent_cases();
     for (qsizetype i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
+        const QString& path = recent[i];
         QAction* entry =
             menu.addAction(QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
         connect(entry, &QAction::triggered, this, [this, path] { open_recent(path); });

@@ -11,7 +11,7 @@
 namespace window {
 
 void MainWindow::add_menus() {
-    const auto add = [this](QMenu& menu, const char* text, QKeySequence keys, auto action) {
+    const auto add = [this](QMenu& menu, const char* text, const QKeySequence& keys, auto action) {
         QAction* entry = menu.addAction(text);
         entry->setShortcut(keys);
         entry->setShortcutContext(Qt::WindowShortcut);

@@ -1,12 +1,13 @@
 // The case file's format read and written without a window: what opens, what is refused and
 // why, and that what is written reads back the same.
+#include "casefile/case_file.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "casefile/case_file.hpp"
 #include "casefile/case_json.hpp"
 
 namespace {
@@ -33,8 +34,10 @@ CaseFault fault_of(const QByteArray& bytes) {
 
 Case hostile_case() {
     Case c;
-    const QStringList texts = {" 20 ", "２０ ℃", "381924", QString(1000, QChar(u'管')), "\"quoted\"",
-                               "back\\slash", "two\nlines", "tab\there", "", "0.801 mPa·s"};
+    const QStringList texts = {
+        " 20 ",       "２０ ℃",      "381924",     QString(1000, QChar(u'管')),
+        "\"quoted\"", "back\\slash", "two\nlines", "tab\there",
+        "",           "0.801 mPa·s"};
     int i = 0;
     for (const casefile::FieldKey& field : casefile::field_keys()) {
         c.fields[field.name] = texts[i++ % texts.size()];
@@ -48,7 +51,8 @@ Case hostile_case() {
 
 TEST(CaseFile, WhatIsWrittenReadsBackTheSame) {
     const Case c = hostile_case();
-    const QByteArray bytes = casefile::to_json(c, casefile::Results{"2006.831", "2.0859118", "166960"});
+    const QByteArray bytes =
+        casefile::to_json(c, casefile::Results{"2006.831", "2.0859118", "166960"});
     EXPECT_TRUE(bytes.endsWith("}\n"));
     EXPECT_TRUE(bytes.contains("\n    \"format\": \"heat-exchanger-sizing-case\""));  // indented
     EXPECT_TRUE(bytes.contains("\"A\": \"2.0859118\""));
@@ -95,9 +99,8 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"true for a text", with(R"(, "shell": {"density": true})"), Kind::WrongType,
          "shell.density"},
         {"null for a text", with(R"(, "sheet": {"item": null})"), Kind::WrongType, "sheet.item"},
-        {"a fill's temperature as text",
-         with(R"(, "water": {"shell": {"temperature": "30"}})"), Kind::WrongType,
-         "water.shell.temperature"},
+        {"a fill's temperature as text", with(R"(, "water": {"shell": {"temperature": "30"}})"),
+         Kind::WrongType, "water.shell.temperature"},
         {"a text longer than a field",
          with(", \"tube\": {\"velocity\": \"" + QByteArray(32768, '1') + "\"}"), Kind::TooLong,
          "tube.velocity"},
@@ -149,7 +152,7 @@ TEST(CaseFile, FilesOnDisk) {
     // Refused before parsing: two MiB of valid JSON is still too large.
     QFile big(dir.filePath("big.hxcase"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write(with(", \"pad\": \"" + QByteArray(2 * 1024 * 1024, 'x') + "\""));
+    big.write(with(", \"pad\": \"" + QByteArray(qsizetype{2} * 1024 * 1024, 'x') + "\""));
     big.close();
     EXPECT_EQ(kind_at(big.fileName()), Kind::TooLarge);
 }

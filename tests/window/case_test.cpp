@@ -101,7 +101,8 @@ class CaseTest : public QObject {
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1,
                              "tube": {"density": [995.7]}})")
             << "“tube.density”的值类型不对，应为文本";
-        QTest::newRow("2 MiB") << QByteArray(2 * 1024 * 1024, ' ') << "超过计算文件的上限";
+        QTest::newRow("2 MiB") << QByteArray(qsizetype{2} * 1024 * 1024, ' ')
+                               << "超过计算文件的上限";
     }
 
     void bad_file_changes_nothing() {
