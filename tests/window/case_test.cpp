@@ -93,7 +93,18 @@ class CaseTest : public QObject {
     void bad_file_changes_nothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("said");  // what the message says is wrong
+        QTest::newRow("empty") << QByteArray() << "不是有效的 JSON";
         QTest::newRow("truncated") << QByteArray("{\"format\": \"heat-exch") << "第 1 行";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "不是有效的 JSON";
+        QTest::newRow("invalid UTF-8") << QByteArray("{\"format\": \"\xc3\x28\"}") << "第 1 行";
+        QTest::newRow("nested 10,000 deep")
+            << QByteArray(10000, '[') + QByteArray(10000, ']') << "不是有效的 JSON";
+        QTest::newRow("wrong format id")
+            << QByteArray(R"({"format": "heat-exchanger-rating-case", "version": 1})")
+            << "不是换热器计算文件";
+        QTest::newRow("a number where an object is")
+            << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1, "shell": 5})")
+            << "“shell”的值类型不对，应为对象";
         QTest::newRow("not a case") << QByteArray("{\"rows\": []}") << "不是换热器计算文件";
         QTest::newRow("version 2")
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 2})") << "第 2 版";
