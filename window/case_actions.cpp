@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -282,9 +283,21 @@ void MainWindow::dropEvent(QDropEvent* event) {
     open_path(path);
 }
 
-// A field would take a dropped file as its name in text; a case file opens instead.
+// A field would take a dropped file as its name in text; a case file opens instead. A key
+// that is one of the menus' is the menu's, not the field's.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress: {
+            // The field would claim the key before the shortcut saw it, so the key press is
+            // let through to here and made the menu's.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            QAction* action = window_keys_.value(QKeySequence(key->keyCombination()));
+            if (!action) break;
+            event->accept();
+            if (event->type() == QEvent::KeyPress) action->trigger();
+            return true;
+        }
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);

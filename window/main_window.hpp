@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QHash>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -129,6 +131,9 @@ class MainWindow : public QMainWindow {
     std::optional<report::FilmResult> tube_film_, shell_film_;
     std::optional<WaterFill> tube_water_, shell_water_;
     QString case_path_;
+    // The menus' shortcuts, which win over a field's own use of the same key (Ctrl+E, which
+    // moves to the end of the line where the keyboard follows X11's scheme).
+    QHash<QKeySequence, QAction*> window_keys_;
     casefile::SheetInfo sheet_;
 };
 

@@ -14,6 +14,7 @@ void MainWindow::add_menus() {
     const auto add = [this](QMenu& menu, const char* text, const QKeySequence& keys, auto action) {
         QAction* entry = menu.addAction(text);
         entry->setShortcut(keys);
+        if (!keys.isEmpty()) window_keys_[keys] = entry;
         entry->setShortcutContext(Qt::WindowShortcut);
         connect(entry, &QAction::triggered, this,
                 [this, action] { run_action([this, action] { (this->*action)(); }); });
@@ -50,6 +51,10 @@ void MainWindow::add_menus() {
     edit->addSeparator();
     QAction* copy = add(*edit, "复制计算过程(&C)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                         &MainWindow::copy_report);
+
+    // A field's own undo and redo stay the field's.
+    window_keys_.remove(QKeySequence(QKeySequence::Undo));
+    window_keys_.remove(QKeySequence(QKeySequence::Redo));
 
     QMenu* help = menuBar()->addMenu("帮助(&H)");
     add(*help, "关于(&A)…", {}, &MainWindow::about);
