@@ -9,11 +9,6 @@
 namespace app {
 namespace {
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
-}
-
 int said(const window::FaultMessage& message) {
     print(stderr, message.text + "\n");
     return 1;

@@ -7,14 +7,11 @@
 #include <cstring>
 
 namespace app {
-namespace {
 
 void print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
 }
-
-}  // namespace
 
 bool wants_no_window(int argc, char** argv) {
     // Qt's own options, which a window may be started with.

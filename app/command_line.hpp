@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 
 namespace app {
 
@@ -17,9 +18,12 @@ struct CommandLine {
 };
 
 // True when the arguments hold an option of the program's (a report, help, version or a
-// wrong one) or more than one case, none of which opens a window, so that the offscreen platform is
-// chosen before the application object looks for a display.
+// wrong one) or more than one case, none of which opens a window, so that the offscreen
+// platform is chosen before the application object looks for a display.
 bool wants_no_window(int argc, char** argv);
+
+// `text` as UTF-8 on standard output or error, whatever the locale.
+void print(std::FILE* stream, const QString& text);
 
 // Parses `arguments` (the program's name first); help and version go to standard output.
 CommandLine parse_command_line(const QStringList& arguments);

@@ -73,7 +73,7 @@ QJsonObject object_at(const QJsonObject& parent, const char* key, const QString&
     return value.toObject();
 }
 
-std::optional<WaterRecord> water_at(const QJsonObject& water, const char* side) {
+std::optional<WaterRecord> record_at(const QJsonObject& water, const char* side) {
     const QString where = QString("water.") + side;
     if (!water.contains(QLatin1String(side))) return std::nullopt;
     const QJsonObject fill = object_at(water, side, "water");
@@ -94,8 +94,15 @@ QJsonObject water_json(const WaterRecord& record) {
     return fill;
 }
 
-std::array<QString*, 4> sheet_texts(SheetInfo& sheet) {
-    return {&sheet.project, &sheet.item, &sheet.calculated_by, &sheet.checked_by};
+// The header's four texts in the order of sheet_keys, to read from or to fill.
+template <typename Sheet>
+auto sheet_texts(Sheet& sheet) {
+    return std::array{&sheet.project, &sheet.item, &sheet.calculated_by, &sheet.checked_by};
+}
+
+// 0 for the tube side's object, 1 for the shell side's.
+int side_of(const FieldKey& field) {
+    return std::string_view(field.side) == "shell" ? 1 : 0;
 }
 
 }  // namespace
@@ -130,15 +137,15 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     QJsonObject root{{"format", qstr(format_id)}, {"version", format_version}};
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {
-        sides[field.side[0] == 's'][field.key] = c.fields.value(field.name);
+        sides[side_of(field)][field.key] = c.fields.value(field.name);
     }
     root["tube"] = sides[0];
     root["shell"] = sides[1];
 
-    SheetInfo sheet = c.sheet;
     QJsonObject sheet_json;
-    for (std::size_t i = 0; i < sheet_keys.size(); ++i)
-        sheet_json[sheet_keys[i]] = *sheet_texts(sheet)[i];
+    for (std::size_t i = 0; i < sheet_keys.size(); ++i) {
+        sheet_json[sheet_keys[i]] = *sheet_texts(c.sheet)[i];
+    }
     root["sheet"] = sheet_json;
 
     QJsonObject water;
@@ -180,15 +187,15 @@ Case from_json(const QByteArray& bytes) {
     Case c;
     const QJsonObject sides[2] = {object_at(root, "tube", {}), object_at(root, "shell", {})};
     for (const FieldKey& field : field_keys()) {
-        c.fields[field.name] = text_at(sides[field.side[0] == 's'], field.key, field.side);
+        c.fields[field.name] = text_at(sides[side_of(field)], field.key, field.side);
     }
     const QJsonObject sheet = object_at(root, "sheet", {});
     for (std::size_t i = 0; i < sheet_keys.size(); ++i) {
         *sheet_texts(c.sheet)[i] = text_at(sheet, sheet_keys[i], "sheet");
     }
     const QJsonObject water = object_at(root, "water", {});
-    c.tube_water = water_at(water, "tube");
-    c.shell_water = water_at(water, "shell");
+    c.tube_water = record_at(water, "tube");
+    c.shell_water = record_at(water, "shell");
     return c;
 }
 

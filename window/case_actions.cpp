@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include "casefile/case_file.hpp"
 #include "casefile/case_json.hpp"
@@ -31,27 +30,25 @@ const char* const case_filter = "换热器计算 (*.hxcase)";
 
 // A fill read from a file names its source only if water at its temperature is what it says
 // it wrote: a file cannot make the sheet credit the tables with numbers they never gave.
-std::optional<WaterFill> verified(const std::optional<casefile::WaterRecord>& record) {
-    if (!record) return std::nullopt;
+std::optional<WaterFill> verified(const std::optional<WaterFill>& record) {
     try {
-        WaterFill fill = water_at(record->celsius);
-        if (fill.texts == record->texts) return fill;
+        if (record && water_at(record->celsius) == *record) return record;
     } catch (const properties::OutOfRange&) {
     }
     return std::nullopt;
 }
 
-std::optional<casefile::WaterRecord> record_of(const std::optional<WaterFill>& fill,
-                                               const WaterFields& fields) {
-    if (!water_source(fill, fields)) return std::nullopt;
-    return casefile::WaterRecord{fill->celsius, fill->texts};
+// The fill while the fields still hold what it wrote.
+std::optional<WaterFill> held(const std::optional<WaterFill>& fill, const WaterFields& fields) {
+    return water_source(fill, fields) ? fill : std::nullopt;
 }
 
 // The dropped or given file, when it is a case.
 QString case_in(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".hxcase", Qt::CaseInsensitive)) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(casefile::file_suffix, Qt::CaseInsensitive)) {
             return url.toLocalFile();
         }
     }
@@ -64,7 +61,7 @@ QString proposed_name(const QString& item) {
     for (QChar& c : name) {
         if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 0x20) c = '_';
     }
-    return (name.isEmpty() ? QString("换热器计算") : name) + ".hxcase";
+    return (name.isEmpty() ? QString("换热器计算") : name) + casefile::file_suffix;
 }
 
 }  // namespace
@@ -73,8 +70,8 @@ casefile::Case MainWindow::current_case() const {
     casefile::Case c;
     for (const QLineEdit* field : all_fields()) c.fields[field->objectName()] = field->text();
     c.sheet = sheet_;
-    c.tube_water = record_of(tube_water_, tube_water_fields());
-    c.shell_water = record_of(shell_water_, shell_water_fields());
+    c.tube_water = held(tube_water_, tube_water_fields());
+    c.shell_water = held(shell_water_, shell_water_fields());
     return c;
 }
 
@@ -146,8 +143,7 @@ QString MainWindow::case_folder() const {
     const QStringList recent = recent_cases();
     const QString last = !case_path_.isEmpty() ? case_path_ : recent.value(0);
     if (!last.isEmpty() && QFileInfo(last).dir().exists()) return QFileInfo(last).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
+    return documents_folder();
 }
 
 void MainWindow::open_case() {
@@ -177,7 +173,7 @@ bool MainWindow::save_case_as() {
     const QString proposed = QDir(case_folder()).filePath(proposed_name(sheet_.item));
     QString path = QFileDialog::getSaveFileName(this, "另存为", proposed, case_filter);
     if (path.isEmpty()) return false;  // cancelled
-    if (!path.endsWith(".hxcase", Qt::CaseInsensitive)) path += ".hxcase";
+    if (!path.endsWith(casefile::file_suffix, Qt::CaseInsensitive)) path += casefile::file_suffix;
     save_case_to(path);
     return true;
 }
@@ -319,7 +315,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 std::optional<report::Attachment> MainWindow::case_attachment() const {
     const QString name =
-        case_path_.isEmpty() ? QString("换热器计算.hxcase") : QFileInfo(case_path_).fileName();
+        case_path_.isEmpty() ? proposed_name({}) : QFileInfo(case_path_).fileName();
     return report::Attachment{name, casefile::to_json(current_case(), current_results()),
                               casefile::mime_type};
 }

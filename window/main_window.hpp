@@ -109,7 +109,8 @@ class MainWindow : public QMainWindow {
     void set_changed(bool changed);           // the title's marker of unsaved changes
     void remember_recent(const QString& path);
     void open_recent(const QString& path);  // one that is gone leaves the list, with a word
-    QString case_folder() const;            // where the file dialogs start
+    QString case_folder() const;            // where the case's file dialogs start
+    static QString documents_folder();      // where the others start
     void fill_recent_menu(QMenu& menu);
     void clear_results();
     std::optional<report::Attachment> case_attachment() const;

@@ -89,11 +89,15 @@ void MainWindow::copy_report() {
     QGuiApplication::clipboard()->setText(report::plain_text(current_report()));
 }
 
+// The documents folder, or home where it has none: a dialog would fall back to wherever the
+// program was started from.
+QString MainWindow::documents_folder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
 void MainWindow::save_report_pdf() {
-    // The documents folder, or home where it has none: the dialog would fall back to wherever
-    // the program was started from.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists()) folder = QDir::homePath();
+    const QString folder = documents_folder();
     const QString name = "换热面积计算书-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf";
     QString path =
         QFileDialog::getSaveFileName(this, "导出计算书 PDF", QDir(folder).filePath(name),

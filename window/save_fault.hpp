@@ -20,7 +20,7 @@ class SaveFault : public std::exception {
     report::WriteFailure failure;
     Document document;
 
-    const char* what() const noexcept override { return "window: sheet not saved"; }
+    const char* what() const noexcept override { return "window: file not saved"; }
 };
 
 }  // namespace window

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "calc/fault.hpp"
+#include "casefile/case.hpp"
 #include "properties/out_of_range.hpp"
 #include "window/field_read.hpp"
 
@@ -21,11 +22,8 @@ struct WaterFields {
     std::array<QLineEdit*, 4> water;  // λ, ρ, cp, μ
 };
 
-// What a fill wrote: the temperature and the four texts, λ, ρ, cp, μ.
-struct WaterFill {
-    double celsius;
-    std::array<QString, 4> texts;
-};
+// What a fill wrote: the temperature and the four texts, λ, ρ, cp, μ, as a case file keeps it.
+using WaterFill = casefile::WaterRecord;
 
 // No temperature to look water up at, and the field to correct.
 class WaterFault : public std::exception {
