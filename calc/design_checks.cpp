@@ -61,12 +61,22 @@ void add_slips(const FluidSide& fluid, Side side, std::vector<UnitSlip>& slips) 
     }
 }
 
+Trend trend(Single inlet, Single outlet) {
+    if (outlet < inlet) return Trend::Falls;
+    return outlet > inlet ? Trend::Rises : Trend::Steady;
+}
+
 }  // namespace
 
 DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
                            std::optional<Single> shell_flow) {
     PlainSteps steps;
     DesignChecks checks;
+    const Trend tube = trend(input.t1, input.t2), shell = trend(input.T1, input.T2);
+    checks.trends = {tube, shell, tube != shell && tube != Trend::Steady && shell != Trend::Steady};
+    add_slips(input.tube, Side::Tube, checks.slips);
+    add_slips(input.shell, Side::Shell, checks.slips);
+    if (!checks.trends.opposite) return checks;
 
     MultipassCorrection correction = formulas::multipass_correction(steps, input, result.A);
     if (std::isfinite(correction.P) && std::isfinite(correction.R)) {
@@ -85,9 +95,6 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
     if (std::isfinite(tubes.per_pass) && tubes.count >= 1.0 && std::isfinite(tubes.length)) {
         checks.tubes = tubes;
     }
-
-    add_slips(input.tube, Side::Tube, checks.slips);
-    add_slips(input.shell, Side::Shell, checks.slips);
     return checks;
 }
 

@@ -1,6 +1,7 @@
-// What an engineer checks after K, A and Q: the correction F of a 1-2 exchanger, the heat
-// balance against the shell side, a first tube count and length, and inputs that look like a
-// slip of unit. Never raises and changes no result; wording them is left to the window.
+// What an engineer checks after K, A and Q: that the two streams run opposite ways, the
+// correction F of a 1-2 exchanger, the heat balance against the shell side, a first tube count
+// and length, and inputs that look like a slip of unit. Never raises and changes no result; wording
+// them is left to the window.
 #pragma once
 
 #include <optional>
@@ -18,11 +19,20 @@ inline constexpr Double correction_floor = 0.75;
 // A heat balance off by more than this fraction points at an input.
 inline constexpr Double balance_tolerance = 0.05;
 
+// How a stream's temperature runs from its inlet to its outlet.
+enum class Trend { Falls, Steady, Rises };
+
+// Heat passes from one stream to the other only where one falls and the other rises.
+struct StreamTrends {
+    Trend tube, shell;
+    bool opposite;
+};
+
 // One shell pass and an even number of tube passes.
 struct MultipassCorrection {
     Double P, R;
-    bool exists;  // false where a logarithm's argument is ≤ 0: no F for these temperatures
-    Double F;     // when it exists
+    bool exists;  // false outside 0 < P < 1, R > 0, or where a logarithm's argument is ≤ 0
+    Double F;     // when it exists, in (0, 1]
     Double area;  // A/F, m², when it exists
     bool low;     // no F, or F below correction_floor
 };
@@ -51,7 +61,9 @@ struct UnitSlip {
     Double value;
 };
 
+// Where the streams do not run opposite ways, no F, balance or tube count has a meaning.
 struct DesignChecks {
+    StreamTrends trends;
     std::optional<MultipassCorrection> correction;  // none where P or R is not finite
     std::optional<HeatBalance> balance;             // none where it is not finite
     std::optional<TubeEstimate> tubes;              // none where n is not finite or ⌈n⌉ < 1

@@ -6,6 +6,7 @@
 // infinity or a NaN passed in shows as a result that is not finite.
 #pragma once
 
+#include <algorithm>
 #include <numbers>
 #include <optional>
 
@@ -123,7 +124,7 @@ SizingResult size_exchanger(Steps& s, const SizingInput& in) {
 //   P = (t2 − t1)/(T1 − t1);  R = (T1 − T2)/(t2 − t1);  S = √(R² + 1)
 //   D = ln{[2 − P(R + 1 − S)] / [2 − P(R + 1 + S)]}
 //   F = S/(R − 1) · ln[(1 − P)/(1 − PR)] / D;  at R = 1, F = √2·P/(1 − P) / D
-//   area = A/F
+//   area = A/F;  F exists only where 0 < P < 1 and R > 0, and lies in (0, 1]
 // Worked example, t 20→40 ℃, T 90→60 ℃: P = 0.28571, R = 1.5, F = 0.94791, with
 // A = 2.0859 m² A/F = 2.2005 m²; T2 = 70 (R = 1) gives F = 0.97274, t2 = 70 gives 0.4757,
 // and t2 = 80 no F (the second denominator is negative).
@@ -149,8 +150,11 @@ MultipassCorrection multipass_correction(Steps& s, const SizingInput& in, Single
             s.quotient(s.difference(1.0, P, at), s.difference(1.0, s.product(P, R, at), at), at);
         N = s.product(s.quotient(S, s.difference(R, 1.0, at), at), s.natural_log(ratio, at), at);
     }
-    const Double F = s.quotient(N, D, at);
-    const bool exists = std::isfinite(F) && F > 0.0;
+    // F ≤ 1 where it exists, but for P near 0 both logarithms lose digits to cancellation and
+    // F comes out above 1 (by 3·10⁻⁸ at P = 6.4·10⁻⁸, R = 0.955).
+    const Double ratio_F = s.quotient(N, D, at);
+    const Double F = std::isfinite(ratio_F) ? std::min(ratio_F, 1.0) : ratio_F;
+    const bool exists = P > 0.0 && P < 1.0 && R > 0.0 && std::isfinite(F) && F > 0.0;
     const Double area = s.quotient(A, F, at);
     return MultipassCorrection{P, R, exists, F, area, !exists || F < correction_floor};
 }

@@ -68,20 +68,40 @@ QString slip_note(const calc::UnitSlip& slip) {
     return {};
 }
 
+// "注意：管内、管外流体同为降温，热量无处可去：请检查进出口温度。"
+QString trends_note(const calc::StreamTrends& trends) {
+    using calc::Trend;
+    const auto steady = [](Trend trend) { return trend == Trend::Steady; };
+    QString why;
+    if (steady(trends.tube) && steady(trends.shell)) {
+        why = "管内、管外流体进出口温度都不变，没有换热";
+    } else if (steady(trends.tube) || steady(trends.shell)) {
+        why = QString(steady(trends.tube) ? "管内" : "管外") + "流体进出口温度相同，不与另一侧换热";
+    } else {
+        why = trends.tube == Trend::Falls ? "管内、管外流体同为降温，热量无处可去"
+                                          : "管内、管外流体同为升温，热量无从而来";
+    }
+    return "注意：" + why + "：请检查进出口温度。";
+}
+
 }  // namespace
 
 CheckText check_text(const calc::DesignChecks& checks) {
     QStringList lines, notes;
+    // What points at an input comes first: the temperatures, a unit, a flow.
+    if (!checks.trends.opposite) notes << trends_note(checks.trends);
+    for (const calc::UnitSlip& slip : checks.slips) notes << slip_note(slip);
+    QString low_correction;
     if (const auto& c = checks.correction) {
         lines << correction_line(*c);
-        if (c->low) notes << correction_note(*c);
+        if (c->low) low_correction = correction_note(*c);
     }
     if (const auto& b = checks.balance) {
         lines << balance_line(*b);
         if (b->off) notes << balance_note(*b);
     }
+    if (!low_correction.isEmpty()) notes << low_correction;
     if (const auto& t = checks.tubes) lines << tubes_line(*t);
-    for (const calc::UnitSlip& slip : checks.slips) notes << slip_note(slip);
     return {lines, notes};
 }
 

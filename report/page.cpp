@@ -4,18 +4,10 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include "report/html_text.hpp"
+
 namespace report {
 namespace {
-
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
-QString paragraphs(const QStringList& lines) {
-    QString html;
-    for (const QString& line : lines) html += "<p>" + escaped(line) + "</p>";
-    return html;
-}
 
 // The case's header, blank cells where it has none, to write in by hand.
 QString sign_off_block(const Report& r) {
@@ -70,7 +62,7 @@ QString page_html(const Report& r, const PageFonts& fonts) {
     html += "</tr></table>";
 
     html += "<h2>2 计算过程</h2>";
-    html += r.computed ? paragraphs(r.steps) + paragraphs(r.checks) : "<p>尚未计算</p>";
+    html += r.computed ? steps_html(r.steps) + paragraphs(r.checks) : "<p>尚未计算</p>";
 
     html += "<h2>3 " + escaped(r.results_title) + "</h2>";
     html += r.computed ? paragraphs(r.results) : "<p>尚未计算</p>";

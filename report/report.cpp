@@ -38,6 +38,8 @@ Report make_report(const ReportInput& input) {
     for (const GroupEntry& group : input.groups) report.groups << input_group(group, input.result);
     report.notes = input.notes;
     report.sheet = input.sheet;
+    report.failure = input.failure;
+    report.stale = input.stale && input.result;
     if (!input.result) return report;
 
     const ResultWorking& result = *input.result;
@@ -47,7 +49,7 @@ Report make_report(const ReportInput& input) {
     report.steps = step_lines(result.input, result.steps);
     const CheckText checks = check_text(result.checks);
     report.checks = checks.lines;
-    report.attention = range_hint_lines(result.steps) + checks.notes;
+    report.attention = attention_lines(result);
     report.results = input.result_lines;
     return report;
 }

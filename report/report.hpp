@@ -38,6 +38,8 @@ struct ReportInput {
     QStringList result_lines;             // K, Q and A as the panel shows them
     QStringList notes;                    // the window's five notes
     casefile::SheetInfo sheet;            // the case's header
+    QString failure;                      // what the last calculation's fault said, while new
+    bool stale = false;                   // the fields changed since the last result
 };
 
 // One input as the report lists it.
@@ -68,6 +70,8 @@ struct Report {
     QStringList results;
     QStringList notes;
     casefile::SheetInfo sheet;
+    QString failure;
+    bool stale = false;
 };
 
 Report make_report(const ReportInput& input);

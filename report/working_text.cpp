@@ -70,16 +70,6 @@ QString film_line(const calc::FilmWorking& working, Side side) {
            " = " + summary(working.alpha) + " W/(㎡·℃)";
 }
 
-QStringList hint_lines(const calc::FilmWorking& working, Side side) {
-    const calc::CorrelationRange& range =
-        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
-    QStringList lines;
-    for (const calc::RangeHint& hint : calc::range_hints(working, range, side)) {
-        lines << hint_line(hint);
-    }
-    return lines;
-}
-
 // "管内物性：饱和水 30 ℃（IAPWS-IF97）"
 QStringList source_lines(WaterSource water, Side side) {
     if (!water) return {};
@@ -100,13 +90,24 @@ QString water_words(double celsius) {
     return "饱和水 " + exact(celsius) + " ℃（IAPWS-IF97）";
 }
 
-QStringList range_hint_lines(const calc::SizingWorking& working) {
-    return hint_lines(working.tube, Side::Tube) + hint_lines(working.shell, Side::Shell);
+QStringList film_hint_lines(const calc::FilmWorking& working, Side side) {
+    const calc::CorrelationRange& range =
+        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
+    QStringList lines;
+    for (const calc::RangeHint& hint : calc::range_hints(working, range, side)) {
+        lines << hint_line(hint);
+    }
+    return lines;
+}
+
+QStringList attention_lines(const ResultWorking& result) {
+    return check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
+           film_hint_lines(result.steps.shell, Side::Shell);
 }
 
 QString film_working_text(const FilmResult& result, Side side, WaterSource water) {
     return (converted_lines(result.converted) + source_lines(water, side) +
-            QStringList{film_line(result.steps, side)} + hint_lines(result.steps, side))
+            QStringList{film_line(result.steps, side)} + film_hint_lines(result.steps, side))
         .join('\n');
 }
 
@@ -117,8 +118,7 @@ QString sizing_working_text(const ResultWorking& result, WaterSource tube, Water
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
-    const CheckText checks = check_text(result.checks);
-    lines << range_hint_lines(working) << checks.lines << checks.notes;
+    lines << check_text(result.checks).lines << attention_lines(result);
     return lines.join('\n');
 }
 

@@ -45,7 +45,11 @@ struct ResultWorking {
 QString water_words(double celsius);
 
 // A "注意：" line for each value outside the range its side's correlation was fitted for.
-QStringList range_hint_lines(const calc::SizingWorking& working);
+QStringList film_hint_lines(const calc::FilmWorking& working, calc::Side side);
+
+// Every "注意：" line of a result: the design checks', those that point at an input first,
+// then the ranges.
+QStringList attention_lines(const ResultWorking& result);
 
 // "管内流体参数 管道直径 20 mm = 0.02 m" for each converted input, "管内物性：饱和水 30 ℃
 // （IAPWS-IF97）" where the properties were filled, then
@@ -54,7 +58,7 @@ QStringList range_hint_lines(const calc::SizingWorking& working);
 QString film_working_text(const FilmResult& result, calc::Side side, WaterSource water = {});
 
 // The converted inputs, where the properties came from, both sides' lines, then
-// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the hints, then the design checks.
+// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then every "注意：" line.
 QString sizing_working_text(const ResultWorking& result, WaterSource tube = {},
                             WaterSource shell = {});
 

@@ -76,6 +76,7 @@ void MainWindow::compute_result() {
     for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
     computed_ = report::ResultWorking{input, working, checks, converted, texts};
     show_working();
+    status_line_->show_notes(report::attention_lines(*computed_));
 }
 
 void MainWindow::tube_mean_temperature() {
@@ -107,6 +108,7 @@ void MainWindow::tube_film_coefficient() {
     Label9->setText(exact(working.alpha));
     tube_film_ = report::FilmResult{working, converted};
     show_working();
+    status_line_->show_notes(report::film_hint_lines(working, calc::Side::Tube));
 }
 
 void MainWindow::shell_film_coefficient() {
@@ -117,6 +119,7 @@ void MainWindow::shell_film_coefficient() {
     Label14->setText(exact(working.alpha));
     shell_film_ = report::FilmResult{working, converted};
     show_working();
+    status_line_->show_notes(report::film_hint_lines(working, calc::Side::Shell));
 }
 
 void MainWindow::clear() {

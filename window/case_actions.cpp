@@ -75,11 +75,16 @@ casefile::Case MainWindow::current_case() const {
     return c;
 }
 
-std::optional<casefile::Results> MainWindow::current_results() const {
-    if (!computed_) return std::nullopt;
+bool MainWindow::fields_as_computed() const {
+    if (!computed_) return false;
     for (const QLineEdit* field : all_fields()) {
-        if (computed_->texts.value(field->objectName()) != field->text()) return std::nullopt;
+        if (computed_->texts.value(field->objectName()) != field->text()) return false;
     }
+    return true;
+}
+
+std::optional<casefile::Results> MainWindow::current_results() const {
+    if (!fields_as_computed()) return std::nullopt;
     return casefile::Results{Label24->text(), Label27->text(), Label50->text()};
 }
 
@@ -102,6 +107,7 @@ void MainWindow::clear_results() {
         label->set_working({});
     }
     computed_.reset();
+    status_line_->clear_notes();
 }
 
 void MainWindow::new_case() {

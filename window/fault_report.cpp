@@ -323,9 +323,7 @@ FaultMessage describe_fault(const casefile::CaseFault& fault) {
     return message;
 }
 
-namespace {
-
-void show_message(QWidget& form, const FaultMessage& message) {
+void show_fault(QWidget& form, const FaultMessage& message) {
     QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, &form);
     box.setTextFormat(Qt::PlainText);  // the text may quote what the user typed
     box.exec();
@@ -336,22 +334,12 @@ void show_message(QWidget& form, const FaultMessage& message) {
     }
 }
 
-}  // namespace
-
-void report_fault(QWidget& form, const calc::Fault& fault) {
-    show_message(form, describe_fault(fault, form));
-}
-
-void report_fault(QWidget& form, const WaterFault& fault) {
-    show_message(form, describe_fault(fault, form));
-}
-
 void report_fault(QWidget& form, const SaveFault& fault) {
-    show_message(form, describe_fault(fault));
+    show_fault(form, describe_fault(fault));
 }
 
 void report_fault(QWidget& form, const casefile::CaseFault& fault) {
-    show_message(form, describe_fault(fault));
+    show_fault(form, describe_fault(fault));
 }
 
 }  // namespace window

@@ -27,8 +27,7 @@ FaultMessage describe_fault(const SaveFault& fault);
 FaultMessage describe_fault(const casefile::CaseFault& fault);
 
 // Shows the message modally over `form`, then focuses and selects the field to correct.
-void report_fault(QWidget& form, const calc::Fault& fault);
-void report_fault(QWidget& form, const WaterFault& fault);
+void show_fault(QWidget& form, const FaultMessage& message);
 void report_fault(QWidget& form, const SaveFault& fault);
 void report_fault(QWidget& form, const casefile::CaseFault& fault);
 

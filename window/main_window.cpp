@@ -60,7 +60,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     }
     // Any edit of a field, however it came, is a change to the case.
     for (QLineEdit* field : all_fields()) {
-        connect(field, &QLineEdit::textChanged, this, [this] { set_changed(true); });
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            set_changed(true);
+            input_changed();
+        });
         field->installEventFilter(this);  // a case file dropped on a field opens it
     }
     ask_to_save = [this](const QString& file_name) {
@@ -80,12 +83,14 @@ void MainWindow::connect_action(QPushButton* button, void (MainWindow::*action)(
 }
 
 void MainWindow::run_action(const std::function<void()>& action) {
+    failure_.clear();
+    std::optional<FaultMessage> failed;  // a calculation's, which the panel also tells
     try {
         action();
     } catch (const calc::Fault& fault) {
-        report_fault(*this, fault);
+        failed = describe_fault(fault, *this);
     } catch (const WaterFault& fault) {
-        report_fault(*this, fault);
+        failed = describe_fault(fault, *this);
     } catch (const SaveFault& fault) {
         report_fault(*this, fault);
     } catch (const casefile::CaseFault& fault) {
@@ -93,6 +98,12 @@ void MainWindow::run_action(const std::function<void()>& action) {
     } catch (const std::exception&) {
         QMessageBox::critical(this, "程序内部错误", "操作未能完成，已输入的内容保持不变。");
     }
+    if (failed) {
+        status_line_->clear_notes();
+        failure_ = failed->title + "：" + failed->text;
+    }
+    refresh_panel();  // before a message box waits for its answer
+    if (failed) show_fault(*this, *failed);
 }
 
 }  // namespace window

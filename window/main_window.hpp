@@ -1,5 +1,6 @@
 // The one window: the form Form1 with its controls bound by name and its nine button actions,
-// under a menu bar, holding one case that may come from or go to a case file. The controls
+// under a menu bar, over a status line, beside a 计算过程 panel; holding one case that may come
+// from or go to a case file. The controls
 // come from form_builder; the numbers from calc/ and properties/; the file format from
 // casefile/.
 #pragma once
@@ -24,9 +25,15 @@
 #include "report/working_text.hpp"
 #include "window/case_prompt.hpp"
 #include "window/result_label.hpp"
+#include "window/status_line.hpp"
 #include "window/water_fill.hpp"
 
+class QDockWidget;
+class QTextBrowser;
+
 namespace window {
+
+struct FaultMessage;
 
 class MainWindow : public QMainWindow {
   public:
@@ -73,6 +80,7 @@ class MainWindow : public QMainWindow {
     casefile::Case current_case() const;
     // K, A and Q as shown, while the fields still hold what they were computed from.
     std::optional<casefile::Results> current_results() const;
+    bool fields_as_computed() const;  // a result, and every field as it was computed from
     const QString& case_path() const { return case_path_; }  // empty while untitled
     QStringList recent_cases() const;
 
@@ -103,7 +111,11 @@ class MainWindow : public QMainWindow {
     void connect_action(QPushButton* button, void (MainWindow::*action)());
     void run_action(const std::function<void()>& action);
     void add_menus();
-    void undo_field();  // 编辑 → 撤销, 重做: of the field with focus
+    void add_view(QMenu& view);  // the status line, the panel, 视图 → 计算过程
+    void fit_panel();            // docked where the screen has room, else floating
+    void refresh_panel();        // the current report, while the panel is shown
+    void input_changed();        // a field's text: the status line empties, the panel follows
+    void undo_field();           // 编辑 → 撤销, 重做: of the field with focus
     void redo_field();
     void set_case_path(const QString& path);  // the title names it
     void set_changed(bool changed);           // the title's marker of unsaved changes
@@ -136,6 +148,10 @@ class MainWindow : public QMainWindow {
     // moves to the end of the line where the keyboard follows X11's scheme).
     QHash<QKeySequence, QAction*> window_keys_;
     casefile::SheetInfo sheet_;
+    QString failure_;  // what the last action's calculation fault said
+    StatusLine* status_line_ = nullptr;
+    QDockWidget* working_panel_ = nullptr;
+    QTextBrowser* working_text_ = nullptr;
 };
 
 }  // namespace window

@@ -1,4 +1,4 @@
-// The menu bar: 文件, 编辑, 帮助. Every entry runs through run_action like a button; the
+// The menu bar: 文件, 编辑, 视图, 帮助. Every entry runs through run_action like a button; the
 // report's three entries also make the results panel's context menu.
 #include <QAction>
 #include <QApplication>
@@ -55,6 +55,8 @@ void MainWindow::add_menus() {
     // A field's own undo and redo stay the field's.
     window_keys_.remove(QKeySequence(QKeySequence::Undo));
     window_keys_.remove(QKeySequence(QKeySequence::Redo));
+
+    add_view(*menuBar()->addMenu("视图(&V)"));
 
     QMenu* help = menuBar()->addMenu("帮助(&H)");
     add(*help, "关于(&A)…", {}, &MainWindow::about);

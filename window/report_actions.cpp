@@ -61,6 +61,8 @@ report::Report MainWindow::current_report() const {
     in.results_title = Frame4->title();
     in.date = QDate::currentDate();
     in.result = computed_;
+    in.failure = failure_;
+    in.stale = computed_ && !fields_as_computed();
     in.result_lines = result_lines(*this);
     for (const std::string& note : notes()) in.notes << QString::fromStdString(note);
 

@@ -1,10 +1,12 @@
 // The layout table and the window built from it: names, focus order, geometry, fonts, colours.
 #include <QAccessible>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QSet>
+#include <QStatusBar>
 #include <QTest>
 
 #include "window/caption_label.hpp"
@@ -126,7 +128,10 @@ class LayoutTest : public QObject {
         QCOMPARE(form.windowTitle(), QString("管壳式换热器换热面积计算"));
         QCOMPARE(form.centralWidget()->size(), QSize(944, 537));  // 14160 × 8055 twips
         QCOMPARE(form.centralWidget()->pos(), QPoint(0, form.menuBar()->height()));
-        QCOMPARE(form.size(), QSize(944, 537 + form.menuBar()->height()));
+        // The window is the form, the menu bar above and the status bar below; no panel yet.
+        QCOMPARE(form.size(),
+                 QSize(944, 537 + form.menuBar()->height() + form.statusBar()->height()));
+        QVERIFY(form.findChild<QDockWidget*>("working_panel")->isHidden());
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 
 #include "window/caption_label.hpp"
@@ -75,8 +76,8 @@ class ScreenshotTest : public QObject {
 
         const QPixmap picture = form.screen()->grabWindow(form.winId());
         QVERIFY(picture.save(picture_path(scale)));
-        // The form keeps its size; the window adds the menu bar above it.
-        const int height = 537 + form.menuBar()->height();
+        // The form keeps its size; the window adds the menu bar above it and the status below.
+        const int height = 537 + form.menuBar()->height() + form.statusBar()->height();
         QCOMPARE(form.centralWidget()->size(), QSize(944, 537));
         QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(944, height));
         QCOMPARE(picture.size(), QSize(qRound(944 * scale), qRound(height * scale)));

@@ -66,7 +66,9 @@ QStringList results(const QWidget& form) {
             label(form, "Label50")->text()};
 }
 
-WindowState snapshot(const QWidget& form) {
+WindowState snapshot(const QWidget& window) {
+    const QWidget* found = window.findChild<QWidget*>("Form1");
+    const QWidget& form = found ? *found : window;
     WindowState state;
     for (const QLineEdit* edit : form.findChildren<QLineEdit*>()) {
         state.texts[edit->objectName()] = edit->text();

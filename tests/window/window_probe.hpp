@@ -36,8 +36,8 @@ void fill_example(QWidget& form);
 QStringList results(const QWidget& form);
 const QStringList example_results = {"2006.831", "2.0859118", "166960"};
 
-// Every field text, label caption, tooltip and hidden flag of the window, and whether each
-// field has an edit to undo.
+// Every field text, label caption, tooltip and hidden flag of the form, and whether each
+// field has an edit to undo. The status line and the panel tell of these, and are not in it.
 struct WindowState {
     QMap<QString, QString> texts;
     QMap<QString, QString> tooltips;

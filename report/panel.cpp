@@ -1,0 +1,39 @@
+#include "report/panel.hpp"
+
+#include "report/html_text.hpp"
+
+namespace report {
+namespace {
+
+QString coloured(const QString& colour, const QString& html) {
+    return "<p style='color:" + colour + "'>" + html + "</p>";
+}
+
+QString heading(const QString& text) {
+    return "<h3>" + escaped(text) + "</h3>";
+}
+
+}  // namespace
+
+QString panel_html(const Report& r) {
+    QString html =
+        "<html><head><style>h3 { margin-top: 8px; margin-bottom: 2px; }"
+        " p { margin: 1px 0; }</style></head><body>";
+    if (!r.failure.isEmpty()) html += coloured(attention_colour, escaped(r.failure));
+    if (!r.computed) return html + "<p>尚未计算：填好两侧的参数后按“计算结果”。</p></body></html>";
+    if (r.stale) {
+        html += coloured("#806000",
+                         "已过期：输入已改动，以下是上次计算的过程和结果，"
+                         "按“计算结果”重新计算。");
+    }
+    html += heading("计算过程");
+    for (const QString& line : r.working) {
+        html += r.attention.contains(line) ? coloured(attention_colour, escaped(line))
+                                           : "<p>" + escaped(line) + "</p>";
+    }
+    html += heading("计算步骤") + steps_html(r.steps);
+    html += heading(r.stale ? r.results_title + "（已过期）" : r.results_title);
+    return html + paragraphs(r.results) + "</body></html>";
+}
+
+}  // namespace report

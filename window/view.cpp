@@ -1,0 +1,98 @@
+// What the window shows of the last calculation beyond the form: the status line under it and
+// the 计算过程 panel beside it, 视图 → 计算过程 (F9), which follows every result, fault and edit
+// while it is shown, and is shown again at the next start if it was at the last.
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "report/panel.hpp"
+#include "window/main_window.hpp"
+
+namespace window {
+namespace {
+
+constexpr char state_key[] = "window_state";  // where the panel is, and whether it is shown
+constexpr int state_version = 1;
+constexpr int panel_width = 400;  // a working line of the usual length, unwrapped
+
+}  // namespace
+
+void MainWindow::add_view(QMenu& view) {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("status_bar");
+    bar->setSizeGripEnabled(false);  // the window keeps its size
+    status_line_ = new StatusLine(bar);
+    bar->addWidget(status_line_, 1);
+    connect(status_line_, &StatusLine::clicked, this, [this] { working_panel_->show(); });
+
+    working_panel_ = new QDockWidget("计算过程", this);
+    working_panel_->setObjectName("working_panel");
+    working_panel_->setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    working_text_ = new QTextBrowser(working_panel_);
+    working_text_->setObjectName("working_text");
+    working_text_->setAccessibleName("计算过程");
+    working_text_->setMinimumWidth(panel_width);
+    working_text_->setOpenLinks(false);
+    working_text_->setTextInteractionFlags(Qt::TextBrowserInteraction |
+                                           Qt::TextSelectableByKeyboard);
+    working_panel_->setWidget(working_text_);
+    addDockWidget(Qt::RightDockWidgetArea, working_panel_);
+    working_panel_->hide();  // the window opens as the form alone
+    restoreState(QSettings().value(state_key).toByteArray(), state_version);
+
+    QAction* toggle = working_panel_->toggleViewAction();
+    toggle->setText("计算过程(&W)");
+    toggle->setShortcut(Qt::Key_F9);
+    toggle->setShortcutContext(Qt::WindowShortcut);
+    window_keys_[toggle->shortcut()] = toggle;
+    view.addAction(toggle);
+
+    connect(working_panel_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible) return;
+        fit_panel();
+        refresh_panel();
+    });
+    // Kept once the change is made: the toggle's signal comes before the panel shows.
+    const auto keep = [this] {
+        QTimer::singleShot(0, this,
+                           [this] { QSettings().setValue(state_key, saveState(state_version)); });
+    };
+    connect(toggle, &QAction::toggled, this, keep);
+    connect(working_panel_, &QDockWidget::dockLocationChanged, this, keep);
+    connect(working_panel_, &QDockWidget::topLevelChanged, this, keep);
+}
+
+// Docked where the screen holds the form and the panel together, else floating at the
+// screen's right edge.
+void MainWindow::fit_panel() {
+    if (working_panel_->isFloating()) return;
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    if ((sizeHint() + frame).boundedTo(screen.size()) == sizeHint() + frame) return;
+    working_panel_->setFloating(true);
+    working_panel_->resize(panel_width, Form1->height());
+    const QSize panel = working_panel_->frameGeometry().size();
+    working_panel_->move(std::max(screen.left(), screen.right() + 1 - panel.width()),
+                         std::max(screen.top(), frameGeometry().top()));
+}
+
+void MainWindow::refresh_panel() {
+    if (working_panel_->isHidden()) return;  // shown again, it catches up
+    QScrollBar* scroll = working_text_->verticalScrollBar();
+    const int place = scroll->value();  // where the reader was
+    working_text_->setHtml(report::panel_html(current_report()));
+    scroll->setValue(place);
+}
+
+void MainWindow::input_changed() {
+    status_line_->clear_notes();
+    refresh_panel();
+}
+
+}  // namespace window
