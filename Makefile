@@ -15,7 +15,8 @@ bench:
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/calc_bench
-	QT_QPA_PLATFORM=offscreen ./build/release/bench/window_bench
+	QT_QPA_PLATFORM=offscreen:configfile=bench/wide_screen.json \
+		./build/release/bench/window_bench --benchmark_enable_random_interleaving=true
 	bench/startup.sh build/release
 
 deb:

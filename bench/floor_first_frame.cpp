@@ -1,8 +1,9 @@
 // The least a window of the program's kind can cost: the same controls with the same captions,
 // fonts and geometry, read from the layout table, as stock Qt widgets (QLabel with word wrap,
-// QLineEdit, QPushButton, QGroupBox) under the same menu bar, with the installed substitutes
-// of the two typefaces named directly; ended after its first frame. None of the program's own
-// building, binding, accessibility or fitting of captions.
+// QLineEdit, QPushButton, QGroupBox) under the same menu bar, over the same status bar (a
+// QLabel in a QStatusBar), with the installed substitutes of the two typefaces named directly;
+// ended after its first frame. None of the program's own building, binding, accessibility or
+// fitting of captions.
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <cmath>
 #include <map>
 
@@ -51,6 +53,9 @@ void add_menus(QMenuBar& bar) {
     edit->addSeparator();
     edit->addAction("复制计算过程(&C)")
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QAction* working = bar.addMenu("视图(&V)")->addAction("计算过程(&W)");
+    working->setCheckable(true);
+    working->setShortcut(Qt::Key_F9);
     bar.addMenu("帮助(&H)")->addAction("关于(&A)…");
 }
 
@@ -61,6 +66,8 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.setWindowTitle(text(window::form_layout().title));
     add_menus(*window.menuBar());
+    window.statusBar()->setSizeGripEnabled(false);
+    window.statusBar()->addWidget(new QLabel(window.statusBar()), 1);
     auto* form = new QWidget(&window);
     form->setFixedSize(px(window::form_layout().client_width),
                        px(window::form_layout().client_height));

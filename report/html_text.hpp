@@ -1,5 +1,5 @@
-// The HTML pieces the printed sheet and the window's 计算过程 panel share, so that both show a
-// step the same way: escaped text, a paragraph per line, the colour of a 注意 line.
+// The HTML pieces the printed sheet and the window's 计算过程 panel share: escaped text, a
+// paragraph per line, the colour of a 注意 line.
 #pragma once
 
 #include <QString>
@@ -18,11 +18,6 @@ inline QString paragraphs(const QStringList& lines) {
     QString html;
     for (const QString& line : lines) html += "<p>" + escaped(line) + "</p>";
     return html;
-}
-
-// Each formula, its numbers and its result: the sheet's 计算过程 and the panel's.
-inline QString steps_html(const QStringList& steps) {
-    return paragraphs(steps);
 }
 
 }  // namespace report

@@ -62,11 +62,14 @@ QString page_html(const Report& r, const PageFonts& fonts) {
     html += "</tr></table>";
 
     html += "<h2>2 计算过程</h2>";
-    html += r.computed ? steps_html(r.steps) + paragraphs(r.checks) : "<p>尚未计算</p>";
+    html += r.computed ? paragraphs(r.steps) + paragraphs(r.checks) : "<p>尚未计算</p>";
 
     html += "<h2>3 " + escaped(r.results_title) + "</h2>";
     html += r.computed ? paragraphs(r.results) : "<p>尚未计算</p>";
-    if (!r.attention.isEmpty()) html += "<br/>" + paragraphs(r.attention);
+    if (!r.attention.isEmpty()) {
+        html += "<br/><div style='color:" + QString(attention_colour) + "'>" +
+                paragraphs(r.attention) + "</div>";
+    }
 
     html += "<h2>注意事项</h2><div class='notes'>" + paragraphs(r.notes) + "</div>";
     return html + "</body></html>";

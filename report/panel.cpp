@@ -19,7 +19,9 @@ QString panel_html(const Report& r) {
     QString html =
         "<html><head><style>h3 { margin-top: 8px; margin-bottom: 2px; }"
         " p { margin: 1px 0; }</style></head><body>";
-    if (!r.failure.isEmpty()) html += coloured(attention_colour, escaped(r.failure));
+    if (!r.failure.isEmpty()) {
+        html += coloured(attention_colour, escaped(r.failure).replace('\n', "<br/>"));
+    }
     if (!r.computed) return html + "<p>尚未计算：填好两侧的参数后按“计算结果”。</p></body></html>";
     if (r.stale) {
         html += coloured("#806000",
@@ -31,7 +33,6 @@ QString panel_html(const Report& r) {
         html += r.attention.contains(line) ? coloured(attention_colour, escaped(line))
                                            : "<p>" + escaped(line) + "</p>";
     }
-    html += heading("计算步骤") + steps_html(r.steps);
     html += heading(r.stale ? r.results_title + "（已过期）" : r.results_title);
     return html + paragraphs(r.results) + "</body></html>";
 }

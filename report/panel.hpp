@@ -1,6 +1,6 @@
 // A report as the window's 计算过程 panel shows it, as HTML for a QTextBrowser: what failed or
-// that the results are out of date, the working with its 注意 lines in red, each step as the
-// sheet prints it, the results. The window says when to show it.
+// that the results are out of date, the working as the results' tooltips give it with its 注意
+// lines in red, the results. The window says when to show it.
 #pragma once
 
 #include <QString>

@@ -152,6 +152,7 @@ class MainWindow : public QMainWindow {
     StatusLine* status_line_ = nullptr;
     QDockWidget* working_panel_ = nullptr;
     QTextBrowser* working_text_ = nullptr;
+    QString panel_html_;  // what it shows
 };
 
 }  // namespace window

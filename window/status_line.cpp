@@ -1,6 +1,5 @@
 #include "window/status_line.hpp"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -19,7 +18,6 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent), icon_(new QLabel(this)
     setTextFormat(Qt::PlainText);
     setMinimumWidth(0);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // elided, never widening
-    icon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(icon_size));
     icon_->setFixedSize(icon_size, icon_size);
     icon_->hide();
 }
@@ -42,14 +40,19 @@ void StatusLine::set_line(const QString& text, bool warns) {
     QPalette colours;  // the inherited colours, red where it warns
     if (warns) colours.setColor(QPalette::WindowText, QColor(report::attention_colour));
     setPalette(colours);
+    // Found in the icon theme at the first warning: at start-up it would cost as much as the menus.
+    if (warns && icon_->pixmap().isNull()) {
+        icon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(icon_size));
+    }
     icon_->setVisible(warns);
     setContentsMargins(warns ? icon_size + icon_gap : 0, 0, 0, 0);
     setCursor(text.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
     setToolTip(text.isEmpty() ? QString() : text + "\n单击查看计算过程（F9）");
-    fit_text();
-    setAccessibleName(text);  // the whole line, though the shown one may be cut short
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // The whole line is the name, though the shown one may be cut short. Qt tells a reader of
+    // a new name, and QLabel of a new text while it has no name: told once, either way.
+    if (text.isEmpty()) fit_text();
+    setAccessibleName(text);
+    if (!text.isEmpty()) fit_text();
 }
 
 void StatusLine::fit_text() {

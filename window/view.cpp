@@ -9,7 +9,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
-#include <QTimer>
 
 #include "report/panel.hpp"
 #include "window/main_window.hpp"
@@ -17,8 +16,7 @@
 namespace window {
 namespace {
 
-constexpr char state_key[] = "window_state";  // where the panel is, and whether it is shown
-constexpr int state_version = 1;
+constexpr char shown_key[] = "working_panel_shown";
 constexpr int panel_width = 400;  // a working line of the usual length, unwrapped
 
 }  // namespace
@@ -43,10 +41,12 @@ void MainWindow::add_view(QMenu& view) {
                                            Qt::TextSelectableByKeyboard);
     working_panel_->setWidget(working_text_);
     addDockWidget(Qt::RightDockWidgetArea, working_panel_);
-    working_panel_->hide();  // the window opens as the form alone
-    restoreState(QSettings().value(state_key).toByteArray(), state_version);
+    // The window opens as the form alone, unless the panel was shown when it was last closed.
+    const bool shown = QSettings().value(shown_key, false).toBool();
+    working_panel_->setVisible(shown);
 
     QAction* toggle = working_panel_->toggleViewAction();
+    toggle->setChecked(shown);  // Qt would tick it only once the window shows
     toggle->setText("计算过程(&W)");
     toggle->setShortcut(Qt::Key_F9);
     toggle->setShortcutContext(Qt::WindowShortcut);
@@ -58,14 +58,10 @@ void MainWindow::add_view(QMenu& view) {
         fit_panel();
         refresh_panel();
     });
-    // Kept once the change is made: the toggle's signal comes before the panel shows.
-    const auto keep = [this] {
-        QTimer::singleShot(0, this,
-                           [this] { QSettings().setValue(state_key, saveState(state_version)); });
-    };
-    connect(toggle, &QAction::toggled, this, keep);
-    connect(working_panel_, &QDockWidget::dockLocationChanged, this, keep);
-    connect(working_panel_, &QDockWidget::topLevelChanged, this, keep);
+    // Shown or hidden by the menu, F9, a click or its own close button; not by the window's
+    // closing, which leaves the panel's toggle as it was.
+    connect(toggle, &QAction::toggled, this,
+            [](bool shown) { QSettings().setValue(shown_key, shown); });
 }
 
 // Docked where the screen holds the form and the panel together, else floating at the
@@ -84,9 +80,12 @@ void MainWindow::fit_panel() {
 
 void MainWindow::refresh_panel() {
     if (working_panel_->isHidden()) return;  // shown again, it catches up
+    QString html = report::panel_html(current_report());
+    if (html == panel_html_) return;  // a key typed into results already out of date
+    panel_html_ = std::move(html);
     QScrollBar* scroll = working_text_->verticalScrollBar();
     const int place = scroll->value();  // where the reader was
-    working_text_->setHtml(report::panel_html(current_report()));
+    working_text_->setHtml(panel_html_);
     scroll->setValue(place);
 }
 

@@ -34,6 +34,10 @@ TEST(DesignChecks, MultipassCorrection) {
         {90, 60, 20, 40, 3.0 / 7, 2.0 / 3, 0.9479110597637475, false},  // hot fluid in the tubes
         {20, 70, 90, 60, 5.0 / 7, 0.6, 0.4756863139483168, true},
         {20, 80, 90, 60, 6.0 / 7, 0.5, 0, true},  // the second denominator is negative
+        // P near 0: both logarithms lose digits, and F came out 1 + 3.2·10⁻⁸.
+        {-1.7024391889572144f, -1.7024312019348145f, 122.15779876708984f, 122.15779113769531f,
+         6.448415190948213e-08, 0.9552238805970149, 1.0, false},
+        {20, 40, 15, 10, -4, 0.25, 0, true},  // P < 0: no F, though the formula gives 0.931
     };
     for (const Row& row : rows) {
         SizingInput input = example;
@@ -44,6 +48,7 @@ TEST(DesignChecks, MultipassCorrection) {
         EXPECT_EQ(c->exists, row.F > 0) << row.t2 << ' ' << row.T2;
         if (row.F > 0) {
             EXPECT_TRUE(near(c->F, row.F, 1e-8)) << c->F << " for " << row.F;
+            EXPECT_LE(c->F, 1.0);
         }
         EXPECT_EQ(c->low, row.low) << row.t2 << ' ' << row.T2;
     }
@@ -52,6 +57,33 @@ TEST(DesignChecks, MultipassCorrection) {
     SizingInput no_rise = example;  // t2 = t1: R is not finite, so there is nothing to say
     no_rise.t2 = 20;
     EXPECT_FALSE(calc::design_checks(no_rise, example_result, {}).correction.has_value());
+}
+
+// Heat passes only where one stream falls and the other rises; else nothing after it holds.
+TEST(DesignChecks, StreamsThatDoNotRunOppositeWays) {
+    using enum calc::Trend;
+    struct Row {
+        float t1, t2, T1, T2;
+        calc::Trend tube, shell;
+        bool opposite;
+    };
+    const Row rows[] = {
+        {20, 40, 90, 60, Rises, Falls, true},    {90, 60, 20, 40, Falls, Rises, true},
+        {40, 20, 90, 60, Falls, Falls, false},   {20, 40, 60, 90, Rises, Rises, false},
+        {20, 20, 90, 60, Steady, Falls, false},  {20, 40, 90, 90, Rises, Steady, false},
+        {20, 20, 90, 90, Steady, Steady, false},
+    };
+    for (const Row& row : rows) {
+        SizingInput input = example;
+        input.t1 = row.t1, input.t2 = row.t2, input.T1 = row.T1, input.T2 = row.T2;
+        const calc::DesignChecks checks = calc::design_checks(input, example_result, 1.3f);
+        EXPECT_EQ(checks.trends.tube, row.tube) << row.t1 << ' ' << row.T1;
+        EXPECT_EQ(checks.trends.shell, row.shell) << row.t1 << ' ' << row.T1;
+        EXPECT_EQ(checks.trends.opposite, row.opposite) << row.t1 << ' ' << row.T1;
+        EXPECT_EQ(checks.correction.has_value(), row.opposite);
+        EXPECT_EQ(checks.balance.has_value(), row.opposite);
+        EXPECT_EQ(checks.tubes.has_value(), row.opposite);
+    }
 }
 
 // Q = 166960 W from the tubes; the shell gives cps·(T1 − T2) = 4190 · 30 = 125700 W per kg/s.

@@ -1,6 +1,7 @@
 // Any bytes as the eighteen field texts that 计算结果 reads, a line each in its order: the
 // same conversions into the sizing give a Fault or finite K, A and Q that show without "nan"
-// or "inf", the same as the detailed call, and checks after it that show only finite numbers;
+// or "inf", the same as the detailed call, and checks after it that show only finite numbers,
+// an F in (0, 1] and nothing at all for streams that do not run opposite ways;
 // the mean temperatures and film coefficients of both sides likewise.
 #include <array>
 #include <cmath>
@@ -60,9 +61,11 @@ std::optional<calc::Single> read_if_number(std::string_view text) {
 }
 
 void check_shown(const calc::DesignChecks& checks) {
+    // Streams that do not run opposite ways leave nothing to check; F is a fraction.
+    check(checks.trends.opposite || (!checks.correction && !checks.balance && !checks.tubes));
     if (const auto& c = checks.correction) {
         check_shown(c->P), check_shown(c->R);
-        if (c->exists) check_shown(c->F), check_shown(c->area);
+        if (c->exists) check_shown(c->F), check_shown(c->area), check(c->F > 0 && c->F <= 1);
     }
     if (const auto& b = checks.balance) {
         check_shown(b->shell_flow), check_shown(b->shell_duty), check_shown(b->difference);

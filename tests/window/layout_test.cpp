@@ -207,6 +207,22 @@ class LayoutTest : public QObject {
         QCOMPARE(focus_walk(walk_without_hidden.size()), walk_without_hidden);
     }
 
+    // The panel's text, added to the window, comes after every control of the form.
+    void panel_comes_after_the_form_in_the_focus_chain() {
+        window::MainWindow form;
+        QStringList chain;
+        QWidget* next = probe::button(form, "Command1");
+        do {
+            if (walk_without_hidden.contains(next->objectName()) ||
+                next->objectName() == "working_text") {
+                chain << next->objectName();
+            }
+            next = next->nextInFocusChain();
+        } while (next != probe::button(form, "Command1"));
+        QCOMPARE(chain.last(), QString("working_text"));
+        QCOMPARE(chain.indexOf("Command9"), chain.size() - 2);
+    }
+
     void shown_coefficient_buttons_take_their_place() {
         window::MainWindow form;
         form.show();

@@ -1,11 +1,13 @@
 // A real window on an X server, the worked example computed, grabbed to a PNG file; run at
 // each QT_SCALE_FACTOR the tests name. Every caption and result must fit its label there.
 #include <QApplication>
+#include <QDockWidget>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "window/caption_label.hpp"
@@ -20,10 +22,10 @@ double scale_factor() {
     return ok ? scale : 1.0;
 }
 
-QString picture_path(double scale) {
-    QString path = SCREENSHOT_PATH;
-    if (scale == 1.0) return path;
-    return path.chopped(4) + QString("-scale%1.png").arg(scale);
+QString picture_path(double scale, const QString& shows = {}) {
+    const QString path = QString(SCREENSHOT_PATH).chopped(4) + shows;
+    if (scale == 1.0) return path + ".png";
+    return path + QString("-scale%1.png").arg(scale);
 }
 
 // Why a label's text would not show whole, or empty if it does. The notes wrap by design
@@ -60,6 +62,11 @@ class ScreenshotTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() {
+        QVERIFY(settings_.isValid());
+        qputenv("XDG_CONFIG_HOME", settings_.path().toUtf8());  // each run opens as the first
+    }
+
     void window_as_the_user_sees_it() {
         const double scale = scale_factor();
 
@@ -96,7 +103,27 @@ class ScreenshotTest : public QObject {
         const QString kai = QFontInfo(probe::label(form, "Label25")->font()).family();
         QVERIFY2(window::font_families(window::Typeface::SongTi).contains(song), qPrintable(song));
         QVERIFY2(window::font_families(window::Typeface::KaiTi).contains(kai), qPrintable(kai));
+
+        // 计算过程 docks beside the form where the screen has room (2560 px at scale 1 and 1.5)
+        // and floats within it where not (1280 at 2); the form stays where it was.
+        auto* panel = form.findChild<QDockWidget*>("working_panel");
+        panel->show();
+        QTest::qWait(200);
+        QCOMPARE(form.centralWidget()->geometry(), QRect(0, form.menuBar()->height(), 944, 537));
+        if (scale < 2) {
+            QVERIFY(!panel->isFloating());
+            QVERIFY(panel->geometry().left() >= 944);
+            QCOMPARE(form.width(), panel->geometry().right() + 1);
+        } else {
+            QVERIFY(panel->isFloating());
+            QVERIFY(form.screen()->availableGeometry().contains(panel->frameGeometry()));
+        }
+        const QPixmap beside = form.screen()->grabWindow(form.winId());
+        QVERIFY(beside.save(picture_path(scale, "-panel")));
     }
+
+  private:
+    QTemporaryDir settings_;
 };
 
 QTEST_MAIN(ScreenshotTest)
