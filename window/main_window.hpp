@@ -33,8 +33,6 @@ class QTextBrowser;
 
 namespace window {
 
-struct FaultMessage;
-
 class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(QWidget* parent = nullptr);

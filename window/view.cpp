@@ -17,7 +17,7 @@ namespace window {
 namespace {
 
 constexpr char shown_key[] = "working_panel_shown";
-constexpr int panel_width = 400;  // a working line of the usual length, unwrapped
+constexpr int panel_width = 400;  // most working lines on one line
 
 }  // namespace
 

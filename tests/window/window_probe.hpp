@@ -45,7 +45,7 @@ struct WindowState {
     QMap<QString, bool> undoable;
     bool operator==(const WindowState&) const = default;
 };
-WindowState snapshot(const QWidget& form);
+WindowState snapshot(const QWidget& window);
 
 // Closes every message box that comes up while it lives and keeps what each one said.
 class MessageCatcher : public QObject {
