@@ -69,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     ask_to_save = [this](const QString& file_name) {
         return ask_whether_to_save(*this, file_name);
     };
+    report_groups_ = report_groups();
     add_menus();
     setAcceptDrops(true);
 

@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
@@ -125,6 +126,19 @@ class MainWindow : public QMainWindow {
     void clear_results();
     std::optional<report::Attachment> case_attachment() const;
 
+    // The report's view of the form, fixed once it is built: each side's title and fields,
+    // each field with its caption and unit, in the order the report lists them.
+    struct ReportField {
+        QLineEdit* field;
+        report::FieldEntry entry;  // all but the text
+    };
+    struct ReportGroup {
+        bool tube;
+        QString title;
+        std::vector<ReportField> fields;
+    };
+    std::vector<ReportGroup> report_groups() const;
+
     // clang-format off
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
               *Text11, *Text12, *Text13, *Text14, *Text15, *Text16, *Text17, *Text18, *Text19,
@@ -151,6 +165,7 @@ class MainWindow : public QMainWindow {
     QDockWidget* working_panel_ = nullptr;
     QTextBrowser* working_text_ = nullptr;
     QString panel_html_;  // what it shows
+    std::vector<ReportGroup> report_groups_;
 };
 
 }  // namespace window

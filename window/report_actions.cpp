@@ -8,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <array>
 
 #include "report/plain_text.hpp"
 #include "window/fonts.hpp"
@@ -34,25 +33,28 @@ QString text_of(const QWidget& form, const QString& name) {
     return label ? label->text() : QString();
 }
 
-// The results panel read as its three lines: caption, value and, but for K, the unit.
-QStringList result_lines(const QWidget& form) {
-    QStringList lines;
-    for (const auto& [caption, value, unit] : {std::array<const char*, 3>{"Label23", "Label24"},
-                                               {"Label49", "Label50", "Label51"},
-                                               {"Label26", "Label27", "Label48"}}) {
-        QString line = text_of(form, caption) + text_of(form, value);
-        if (unit) line += " " + text_of(form, unit);
-        lines << line;
-    }
-    return lines;
-}
-
 report::PageFonts page_fonts() {
     const InstalledTypefaces installed = installed_typefaces();
     return {installed.song, installed.kai};
 }
 
 }  // namespace
+
+std::vector<MainWindow::ReportGroup> MainWindow::report_groups() const {
+    std::vector<ReportGroup> groups;
+    for (const FieldUnit& row : field_units()) {
+        auto* field = findChild<QLineEdit*>(qt(row.field));
+        const auto* group = static_cast<const QGroupBox*>(field->parentWidget());
+        if (groups.empty() || groups.back().title != group->title()) {
+            groups.push_back({group == Text1->parentWidget(), group->title(), {}});
+        }
+        const QString label = caption_of(*field);
+        groups.back().fields.push_back({field,
+                                        {field->objectName(), label, bare_caption(label), QString(),
+                                         text_of(*this, qt(row.unit))}});
+    }
+    return groups;
+}
 
 report::Report MainWindow::current_report() const {
     report::ReportInput in;
@@ -63,26 +65,24 @@ report::Report MainWindow::current_report() const {
     in.result = computed_;
     in.failure = failure_;
     in.stale = computed_ && !fields_as_computed();
-    in.result_lines = result_lines(*this);
+    // The results panel read as its three lines: caption, value and, but for K, the unit.
+    in.result_lines = {Label23->text() + Label24->text(),
+                       Label49->text() + Label50->text() + " " + Label51->text(),
+                       Label26->text() + Label27->text() + " " + Label48->text()};
     for (const std::string& note : notes()) in.notes << QString::fromStdString(note);
 
-    for (const FieldUnit& row : field_units()) {
-        const auto* field = findChild<QLineEdit*>(qt(row.field));
-        const auto* group = static_cast<const QGroupBox*>(field->parentWidget());
-        if (in.groups.isEmpty() || in.groups.back().title != group->title()) {
-            const bool tube = group == Text1->parentWidget();
-            in.groups << report::GroupEntry{group->title(),
-                                            {},
-                                            tube
-                                                ? water_source(tube_water_, tube_water_fields())
-                                                : water_source(shell_water_, shell_water_fields())};
+    for (const ReportGroup& group : report_groups_) {
+        in.groups << report::GroupEntry{group.title,
+                                        {},
+                                        group.tube
+                                            ? water_source(tube_water_, tube_water_fields())
+                                            : water_source(shell_water_, shell_water_fields())};
+        for (const auto& [field, entry] : group.fields) {
+            in.groups.back().fields << entry;
+            // The texts the last result was computed from; before one, the texts as they stand.
+            in.groups.back().fields.back().typed =
+                computed_ ? computed_->texts.value(entry.name) : field->text();
         }
-        // The texts the last result was computed from; before one, the texts as they stand.
-        const QString typed =
-            computed_ ? computed_->texts.value(field->objectName()) : field->text();
-        const QString label = caption_of(*field);
-        in.groups.back().fields << report::FieldEntry{
-            field->objectName(), label, bare_caption(label), typed, text_of(*this, qt(row.unit))};
     }
     return report::make_report(in);
 }
