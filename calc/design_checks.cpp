@@ -72,11 +72,10 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
                            std::optional<Single> shell_flow) {
     PlainSteps steps;
     DesignChecks checks;
-    const Trend tube = trend(input.t1, input.t2), shell = trend(input.T1, input.T2);
-    checks.trends = {tube, shell, tube != shell && tube != Trend::Steady && shell != Trend::Steady};
+    checks.trends = {trend(input.t1, input.t2), trend(input.T1, input.T2)};
     add_slips(input.tube, Side::Tube, checks.slips);
     add_slips(input.shell, Side::Shell, checks.slips);
-    if (!checks.trends.opposite) return checks;
+    if (!opposite(checks.trends)) return checks;
 
     MultipassCorrection correction = formulas::multipass_correction(steps, input, result.A);
     if (std::isfinite(correction.P) && std::isfinite(correction.R)) {

@@ -1,7 +1,7 @@
 // What an engineer checks after K, A and Q: that the two streams run opposite ways, the
 // correction F of a 1-2 exchanger, the heat balance against the shell side, a first tube count
-// and length, and inputs that look like a slip of unit. Never raises and changes no result; wording
-// them is left to the window.
+// and length, and inputs that look like a slip of unit. Never raises and changes no result;
+// wording them is left to the window.
 #pragma once
 
 #include <optional>
@@ -22,11 +22,15 @@ inline constexpr Double balance_tolerance = 0.05;
 // How a stream's temperature runs from its inlet to its outlet.
 enum class Trend { Falls, Steady, Rises };
 
-// Heat passes from one stream to the other only where one falls and the other rises.
 struct StreamTrends {
     Trend tube, shell;
-    bool opposite;
 };
+
+// Heat passes from one stream to the other only where one falls and the other rises.
+constexpr bool opposite(const StreamTrends& trends) {
+    return trends.tube != trends.shell && trends.tube != Trend::Steady &&
+           trends.shell != Trend::Steady;
+}
 
 // One shell pass and an even number of tube passes.
 struct MultipassCorrection {

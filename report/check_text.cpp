@@ -87,21 +87,18 @@ QString trends_note(const calc::StreamTrends& trends) {
 }  // namespace
 
 CheckText check_text(const calc::DesignChecks& checks) {
-    QStringList lines, notes;
+    const auto& [trends, c, b, t, slips] = checks;
+    QStringList lines;
+    if (c) lines << correction_line(*c);
+    if (b) lines << balance_line(*b);
+    if (t) lines << tubes_line(*t);
+
     // What points at an input comes first: the temperatures, a unit, a flow.
-    if (!checks.trends.opposite) notes << trends_note(checks.trends);
-    for (const calc::UnitSlip& slip : checks.slips) notes << slip_note(slip);
-    QString low_correction;
-    if (const auto& c = checks.correction) {
-        lines << correction_line(*c);
-        if (c->low) low_correction = correction_note(*c);
-    }
-    if (const auto& b = checks.balance) {
-        lines << balance_line(*b);
-        if (b->off) notes << balance_note(*b);
-    }
-    if (!low_correction.isEmpty()) notes << low_correction;
-    if (const auto& t = checks.tubes) lines << tubes_line(*t);
+    QStringList notes;
+    if (!calc::opposite(trends)) notes << trends_note(trends);
+    for (const calc::UnitSlip& slip : slips) notes << slip_note(slip);
+    if (b && b->off) notes << balance_note(*b);
+    if (c && c->low) notes << correction_note(*c);
     return {lines, notes};
 }
 

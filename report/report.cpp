@@ -39,7 +39,7 @@ Report make_report(const ReportInput& input) {
     report.notes = input.notes;
     report.sheet = input.sheet;
     report.failure = input.failure;
-    report.stale = input.stale && input.result;
+    report.stale = input.stale;
     if (!input.result) return report;
 
     const ResultWorking& result = *input.result;

@@ -39,7 +39,7 @@ struct ReportInput {
     QStringList notes;                    // the window's five notes
     casefile::SheetInfo sheet;            // the case's header
     QString failure;                      // what the last calculation's fault said, while new
-    bool stale = false;                   // the fields changed since the last result
+    bool stale = false;                   // a result, and fields changed since it
 };
 
 // One input as the report lists it.

@@ -1,8 +1,7 @@
 // The one window: the form Form1 with its controls bound by name and its nine button actions,
 // under a menu bar, over a status line, beside a 计算过程 panel; holding one case that may come
-// from or go to a case file. The controls
-// come from form_builder; the numbers from calc/ and properties/; the file format from
-// casefile/.
+// from or go to a case file. The controls come from form_builder; the numbers from calc/ and
+// properties/; the file format from casefile/.
 #pragma once
 
 #include <QGroupBox>

@@ -69,8 +69,8 @@ void MainWindow::add_view(QMenu& view) {
 void MainWindow::fit_panel() {
     if (working_panel_->isFloating()) return;
     const QRect screen = this->screen()->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    if ((sizeHint() + frame).boundedTo(screen.size()) == sizeHint() + frame) return;
+    const QSize needed = sizeHint() + (frameGeometry().size() - size());
+    if (needed.width() <= screen.width() && needed.height() <= screen.height()) return;
     working_panel_->setFloating(true);
     working_panel_->resize(panel_width, Form1->height());
     const QSize panel = working_panel_->frameGeometry().size();

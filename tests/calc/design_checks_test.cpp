@@ -79,7 +79,7 @@ TEST(DesignChecks, StreamsThatDoNotRunOppositeWays) {
         const calc::DesignChecks checks = calc::design_checks(input, example_result, 1.3f);
         EXPECT_EQ(checks.trends.tube, row.tube) << row.t1 << ' ' << row.T1;
         EXPECT_EQ(checks.trends.shell, row.shell) << row.t1 << ' ' << row.T1;
-        EXPECT_EQ(checks.trends.opposite, row.opposite) << row.t1 << ' ' << row.T1;
+        EXPECT_EQ(calc::opposite(checks.trends), row.opposite) << row.t1 << ' ' << row.T1;
         EXPECT_EQ(checks.correction.has_value(), row.opposite);
         EXPECT_EQ(checks.balance.has_value(), row.opposite);
         EXPECT_EQ(checks.tubes.has_value(), row.opposite);

@@ -62,7 +62,8 @@ std::optional<calc::Single> read_if_number(std::string_view text) {
 
 void check_shown(const calc::DesignChecks& checks) {
     // Streams that do not run opposite ways leave nothing to check; F is a fraction.
-    check(checks.trends.opposite || (!checks.correction && !checks.balance && !checks.tubes));
+    check(calc::opposite(checks.trends) ||
+          (!checks.correction && !checks.balance && !checks.tubes));
     if (const auto& c = checks.correction) {
         check_shown(c->P), check_shown(c->R);
         if (c->exists) check_shown(c->F), check_shown(c->area), check(c->F > 0 && c->F <= 1);
