@@ -1,5 +1,5 @@
 # Shorthands for the scripts (which need no make to be installed first).
-.PHONY: run test test-asan bench deb fuzz analyse format clean
+.PHONY: run test test-asan bench deb windows fuzz analyse format clean
 
 run:
 	scripts/run
@@ -21,6 +21,9 @@ bench:
 
 deb:
 	scripts/deb
+
+windows:
+	scripts/windows
 
 fuzz:
 	scripts/fuzz

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/console.hpp"
 #include "report/plain_text.hpp"
 #include "window/fault_report.hpp"
 #include "window/main_window.hpp"

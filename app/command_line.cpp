@@ -6,12 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace app {
+#include "app/console.hpp"
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stream);
-}
+namespace app {
 
 bool wants_no_window(int argc, char** argv) {
     // Qt's own options, which a window may be started with.

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdio>
 
 namespace app {
 
@@ -21,9 +20,6 @@ struct CommandLine {
 // wrong one) or more than one case, none of which opens a window, so that the offscreen
 // platform is chosen before the application object looks for a display.
 bool wants_no_window(int argc, char** argv);
-
-// `text` as UTF-8 on standard output or error, whatever the locale.
-void print(std::FILE* stream, const QString& text);
 
 // Parses `arguments` (the program's name first); help and version go to standard output.
 CommandLine parse_command_line(const QStringList& arguments);

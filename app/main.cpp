@@ -5,11 +5,18 @@
 
 #include "app/batch.hpp"
 #include "app/command_line.hpp"
+#include "app/console.hpp"
 #include "app/startup.hpp"
 #include "window/main_window.hpp"
 
 int main(int argc, char* argv[]) {
-    if (app::wants_no_window(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (app::wants_no_window(argc, argv)) {
+#ifndef _WIN32
+        // No display needed. Windows needs none either, and offscreen there knows no fonts.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        app::attach_parent_console();
+    }
     QApplication application(argc, argv);
     app::prepare(application);
     const app::CommandLine line = app::parse_command_line(QApplication::arguments());

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int png_sizes[] = {16, 32, 48, 64, 128};
+constexpr int png_sizes[] = {16, 32, 48, 64, 128, 256};
 constexpr int svg_size = 128;
 
 using Drawing = std::function<void(QPainter&, int)>;

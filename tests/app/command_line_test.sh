@@ -2,9 +2,9 @@
 # The program without a window, as a script uses it: the report of a case on standard output,
 # its 计算书 as a PDF, and exit 0, 1 or 2 with the window's words on standard error. No
 # display is set, so any attempt at a window fails.
-# Usage: command_line_test.sh <program>
+# Usage: command_line_test.sh <program> <the worked example's case>
 set -euo pipefail
-program=$1
+program=$1 example=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -12,15 +12,7 @@ export XDG_CONFIG_HOME=$dir/config XDG_RUNTIME_DIR=$dir
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The worked example, the shell flow left out and the tube flow as a JSON number.
-cat >"$dir/example.hxcase" <<'CASE'
-{"format": "heat-exchanger-sizing-case", "version": 1,
- "tube": {"inlet_temperature": "20", "outlet_temperature": "40", "mass_flow": 2,
-          "conductivity": "0.618", "density": "995.7", "specific_heat": "4174",
-          "viscosity": "0.000801", "velocity": "1.0", "diameter": "0.02"},
- "shell": {"inlet_temperature": "90", "outlet_temperature": "60", "conductivity": "0.668",
-           "density": "977.8", "specific_heat": "4190", "viscosity": "0.000406",
-           "velocity": "0.5", "diameter": "0.025"}}
-CASE
+cp "$example" "$dir/example.hxcase"
 sed 's/"0.02"/"0"/' "$dir/example.hxcase" >"$dir/no-diameter.hxcase"
 
 status() { set +e; "$@" >"$dir/out" 2>"$dir/err"; echo $?; set -e; }

@@ -40,7 +40,7 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
     fail "launchable does not name $id.desktop"
 
 icons=$usr/share/icons/hicolor
-for size in 16 32 48 64 128; do
+for size in 16 32 48 64 128 256; do
     for png in "$icons/${size}x${size}/apps/$id.png" \
         "$icons/${size}x${size}/mimetypes/application-x-heat-exchanger-case.png"; do
         file "$png" | grep -q "PNG image data, $size x $size," || fail "$png is not ${size}x${size}"
