@@ -18,7 +18,8 @@ bool use_chinese_toolkit_texts(QCoreApplication& application) {
 
 void prepare(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral(SIZING_PROGRAM_NAME));
-    // Settings (the recent cases) go to ~/.config/heat-exchanger-sizing/.
+    // Settings (the recent cases) go to ~/.config/heat-exchanger-sizing/, on Windows to the
+    // registry under HKEY_CURRENT_USER\Software\heat-exchanger-sizing.
     QApplication::setOrganizationName(QStringLiteral(SIZING_PROGRAM_NAME));
     QApplication::setApplicationVersion(QStringLiteral(SIZING_VERSION));
     // Lets a Wayland desktop match the window to its menu entry and icon.
