@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/fault.hpp"
+#include "calc/math/same_math.h"
 #include "calc/numbers.hpp"
 
 namespace calc {
@@ -51,14 +52,14 @@ inline Double power(Double base, Double exponent, Where where) {
             raise_fault(FaultKind::InvalidArgument, where);
         if (base == 0.0 && exponent < 0.0) raise_fault(FaultKind::DivisionByZero, where);
     }
-    return checked_result(std::pow(base, exponent), where);
+    return checked_result(same_pow(base, exponent), where);
 }
 
 inline Double natural_log(Double x, Where where) {
     if (!(x > 0.0)) [[unlikely]]
         raise_fault(std::isnan(x) ? FaultKind::InvalidOperation : FaultKind::InvalidArgument,
                     where);
-    return checked_result(std::log(x), where);
+    return checked_result(same_log(x), where);
 }
 
 inline Double square_root(Double x, Where where) {

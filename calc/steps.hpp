@@ -26,8 +26,8 @@ struct PlainSteps {
     static Double quotient(Double a, Double b, Where) { return a / b; }
     static Double sum(Double a, Double b, Where) { return a + b; }
     static Double difference(Double a, Double b, Where) { return a - b; }
-    static Double power(Double a, Double b, Where) { return std::pow(a, b); }
-    static Double natural_log(Double x, Where) { return std::log(x); }
+    static Double power(Double a, Double b, Where) { return same_pow(a, b); }
+    static Double natural_log(Double x, Where) { return same_log(x); }
     static Double square_root(Double x, Where) { return std::sqrt(x); }
     static Single to_single(Double x, Where) { return static_cast<Single>(x); }
     static void require_finite(Double, Where) {}

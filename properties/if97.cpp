@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "calc/math/same_math.h"
+
 namespace properties::if97 {
 namespace {
 
@@ -81,7 +83,7 @@ Region1 region1(double p, double T) {
     double g_p = 0.0, g_pp = 0.0, g_tt = 0.0, g_pt = 0.0;
     for (const Term& t : region1_terms) {
         // n·a^I·b^J once per term; each derivative divides out the powers it lowers.
-        const double term = t.n * std::pow(a, t.I) * std::pow(b, t.J);
+        const double term = t.n * same_pow(a, t.I) * same_pow(b, t.J);
         const double I = t.I, J = t.J;
         g_p -= I * term / a;
         g_pp += I * (I - 1.0) * term / (a * a);

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "calc/math/same_math.h"
 #include "properties/if97.hpp"
 
 namespace properties {
@@ -78,7 +79,7 @@ double conductivity_background(double T, double rho) {
     for (std::size_t i = Lij.size(); i-- > 0;) {
         outer = outer * (1.0 / Tr - 1.0) + polynomial(Lij[i], rr - 1.0);
     }
-    return lambda0 * std::exp(rr * outer);
+    return lambda0 * same_exp(rr * outer);
 }
 
 // λ̄2 = Λ ρ̄ c̄p T̄ / μ̄ · Z (Eqs. 18–25), in this order:
@@ -101,14 +102,14 @@ double critical_enhancement(const CriticalInputs& in) {
     }
     const double zeta_R = 1.0 / polynomial(band->A, rr);
     const double dchi = std::max(0.0, rr * (zeta - zeta_R * TR / Tr));
-    const double xi = xi0 * std::pow(dchi / Gamma0, nu / gamma);
+    const double xi = xi0 * same_pow(dchi / Gamma0, nu / gamma);
     const double y = xi / qD_inverse;
     if (y < 1.2e-7) return 0.0;
     const double kappa = in.cp / in.cv;
     const double cp_bar = in.cp / R_lambda;
     const double Z = 2.0 / (std::numbers::pi * y) *
-                     (((1.0 - 1.0 / kappa) * std::atan(y) + y / kappa) -
-                      (1.0 - std::exp(-1.0 / (1.0 / y + y * y / (3.0 * rr * rr)))));
+                     (((1.0 - 1.0 / kappa) * same_atan(y) + y / kappa) -
+                      (1.0 - same_exp(-1.0 / (1.0 / y + y * y / (3.0 * rr * rr)))));
     return Lambda * rr * cp_bar * Tr / in.mu * Z;
 }
 

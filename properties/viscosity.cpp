@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/math/same_math.h"
 #include "properties/if97.hpp"
 
 namespace properties {
@@ -42,7 +43,7 @@ double viscosity_micro_pa_s(double T, double rho) {
         for (std::size_t j = Hij[i].size(); j-- > 0;) inner = inner * (rr - 1.0) + Hij[i][j];
         outer = outer * (1.0 / Tr - 1.0) + inner;
     }
-    const double mu1 = std::exp(rr * outer);
+    const double mu1 = same_exp(rr * outer);
     return mu0 * mu1;
 }
 
