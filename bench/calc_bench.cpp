@@ -39,7 +39,16 @@ void SizeExchangerUnchecked(benchmark::State& state) {
 }
 BENCHMARK(SizeExchangerUnchecked);
 
-// The same transcendental calls with the example's arguments: Pr and Re of both sides and q.
+double c_library_pow(double x, double y) {
+    return std::pow(x, y);
+}
+double c_library_log(double x) {
+    return std::log(x);
+}
+
+// The same transcendental calls with the example's arguments: Pr and Re of both sides and q;
+// with calc/math's functions, as size_exchanger calls them, and with the C library's beside.
+template <double (*pow)(double, double), double (*log)(double)>
 void TranscendentalFloor(benchmark::State& state) {
     double pr_t = 5.40999, re_t = 24861.42, pr_s = 2.546617, re_s = 30104.68, q = 1.25;
     for (auto _ : state) {
@@ -48,14 +57,15 @@ void TranscendentalFloor(benchmark::State& state) {
         benchmark::DoNotOptimize(pr_s);
         benchmark::DoNotOptimize(re_s);
         benchmark::DoNotOptimize(q);
-        benchmark::DoNotOptimize(std::pow(pr_t, 0.3));
-        benchmark::DoNotOptimize(std::pow(re_t, 0.8));
-        benchmark::DoNotOptimize(std::pow(pr_s, 0.4));
-        benchmark::DoNotOptimize(std::pow(re_s, 0.6));
-        benchmark::DoNotOptimize(std::log(q));
+        benchmark::DoNotOptimize(pow(pr_t, 0.3));
+        benchmark::DoNotOptimize(pow(re_t, 0.8));
+        benchmark::DoNotOptimize(pow(pr_s, 0.4));
+        benchmark::DoNotOptimize(pow(re_s, 0.6));
+        benchmark::DoNotOptimize(log(q));
     }
 }
-BENCHMARK(TranscendentalFloor);
+BENCHMARK(TranscendentalFloor<same_pow, same_log>)->Name("TranscendentalFloor");
+BENCHMARK(TranscendentalFloor<c_library_pow, c_library_log>)->Name("TranscendentalFloorCLibrary");
 
 void ToNumber(benchmark::State& state) {
     std::string text = "0.000801";

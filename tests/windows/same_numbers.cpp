@@ -24,7 +24,7 @@ std::mt19937 draw(20261209);
 std::string typed(double low, double high, int digits) {
     const double scale = std::pow(10.0, digits);
     const auto steps = static_cast<std::uint32_t>((high - low) * scale);
-    const long long n = std::llround(low * scale) + draw() % steps;
+    const long long n = std::llround(low * scale) + static_cast<long long>(draw() % steps);
     const auto unit = static_cast<long long>(scale);
     char text[32];
     if (digits == 0) {
