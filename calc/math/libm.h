@@ -1,5 +1,5 @@
 /* The few helpers of musl's src/internal/libm.h that its pow, exp, log and atan use, so that
-   these three build alike with any C library: here for the Linux and the Windows builds. */
+   these build alike with any C library: here for the Linux and the Windows builds. */
 #ifndef SAME_MATH_LIBM_H
 #define SAME_MATH_LIBM_H
 

@@ -1,4 +1,4 @@
-/* musl's same_math_oflow, same_math_uflow, same_math_xflow, same_math_invalid and same_math_divzero. */
+/* musl's __math_oflow, __math_uflow, __math_xflow, __math_invalid and __math_divzero, renamed. */
 #include "libm.h"
 
 double same_math_xflow(uint32_t sign, double y)
