@@ -7,6 +7,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -14,6 +16,7 @@
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 #include "calc/steps.hpp"
+#include "calc/temperature_profile.hpp"
 
 namespace calc::formulas {
 
@@ -195,6 +198,35 @@ TubeEstimate tube_estimate(Steps& s, const SizingInput& in, Single A) {
     const Double L =
         s.quotient(A, s.product(s.product(count, std::numbers::pi, at), t.diameter, at), at);
     return TubeEstimate{n, count, L};
+}
+
+// Counter-flow temperatures at a fraction x of the area, counted from the end where the shell
+// stream enters (T1) and the tube stream leaves (t2), as the logarithmic mean assumes. With
+// dQ = K·(T − t)·dA and each stream's capacity rate C = W·cp, the shell falling along x and
+// the tube, flowing the other way, too:  d(T − t)/dA = −K·(T − t)·(1/Cs − 1/Ct), so the
+// difference runs exponentially,  ΔT(x) = ΔT1·exp(−K·A·(1/Cs − 1/Ct)·x).  With the capacity
+// rates that balance Q between the four temperatures (the shell's is Ws·cps with the
+// balancing Ws), K·A·(1/Cs − 1/Ct) = ln(ΔT1/ΔT2), hence, in this order:
+//   r = ΔT2/ΔT1;  q = (r^x − 1)/(r − 1), the fraction of Q passed by x; q = x at r = 1
+//   T(x) = T1 − (T1 − T2)·q;  t(x) = t2 − (t2 − t1)·q           ℃
+// Equal capacity rates (ΔT1 = ΔT2) give straight lines. No r > 0, no profile: a NaN.
+// Worked example, t 20→40 ℃, T 90→60 ℃: r = 0.8; at x = 0.5, q = (√0.8 − 1)/(0.8 − 1)
+// = 0.5278640450, T = 74.164078650, t = 29.442719100, and T − t = √(50·40) = 44.72135955.
+template <typename Steps>
+ProfilePoint counterflow_point(Steps& s, const SizingInput& in, Double x) {
+    const Where at{};
+    const Double dT1 = s.difference(in.T1, in.t2, at);
+    const Double dT2 = s.difference(in.T2, in.t1, at);
+    const Double r = s.quotient(dT2, dT1, at);
+    // Ends typed as Single differ by 6·10⁻⁸ of themselves or more, where the quotient still
+    // keeps eight digits.
+    Double q = r > 0.0 ? x : std::numeric_limits<Double>::quiet_NaN();
+    if (r > 0.0 && r != 1.0) {
+        q = s.quotient(s.difference(s.power(r, x, at), 1.0, at), s.difference(r, 1.0, at), at);
+    }
+    const Double T = s.difference(in.T1, s.product(s.difference(in.T1, in.T2, at), q, at), at);
+    const Double t = s.difference(in.t2, s.product(s.difference(in.t2, in.t1, at), q, at), at);
+    return ProfilePoint{x, T, t};
 }
 
 }  // namespace calc::formulas
