@@ -56,7 +56,7 @@ void add_slips(const FluidSide& fluid, Side side, std::vector<UnitSlip>& slips) 
                              fluid.density > rule.rho_above;
         const Double value = value_of(fluid, rule.quantity);
         if (applies && (value < rule.low || value > rule.high)) {
-            slips.push_back({side, rule.quantity, value});
+            slips.push_back({side, rule.quantity, value, {rule.low, rule.high}});
         }
     }
 }

@@ -63,6 +63,7 @@ struct UnitSlip {
     Side side;
     SlipQuantity quantity;
     Double value;
+    Range usual;  // where the quantity lies for such a fluid, in SI units
 };
 
 // Where the streams do not run opposite ways, no F, balance or tube count has a meaning.

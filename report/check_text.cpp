@@ -1,11 +1,21 @@
 #include "report/check_text.hpp"
 
+#include "report/range_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
 namespace {
 
 using calc::SlipQuantity;
+
+// What to do about a check that needs a look, in its line and its row alike.
+constexpr char correction_advice[] = "宜用多壳程或纯逆流";
+constexpr char balance_advice[] = "请检查管外质量流量、比热和进出口温度";
+constexpr char trends_advice[] = "请检查进出口温度";
+
+QString attention(const QString& advice) {
+    return "注意：" + advice;
+}
 
 QString percent(double fraction) {
     return estimate(fraction * 100.0) + " %";
@@ -21,7 +31,7 @@ QString correction_note(const calc::MultipassCorrection& c) {
     const QString why = c.exists
                             ? "F = " + summary(c.F) + "，低于 " + summary(calc::correction_floor)
                             : QString("这组温度下 F 不存在");
-    return "注意：" + why + "：单壳程不宜用于这组温度，宜用多壳程或纯逆流。";
+    return attention(why + "：单壳程不宜用于这组温度，" + correction_advice + "。");
 }
 
 QString balance_line(const calc::HeatBalance& b) {
@@ -34,8 +44,8 @@ QString balance_line(const calc::HeatBalance& b) {
 }
 
 QString balance_note(const calc::HeatBalance& b) {
-    return "注意：管外放热与管内吸热相差 " + percent(b.difference) + "，超过 ±" +
-           percent(calc::balance_tolerance) + "：请检查管外质量流量、比热和进出口温度。";
+    return attention("管外放热与管内吸热相差 " + percent(b.difference) + "，超过 ±" +
+                     percent(calc::balance_tolerance) + "：" + balance_advice + "。");
 }
 
 QString tubes_line(const calc::TubeEstimate& t) {
@@ -46,26 +56,35 @@ QString tubes_line(const calc::TubeEstimate& t) {
 // How a slip is told: the quantity, its unit, why the value is unlikely, what was meant.
 struct SlipWords {
     SlipQuantity quantity;
-    const char *name, *unit, *why, *meant;
+    const char *name, *symbol, *unit, *why, *meant;
+    const char* meant_briefly;  // in the table's narrow verdict
 };
 
 constexpr SlipWords slip_words[] = {
-    {SlipQuantity::Viscosity, "动力粘度 μ", "N·s/㎡", "水类流体不会这么大", "mPa·s"},
-    {SlipQuantity::SpecificHeat, "平均比热 cp", "J/(kg·℃)", "没有流体的比热这么小", "kJ/(kg·℃)"},
-    {SlipQuantity::Conductivity, "均导热率 λ", "W/(m·℃)", "水类流体不会这么大",
-     "×10⁻² W/(m·℃) 的表列数值"},
-    {SlipQuantity::Diameter, "管道直径 d", "m", "换热管没有这么粗", "mm"},
+    {SlipQuantity::Viscosity, "动力粘度 ", "μ", "N·s/㎡", "水类流体不会这么大", "mPa·s", "mPa·s"},
+    {SlipQuantity::SpecificHeat, "平均比热 ", "cp", "J/(kg·℃)", "没有流体的比热这么小", "kJ/(kg·℃)",
+     "kJ/(kg·℃)"},
+    {SlipQuantity::Conductivity, "均导热率 ", "λ", "W/(m·℃)", "水类流体不会这么大",
+     "×10⁻² W/(m·℃) 的表列数值", "×10⁻² W/(m·℃)"},
+    {SlipQuantity::Diameter, "管道直径 ", "d", "m", "换热管没有这么粗", "mm", "mm"},
 };
+
+const SlipWords& words_of(const calc::UnitSlip& slip) {
+    for (const SlipWords& w : slip_words) {
+        if (w.quantity == slip.quantity) return w;
+    }
+    return slip_words[0];  // every quantity has its words
+}
+
+QString side_name(calc::Side side) {
+    return side == calc::Side::Tube ? "管内" : "管外";
+}
 
 // "注意：管内动力粘度 μ = 0.801 N·s/㎡，水类流体不会这么大：是否按 mPa·s 填写？"
 QString slip_note(const calc::UnitSlip& slip) {
-    const QString side = slip.side == calc::Side::Tube ? "管内" : "管外";
-    for (const SlipWords& w : slip_words) {
-        if (w.quantity != slip.quantity) continue;
-        return "注意：" + side + w.name + " = " + summary(slip.value) + " " + w.unit + "，" +
-               w.why + "：是否按 " + w.meant + " 填写？";
-    }
-    return {};
+    const SlipWords& w = words_of(slip);
+    return attention(side_name(slip.side) + w.name + w.symbol + " = " + summary(slip.value) + " " +
+                     w.unit + "，" + w.why + "：是否按 " + w.meant + " 填写？");
 }
 
 // "注意：管内、管外流体同为降温，热量无处可去：请检查进出口温度。"
@@ -81,7 +100,42 @@ QString trends_note(const calc::StreamTrends& trends) {
         why = trends.tube == Trend::Falls ? "管内、管外流体同为降温，热量无处可去"
                                           : "管内、管外流体同为升温，热量无从而来";
     }
-    return "注意：" + why + "：请检查进出口温度。";
+    return attention(why + "：" + trends_advice + "。");
+}
+
+QString trend_words(calc::Trend trend) {
+    return trend == calc::Trend::Falls ? "降温" : trend == calc::Trend::Rises ? "升温" : "温度不变";
+}
+
+CheckRow trends_row(const calc::StreamTrends& trends) {
+    return {"两侧温度走向",
+            "管内" + trend_words(trends.tube) + "，管外" + trend_words(trends.shell),
+            "一侧降温，另一侧升温", attention(trends_advice), true};
+}
+
+CheckRow correction_row(const calc::MultipassCorrection& c) {
+    return {"温差校正系数 F",
+            "P = " + summary(c.P) + "，R = " + summary(c.R) + "，" +
+                (c.exists ? "F = " + summary(c.F) : QString("F 不存在")),
+            "单壳程 F ≥ " + summary(calc::correction_floor),
+            c.low ? attention(correction_advice) : within, c.low};
+}
+
+CheckRow balance_row(const calc::HeatBalance& b) {
+    if (!b.flow_typed) {
+        return {"热量衡算", "Ws = " + summary(b.shell_flow) + " kg/s", "与 Q 平衡（管外流量未填）",
+                informs};
+    }
+    return {"热量衡算", "Qs = " + summary(b.shell_duty) + " W，相差 " + percent(b.difference),
+            "|Qs − Q|/Q ≤ " + percent(calc::balance_tolerance),
+            b.off ? attention("请检查管外流量、比热和温度") : within, b.off};
+}
+
+CheckRow slip_row(const calc::UnitSlip& slip) {
+    const SlipWords& w = words_of(slip);
+    return {side_name(slip.side) + w.name + w.symbol, summary(slip.value) + " " + w.unit,
+            range_words(slip.usual, w.symbol, w.unit),
+            attention(QString("是否按 ") + w.meant_briefly + " 填写？"), true};
 }
 
 }  // namespace
@@ -100,6 +154,25 @@ CheckText check_text(const calc::DesignChecks& checks) {
     if (b && b->off) notes << balance_note(*b);
     if (c && c->low) notes << correction_note(*c);
     return {lines, notes};
+}
+
+QList<CheckRow> check_rows(const calc::DesignChecks& checks) {
+    const auto& [trends, c, b, t, slips] = checks;
+    QList<CheckRow> rows;
+    if (!calc::opposite(trends)) rows << trends_row(trends);
+    if (c) rows << correction_row(*c);
+    if (c && c->exists)
+        rows << CheckRow{"单壳程所需面积 A/F", summary(c->area) + " ㎡", informs, informs};
+    if (b) rows << balance_row(*b);
+    if (t) {
+        rows << CheckRow{"每程管数与管长",
+                         "n = " + estimate(t->per_pass) + "，取 " +
+                             QString::number(t->count, 'f', 0) + " 根，L = " + estimate(t->length) +
+                             " m",
+                         informs, informs};
+    }
+    for (const calc::UnitSlip& slip : slips) rows << slip_row(slip);
+    return rows;
 }
 
 }  // namespace report

@@ -1,13 +1,81 @@
 #include "report/page.hpp"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 
+#include "report/faces.hpp"
 #include "report/html_text.hpp"
 
 namespace report {
 namespace {
+
+// Where the temperature diagram goes in the HTML, to be replaced by the drawing itself.
+const QString diagram_mark = QString(QChar(0xE000)) + "diagram";
+constexpr int diagram_object = QTextFormat::UserObject + 1;
+constexpr double diagram_height_mm = 64, diagram_width_mm = 112;
+constexpr double label_points = 8, body_points = 9, footer_points = 8;
+
+QFont page_font(const QString& family, double points) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
+LabelFonts label_fonts(const PageFonts& fonts, double points) {
+    return {page_font(fonts.latin, points), page_font(fonts.song, points)};
+}
+
+// Each run of the sheet's text in its face: Chinese in the 楷体 or 宋体 the HTML gave it, the
+// rest in the Latin serif.
+void set_faces(QTextDocument& document, const PageFonts& fonts) {
+    QTextCursor run(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const bool kai =
+                fragment.charFormat().fontFamilies().toStringList().value(0) == fonts.kai;
+            const QString text = fragment.text();
+            for (int start = 0, end = 0; start < text.size(); start = end) {
+                const bool chinese = set_in_chinese(text[start]);
+                end = start + 1;
+                while (end < text.size() && set_in_chinese(text[end]) == chinese) ++end;
+                QTextCharFormat face;
+                face.setFontFamilies(
+                    QStringList{chinese ? (kai ? fonts.kai : fonts.song) : fonts.latin});
+                run.setPosition(fragment.position() + start);
+                run.setPosition(fragment.position() + end, QTextCursor::KeepAnchor);
+                run.mergeCharFormat(face);
+            }
+        }
+    }
+}
+
+// The diagram as an object in the text's flow, drawn by QPainter on the document's device.
+class DiagramObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+  public:
+    DiagramObject(const Diagram& diagram, const LabelFonts& fonts, QSizeF size)
+        : diagram_(diagram), fonts_(fonts), size_(size) {}
+
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return size_; }
+
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                    const QTextFormat&) override {
+        paint_diagram(*painter, diagram_, rect, fonts_);
+    }
+
+  private:
+    Diagram diagram_;
+    LabelFonts fonts_;
+    QSizeF size_;
+};
 
 // The case's header, blank cells where it has none, to write in by hand.
 QString sign_off_block(const Report& r) {
@@ -15,7 +83,7 @@ QString sign_off_block(const Report& r) {
         return QString("<td %1>%2</td>")
             .arg(attributes, text.isEmpty() ? QString("&nbsp;") : escaped(text));
     };
-    return "<table width='100%' border='1' cellspacing='0' cellpadding='5'>"
+    return "<table width='100%' border='1' cellspacing='0' cellpadding='2'>"
            "<tr><td width='11%'>工程名称</td>" +
            cell(r.sheet.project, "colspan='3'") + "<td width='11%'>设备位号</td>" +
            cell(r.sheet.item) + "</tr><tr><td>计算</td>" + cell(r.sheet.calculated_by) +
@@ -23,19 +91,49 @@ QString sign_off_block(const Report& r) {
            cell(r.date.toString("yyyy-MM-dd")) + "</tr></table>";
 }
 
+QString row(const QStringList& cells, const QString& attributes = {}) {
+    QString html = "<tr" + attributes + ">";
+    for (const QString& cell : cells) html += "<td>" + cell + "</td>";
+    return html + "</tr>";
+}
+
 QString input_table(const InputGroup& group) {
-    QString html =
-        "<table width='100%' border='1' cellspacing='0' cellpadding='2'>"
-        "<tr><th colspan='4'>" +
-        escaped(group.title) +
-        "</th></tr><tr><th>参数</th><th>输入值</th><th>换算为</th><th>单位</th></tr>";
+    QString html = "<table width='100%' border='1' cellspacing='0' cellpadding='1'><tr><th>" +
+                   escaped(group.title) + "</th><th>输入值</th><th>换算为</th><th>单位</th></tr>";
     for (const InputLine& input : group.lines) {
-        html += "<tr><td>" + escaped(input.caption) + "</td><td>" + escaped(input.typed) +
-                "</td><td>" + escaped(input.si) + "</td><td>" + escaped(input.unit) + "</td></tr>";
+        html += row(
+            {escaped(input.caption), escaped(input.typed), escaped(input.si), escaped(input.unit)});
     }
     html += "</table>";
     if (!group.source.isEmpty()) html += "<p>物性：" + escaped(group.source) + "</p>";
     return html;
+}
+
+QString results_table(const Report& r) {
+    return "<table border='1' cellspacing='0' cellpadding='2'>" +
+           row({"总传热系数", "<i>K</i>", escaped(r.K), "W/(㎡·℃)"}) +
+           row({"传递热量", "<i>Q</i>", escaped(r.Q), "W"}) +
+           row({"所需换热面积", "<i>A</i>", escaped(r.A), "㎡"}) + "</table>";
+}
+
+QString checks_table(const Report& r) {
+    QString html =
+        "<table width='100%' border='1' cellspacing='0' cellpadding='1'>"
+        "<tr><th width='18%'>校核项目</th><th width='32%'>数值</th><th width='23%'>判据</th>"
+        "<th width='27%'>结论</th></tr>";
+    for (const CheckRow& check : r.checks) {
+        const QString colour =
+            check.attention ? " style='color:" + QString(attention_colour) + "'" : QString();
+        html += row({escaped(check.check), escaped(check.value), escaped(check.criterion),
+                     escaped(check.verdict)},
+                    colour);
+    }
+    return html + "</table>";
+}
+
+// The program and the case file on the left of the footer.
+QString footer_source(const Report& r) {
+    return r.case_name.isEmpty() ? r.program : r.program + "　　" + r.case_name;
 }
 
 }  // namespace
@@ -43,15 +141,14 @@ QString input_table(const InputGroup& group) {
 QString page_html(const Report& r, const PageFonts& fonts) {
     QString html =
         "<html><head><style>"
-        "h1 { font-size: 16pt; text-align: center; margin: 0; }"
-        "h2 { font-size: 11pt; margin-top: 10px; margin-bottom: 4px; }"
-        "p { margin: 1px 0; } th { font-weight: normal; }"
+        "h1 { font-size: 14pt; font-weight: normal; text-align: center; margin: 0; }"
+        "h2 { font-size: 10.5pt; font-weight: normal; margin-top: 6px; margin-bottom: 2px; }"
+        "p { margin: 1px 0; } th { font-weight: normal; } td, th { font-size: 8.5pt; }"
         ".notes { font-family: '" +
         fonts.kai +
         "'; }"
         "</style></head><body>";
     html += "<h1>" + escaped(r.title) + "书</h1>";
-    html += "<p align='center'>" + r.date.toString("yyyy年M月d日") + "</p><br/>";
     html += sign_off_block(r);
 
     html += "<h2>1 计算条件</h2><table width='100%' cellspacing='0' cellpadding='0'><tr>";
@@ -61,29 +158,77 @@ QString page_html(const Report& r, const PageFonts& fonts) {
     }
     html += "</tr></table>";
 
-    html += "<h2>2 计算过程</h2>";
-    html += r.computed ? paragraphs(r.steps) + paragraphs(r.checks) : "<p>尚未计算</p>";
-
-    html += "<h2>3 " + escaped(r.results_title) + "</h2>";
-    html += r.computed ? paragraphs(r.results) : "<p>尚未计算</p>";
-    if (!r.attention.isEmpty()) {
-        html += "<br/><div style='color:" + QString(attention_colour) + "'>" +
-                paragraphs(r.attention) + "</div>";
+    const QString notes = "<h2>注意事项</h2><div class='notes'>" + paragraphs(r.notes) + "</div>";
+    if (!r.computed) {
+        return html + "<h2>2 计算过程</h2><p>尚未计算</p><h2>3 " + escaped(r.results_title) +
+               "</h2><p>尚未计算</p>" + notes + "</body></html>";
     }
+    html += "<h2>2 计算过程</h2>";
+    // pre-wrap keeps the thin spaces around the operators, which HTML would make whole ones.
+    for (const QString& step : r.steps) html += "<p style='white-space: pre-wrap'>" + step + "</p>";
 
-    html += "<h2>注意事项</h2><div class='notes'>" + paragraphs(r.notes) + "</div>";
+    // The results and the notes beside the diagram, which is as high as both.
+    html += "<h2>3 " + escaped(r.results_title) +
+            "</h2><table width='100%' cellspacing='0' cellpadding='0'><tr>"
+            "<td width='36%' valign='top'>" +
+            results_table(r) + notes + "</td><td width='64%' valign='top' align='center'>";
+    if (r.diagram) {
+        html += "<p align='center'>" + diagram_mark + "</p><p align='center'>" +
+                escaped(r.diagram_caption) + "</p>";
+    }
+    html += "</td></tr></table>";
+    html += "<h2>4 设计校核</h2>" + checks_table(r);
     return html + "</body></html>";
 }
 
 void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice& device) {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);  // the device's own font metrics
-    QFont body(fonts.song);
-    body.setPointSizeF(10.0);
-    document.setDefaultFont(body);
+    document.setDefaultFont(page_font(fonts.song, body_points));
     document.setHtml(page_html(report, fonts));
-    document.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    document.print(&device);
+    set_faces(document, fonts);
+
+    const double dots_per_mm = device.logicalDpiY() / 25.4;
+    DiagramObject diagram(report.diagram.value_or(Diagram{}), label_fonts(fonts, label_points),
+                          QSizeF(diagram_width_mm, diagram_height_mm) * dots_per_mm);
+    if (report.diagram) {
+        document.documentLayout()->registerHandler(diagram_object, &diagram);
+        QTextCursor mark = document.find(diagram_mark);
+        QTextCharFormat object;
+        object.setObjectType(diagram_object);
+        mark.insertText(QString(QChar::ObjectReplacementCharacter), object);
+    }
+
+    // The footer's line and text below the body, on every page.
+    const LabelFonts footer_fonts = label_fonts(fonts, footer_points);
+    const QFontMetricsF footer_metrics(footer_fonts.chinese, &device);
+    const double footer = footer_metrics.height() * 1.6;
+    const QRectF paper = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QSizeF body(paper.width(), paper.height() - footer);
+    document.setPageSize(body);
+    const int pages = document.pageCount();
+
+    QPainter painter(&device);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) device.newPage();
+        painter.save();
+        painter.translate(0, -page * body.height());
+        const QRectF shown(0, page * body.height(), body.width(), body.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = shown;
+        painter.setClipRect(shown);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setPen(QPen(Qt::black, dots_per_mm * 0.2));
+        const double top = body.height() + footer * 0.25;
+        painter.drawLine(QPointF(0, top), QPointF(body.width(), top));
+        const double baseline = body.height() + footer - footer_metrics.descent();
+        draw_label(painter, {{footer_source(report)}}, footer_fonts, 0, baseline);
+        const Label count{{QString("第 %1 页 共 %2 页").arg(page + 1).arg(pages)}};
+        draw_label(painter, count, footer_fonts,
+                   body.width() - label_width(painter, count, footer_fonts), baseline);
+    }
 }
 
 std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& fonts,
@@ -92,7 +237,7 @@ std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& font
     return casefile::write_whole(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
+        pdf.setPageMargins(QMarginsF(15, 10, 15, 8), QPageLayout::Millimeter);
         pdf.setTitle(report.title + "书");
         pdf.setCreator(report.title);
         if (attachment)
@@ -102,3 +247,5 @@ std::optional<WriteFailure> save_pdf(const Report& report, const PageFonts& font
 }
 
 }  // namespace report
+
+#include "page.moc"

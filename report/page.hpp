@@ -13,15 +13,17 @@
 
 namespace report {
 
-// The two typefaces of the window, as installed.
+// The two Chinese typefaces of the window and a Latin serif for letters, digits and
+// symbols, as installed.
 struct PageFonts {
-    QString song, kai;
+    QString song, kai, latin;
 };
 
 // The sheet as HTML for QTextDocument.
 QString page_html(const Report& report, const PageFonts& fonts);
 
-// Lays the sheet out on `device` at its resolution and paints it, a page after another.
+// Lays the sheet out on `device` at its resolution and paints it, a page after another, each
+// with its footer: the program, the case file, "第 1 页 共 1 页".
 void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice& device);
 
 using casefile::WriteFailure;

@@ -1,8 +1,11 @@
 #include "report/report.hpp"
 
+#include "calc/temperature_profile.hpp"
 #include "calc/units.hpp"
 #include "report/check_text.hpp"
+#include "report/number_text.hpp"
 #include "report/steps_text.hpp"
+#include "report/summary.hpp"
 
 namespace report {
 namespace {
@@ -28,6 +31,19 @@ InputGroup input_group(const GroupEntry& entry, const std::optional<ResultWorkin
     return group;
 }
 
+// "图 1　逆流温度分布", and what the shell flow was taken as where it was not typed or does
+// not balance Q.
+QString diagram_caption(const ResultWorking& result) {
+    QString caption = "图 1　逆流温度分布";
+    const std::optional<calc::HeatBalance>& b = result.checks.balance;
+    if (b && !b->flow_typed) {
+        caption += "（管外流量未填，取与 Q 平衡的 Ws = " + summary(b->shell_flow) + " kg/s）";
+    } else if (b && b->off) {
+        caption += "（管外流量与 Q 不平衡，按与 Q 平衡的流量绘制）";
+    }
+    return caption;
+}
+
 }  // namespace
 
 Report make_report(const ReportInput& input) {
@@ -40,16 +56,30 @@ Report make_report(const ReportInput& input) {
     report.sheet = input.sheet;
     report.failure = input.failure;
     report.stale = input.stale;
+    report.program = input.program;
+    report.case_name = input.case_name;
     if (!input.result) return report;
 
     const ResultWorking& result = *input.result;
     const WaterSource tube = input.groups.value(0).water, shell = input.groups.value(1).water;
     report.computed = true;
     report.working = sizing_working_text(result, tube, shell).split('\n');
-    report.steps = step_lines(result.input, result.steps);
-    const CheckText checks = check_text(result.checks);
-    report.checks = checks.lines;
+    report.steps = step_html(result.input, result.steps);
+    report.K = exact(result.steps.result.K);
+    report.Q = exact(result.steps.result.Q);
+    report.A = exact(result.steps.result.A);
+    report.checks = check_rows(result.checks);
+    report.checks << film_range_row(result.steps.tube, calc::Side::Tube)
+                  << film_range_row(result.steps.shell, calc::Side::Shell);
     report.attention = attention_lines(result);
+    // Enough points that the curves look smooth at any print size.
+    constexpr int intervals = 64;
+    std::vector<calc::ProfilePoint> profile = calc::counterflow_profile(result.input, intervals);
+    if (!profile.empty()) {
+        report.diagram =
+            Diagram{std::move(profile), exact(result.steps.dT1), exact(result.steps.dT2)};
+        report.diagram_caption = diagram_caption(result);
+    }
     report.results = input.result_lines;
     return report;
 }

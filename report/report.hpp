@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "casefile/case.hpp"
+#include "report/check_text.hpp"
+#include "report/temperature_diagram.hpp"
 #include "report/working_text.hpp"
 
 namespace report {
@@ -40,6 +42,8 @@ struct ReportInput {
     casefile::SheetInfo sheet;            // the case's header
     QString failure;                      // what the last calculation's fault said, while new
     bool stale = false;                   // a result, and fields changed since it
+    QString program;                      // "管壳式换热器换热面积计算 1.3.0"
+    QString case_name;                    // "E-101.hxcase", of the case file where there is one
 };
 
 // One input as the report lists it.
@@ -63,15 +67,19 @@ struct Report {
     QDate date;
     QList<InputGroup> groups;
     bool computed = false;
-    QStringList working;    // as the results' tooltips show it
-    QStringList steps;      // each formula, its numbers and its result
-    QStringList checks;     // F and A/F, heat balance, tubes
+    QStringList working;  // as the results' tooltips show it
+    QStringList steps;    // each formula, its numbers and its result, typeset as HTML
+    QString K, Q, A;      // as the window shows them
+    QList<CheckRow> checks;
     QStringList attention;  // the "注意：" lines
     QStringList results;
+    std::optional<Diagram> diagram;  // none where the end differences have no profile
+    QString diagram_caption;
     QStringList notes;
     casefile::SheetInfo sheet;
     QString failure;
     bool stale = false;
+    QString program, case_name;
 };
 
 Report make_report(const ReportInput& input);

@@ -1,5 +1,6 @@
 #include "report/steps_text.hpp"
 
+#include "report/html_text.hpp"
 #include "report/number_text.hpp"
 #include "report/summary.hpp"
 
@@ -8,51 +9,93 @@ namespace {
 
 using calc::Side;
 
+// A variable, italic, with an upright subscript where it has one: d, α_t, Δt_m.
+QString var(const QString& name, const QString& subscript = {}) {
+    const QString italic = "<i>" + escaped(name) + "</i>";
+    return subscript.isEmpty() ? italic : italic + "<sub>" + escaped(subscript) + "</sub>";
+}
+
+QString delta(const QString& name, const QString& subscript) {
+    return "Δ" + var(name, subscript);
+}
+
+QString raised(const QString& base, const QString& exponent) {
+    return base + "<sup>" + escaped(exponent) + "</sup>";
+}
+
+// A number put into a formula: upright, a negative one in brackets with a true minus.
+QString put(const QString& number) {
+    return number.startsWith('-') ? "(−" + escaped(number.mid(1)) + ")" : escaped(number);
+}
+
+// Operators between the numbers put in, with thin spaces, so that a step keeps to one line.
+const QString times = "\u2009×\u2009", over = "\u2009/\u2009", minus = "\u2009−\u2009",
+              plus = "\u2009+\u2009";
+
 QString constant(double value) {
     return QString::number(value, 'g', 6);
 }
 
+QString unit(const QString& text) {
+    return "&nbsp;" + escaped(text);
+}
+
 QStringList film_steps(const calc::FluidSide& f, const calc::FilmWorking& w,
                        const calc::Correlation& k, Side side) {
-    const QString name = side == Side::Tube ? "管内" : "管外";
-    const QString alpha = side == Side::Tube ? "αt" : "αs";
+    const QString name = side == Side::Tube ? "管内 " : "管外 ";
+    const QString alpha = var("α", side == Side::Tube ? "t" : "s");
     const QString re = summary(w.reynolds, 100), pr = summary(w.prandtl);
+    const QString d = put(exact(f.diameter)), lambda = put(exact(f.conductivity));
+    const QString mu = put(exact(f.viscosity));
     return {
-        name + " Re = d·ρ·u/μ = " + exact(f.diameter) + " × " + exact(f.density) + " × " +
-            exact(f.velocity) + " / " + exact(f.viscosity) + " = " + re,
-        name + " Pr = μ·cp/λ = " + exact(f.viscosity) + " × " + exact(f.specific_heat) + " / " +
-            exact(f.conductivity) + " = " + pr,
-        alpha + " = " + constant(k.C) + "·λ·Re^" + constant(k.m) + "·Pr^" + constant(k.n) +
-            "/d = " + constant(k.C) + " × " + exact(f.conductivity) + " × " + re + "^" +
-            constant(k.m) + " × " + pr + "^" + constant(k.n) + " / " + exact(f.diameter) + " = " +
-            summary(w.alpha) + " W/(㎡·℃)",
+        name + var("Re") + " = " + var("d") + "·" + var("ρ") + "·" + var("u") + "/" + var("μ") +
+            " = " + d + times + put(exact(f.density)) + times + put(exact(f.velocity)) + over + mu +
+            " = " + put(re) + "，" + var("Pr") + " = " + var("μ") + "·" + var("c", "p") + "/" +
+            var("λ") + " = " + mu + times + put(exact(f.specific_heat)) + over + lambda + " = " +
+            put(pr),
+        alpha + " = " + constant(k.C) + "·" + var("λ") + "·" + raised(var("Re"), constant(k.m)) +
+            "·" + raised(var("Pr"), constant(k.n)) + "/" + var("d") + " = " + constant(k.C) +
+            times + lambda + times + raised(put(re), constant(k.m)) + times +
+            raised(put(pr), constant(k.n)) + over + d + " = " + put(summary(w.alpha)) +
+            unit("W/(㎡·℃)"),
     };
 }
 
 }  // namespace
 
-QStringList step_lines(const calc::SizingInput& in, const calc::SizingWorking& w) {
-    QStringList lines = film_steps(in.tube, w.tube, calc::tube_side, Side::Tube) +
+QStringList step_html(const calc::SizingInput& in, const calc::SizingWorking& w) {
+    QStringList steps = film_steps(in.tube, w.tube, calc::tube_side, Side::Tube) +
                         film_steps(in.shell, w.shell, calc::shell_side, Side::Shell);
-    const QString at = summary(w.tube.alpha), as = summary(w.shell.alpha);
+    const QString at = put(summary(w.tube.alpha)), as = put(summary(w.shell.alpha));
+    const QString a_t = var("α", "t"), a_s = var("α", "s");
     const calc::SizingResult& r = w.result;
-    lines << "K = " + constant(calc::fouling_factor) +
-                 "·αt·αs/(αt + αs) = " + constant(calc::fouling_factor) + " × " + at + " × " + as +
-                 " / (" + at + " + " + as + ") = " + exact(r.K) + " W/(㎡·℃)";
-    lines << "Q = W·cp·(t2 − t1) = " + exact(in.W) + " × " + exact(in.tube.specific_heat) + " × (" +
-                 exact(in.t2) + " − " + exact(in.t1) + ") = " + exact(r.Q) + " W";
-    lines << "ΔT1 = T1 − t2 = " + exact(in.T1) + " − " + exact(in.t2) + " = " + exact(w.dT1) + " ℃";
-    lines << "ΔT2 = T2 − t1 = " + exact(in.T2) + " − " + exact(in.t1) + " = " + exact(w.dT2) + " ℃";
+    const QString K = put(exact(r.K)), Q = put(exact(r.Q)), dtm = put(exact(w.dtm));
+    const QString dT1 = put(exact(w.dT1)), dT2 = put(exact(w.dT2));
+    const QString fouling = constant(calc::fouling_factor);
+    const QString reserve = constant(calc::reserve_factor);
+    steps << var("K") + " = " + fouling + "·" + a_t + "·" + a_s + "/(" + a_t + plus + a_s +
+                 ") = " + fouling + times + at + times + as + over + "(" + at + plus + as +
+                 ") = " + K + unit("W/(㎡·℃)");
+    steps << var("Q") + " = " + var("W") + "·" + var("c", "p") + "·(" + var("t", "2") + minus +
+                 var("t", "1") + ") = " + put(exact(in.W)) + times +
+                 put(exact(in.tube.specific_heat)) + times + "(" + put(exact(in.t2)) + minus +
+                 put(exact(in.t1)) + ") = " + Q + unit("W");
+    steps << delta("T", "1") + " = " + var("T", "1") + minus + var("t", "2") + " = " +
+                 put(exact(in.T1)) + minus + put(exact(in.t2)) + " = " + dT1 + unit("℃") + "，" +
+                 delta("T", "2") + " = " + var("T", "2") + minus + var("t", "1") + " = " +
+                 put(exact(in.T2)) + minus + put(exact(in.t1)) + " = " + dT2 + unit("℃");
     if (w.dT1 == w.dT2) {
-        lines << "ΔT1 = ΔT2，Δtm = ΔT1 = " + exact(w.dtm) + " ℃";
+        steps << delta("T", "1") + " = " + delta("T", "2") + "，" + delta("t", "m") + " = " +
+                     delta("T", "1") + " = " + dtm + unit("℃");
     } else {
-        lines << "Δtm = (ΔT1 − ΔT2)/ln(ΔT1/ΔT2) = (" + exact(w.dT1) + " − " + exact(w.dT2) +
-                     ") / ln(" + exact(w.dT1) + "/" + exact(w.dT2) + ") = " + exact(w.dtm) + " ℃";
+        steps << delta("t", "m") + " = (" + delta("T", "1") + minus + delta("T", "2") + ")/ln(" +
+                     delta("T", "1") + "/" + delta("T", "2") + ") = (" + dT1 + minus + dT2 + ")" +
+                     over + "ln(" + dT1 + "/" + dT2 + ") = " + dtm + unit("℃");
     }
-    lines << "A = Q/(" + constant(calc::reserve_factor) + "·K·Δtm) = " + exact(r.Q) + " / (" +
-                 constant(calc::reserve_factor) + " × " + exact(r.K) + " × " + exact(w.dtm) +
-                 ") = " + exact(r.A) + " ㎡";
-    return lines;
+    steps << var("A") + " = " + var("Q") + "/(" + reserve + "·" + var("K") + "·" + delta("t", "m") +
+                 ") = " + Q + over + "(" + reserve + times + K + times + dtm +
+                 ") = " + put(exact(r.A)) + unit("㎡");
+    return steps;
 }
 
 }  // namespace report

@@ -7,6 +7,7 @@
 #include "calc/correlation_range.hpp"
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
+#include "report/range_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
@@ -26,26 +27,8 @@ QString prandtl(double value) {
     return std::abs(value) >= 1e4 ? summary(value) : c.toString(value, 'g', 4);
 }
 
-// 10⁴, 2×10³, 0.7, 160.
-QString bound(double value) {
-    if (value < 1000) return QString::number(value, 'g', 6);
-    const int exponent = static_cast<int>(std::floor(std::log10(value)));
-    const double mantissa = value / std::pow(10.0, exponent);
-    static const QString superscripts = "⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString power = "10";
-    for (const QChar digit : QString::number(exponent)) power += superscripts[digit.digitValue()];
-    return mantissa == 1.0 ? power : QString::number(mantissa, 'g', 6) + "×" + power;
-}
-
 QString side_name(Side side) {
     return side == Side::Tube ? "管内" : "管外";
-}
-
-// "2×10³ ≤ Re ≤ 10⁶", "Re ≥ 10⁴".
-QString range_words(const calc::Range& range, const QString& symbol) {
-    if (std::isinf(range.high)) return symbol + " ≥ " + bound(range.low);
-    if (std::isinf(range.low)) return symbol + " ≤ " + bound(range.high);
-    return bound(range.low) + " ≤ " + symbol + " ≤ " + bound(range.high);
 }
 
 // "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。"
@@ -98,6 +81,22 @@ QStringList film_hint_lines(const calc::FilmWorking& working, Side side) {
         lines << hint_line(hint);
     }
     return lines;
+}
+
+CheckRow film_range_row(const calc::FilmWorking& working, Side side) {
+    const calc::CorrelationRange& range =
+        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
+    const bool outside = !calc::range_hints(working, range, side).empty();
+    QStringList values, criteria;
+    const auto add = [&](const calc::Range& fitted, const QString& symbol, const QString& value) {
+        if (std::isinf(fitted.low) && std::isinf(fitted.high)) return;
+        values << symbol + " = " + value;
+        criteria << range_words(fitted, symbol);
+    };
+    add(range.reynolds, "Re", reynolds(working.reynolds));
+    add(range.prandtl, "Pr", prandtl(working.prandtl));
+    return {side_name(side) + "关联式适用范围", values.join("，"), criteria.join("，"),
+            outside ? QString("注意：此结果仅供参考") : within, outside};
 }
 
 QStringList attention_lines(const ResultWorking& result) {

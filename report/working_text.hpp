@@ -11,6 +11,7 @@
 #include "calc/design_checks.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "report/check_text.hpp"
 
 namespace report {
 
@@ -46,6 +47,10 @@ QString water_words(double celsius);
 
 // A "注意：" line for each value outside the range its side's correlation was fitted for.
 QStringList film_hint_lines(const calc::FilmWorking& working, calc::Side side);
+
+// The row of the side's correlation: its Re and Pr against each bounded range they were
+// fitted for.
+CheckRow film_range_row(const calc::FilmWorking& working, calc::Side side);
 
 // Every "注意：" line of a result: the design checks', those that point at an input first,
 // then the ranges.

@@ -21,10 +21,13 @@ QStringList font_families(Typeface face) {
             "WenQuanYi Zen Hei"};
 }
 
+QStringList latin_families() {
+    return {"DejaVu Serif", "Liberation Serif", "TeX Gyre Termes", "Times New Roman"};
+}
+
 namespace {
 
-QString installed_family(Typeface face, const QStringList& installed) {
-    const QStringList candidates = font_families(face);
+QString installed_family(const QStringList& candidates, const QStringList& installed) {
     for (const QString& family : candidates) {
         if (installed.contains(family)) return family;
     }
@@ -35,8 +38,9 @@ QString installed_family(Typeface face, const QStringList& installed) {
 
 InstalledTypefaces installed_typefaces() {
     const QStringList installed = QFontDatabase::families();
-    return {installed_family(Typeface::SongTi, installed),
-            installed_family(Typeface::KaiTi, installed)};
+    return {installed_family(font_families(Typeface::SongTi), installed),
+            installed_family(font_families(Typeface::KaiTi), installed),
+            installed_family(latin_families(), installed)};
 }
 
 QFont layout_font(const FontChoice& choice, const InstalledTypefaces& installed) {

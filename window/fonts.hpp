@@ -12,10 +12,14 @@ namespace window {
 // The typeface first, then its substitutes in order of preference.
 QStringList font_families(Typeface face);
 
+// The 计算书's Latin serif: DejaVu Serif, installed with the program, then what Windows has.
+QStringList latin_families();
+
 // Each typeface as this system has it: the first of its candidates that is installed.
 // Looked up once per window, so that no font asks the system for names it lacks.
 struct InstalledTypefaces {
     QString song, kai;
+    QString latin;  // a serif for the 计算书's letters, digits and symbols
 };
 InstalledTypefaces installed_typefaces();
 

@@ -1,8 +1,10 @@
 // The report of the last result, out of the window: on the clipboard, as a PDF file, printed.
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPrintDialog>
@@ -35,7 +37,7 @@ QString text_of(const QWidget& form, const QString& name) {
 
 report::PageFonts page_fonts() {
     const InstalledTypefaces installed = installed_typefaces();
-    return {installed.song, installed.kai};
+    return {installed.song, installed.kai, installed.latin};
 }
 
 }  // namespace
@@ -65,6 +67,8 @@ report::Report MainWindow::current_report() const {
     in.result = computed_;
     in.failure = failure_;
     in.stale = computed_ && !fields_as_computed();
+    in.program = (in.title + " " + QApplication::applicationVersion()).trimmed();
+    if (!case_path_.isEmpty()) in.case_name = QFileInfo(case_path_).fileName();
     // The results panel read as its three lines: caption, value and, but for K, the unit.
     in.result_lines = {Label23->text() + Label24->text(),
                        Label49->text() + Label50->text() + " " + Label51->text(),
