@@ -128,7 +128,7 @@ CheckRow balance_row(const calc::HeatBalance& b) {
     }
     return {"热量衡算", "Qs = " + summary(b.shell_duty) + " W，相差 " + percent(b.difference),
             "|Qs − Q|/Q ≤ " + percent(calc::balance_tolerance),
-            b.off ? attention("请检查管外流量、比热和温度") : within, b.off};
+            b.off ? attention("检查管外流量、比热、温度") : within, b.off};
 }
 
 CheckRow slip_row(const calc::UnitSlip& slip) {

@@ -34,6 +34,7 @@ LabelFonts label_fonts(const PageFonts& fonts, double points) {
 // rest in the Latin serif.
 void set_faces(QTextDocument& document, const PageFonts& fonts) {
     QTextCursor run(&document);
+    run.beginEditBlock();  // one layout after all the runs, not one after each
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -53,6 +54,7 @@ void set_faces(QTextDocument& document, const PageFonts& fonts) {
             }
         }
     }
+    run.endEditBlock();
 }
 
 // The diagram as an object in the text's flow, drawn by QPainter on the document's device.

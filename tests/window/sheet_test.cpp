@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "calc/temperature_profile.hpp"
+#include "report/temperature_diagram.hpp"
 #include "window_probe.hpp"
 
 using probe::click;
@@ -85,20 +87,35 @@ class SheetTest : public QObject {
                                  "0.85",
                                  "0.89",
                                  "F = 0.94791",
+                                 "取与 Q 平衡的 Ws = 1.3282 kg/s",
                                  "5.欢迎指出本程序中的不足之处。"}) {
             QVERIFY2(text.contains(part), part);
         }
         QVERIFY(!text.contains("尚未计算"));
+        // Every result with its unit; exponents raised, never written with a caret.
+        for (const char* result :
+             {R"(K +2006\.831 +W/\(㎡·℃\))", R"(Q +166960 +W\b)", R"(A +2\.0859118 +㎡)"}) {
+            QVERIFY2(text.contains(QRegularExpression(result)), result);
+        }
+        QVERIFY(!text.contains('^'));
+        // The footer, whose runs the painter sets apart: pdftotext may drop their spaces.
+        QVERIFY(
+            text.contains(QRegularExpression("管壳式换热器换热面积计算.*第 ?1 ?页 ?共 ?1 ?页")));
         const QString info = run("pdfinfo", {path});
         QVERIFY2(info.contains(QRegularExpression("Pages: +1\n")), qPrintable(info));
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
         QCOMPARE(fonts_not_embedded(path), QStringList());
+        // Latin letters in the serif and its italic, Chinese in 宋体's and 楷体's substitutes.
+        const QString fonts = run("pdffonts", {path});
+        for (const char* face : {"DejaVuSerif ", "DejaVuSerif-Italic", "UMingCN", "UKaiCN"}) {
+            QVERIFY2(fonts.contains(face), qPrintable(fonts));
+        }
 
         // The sheet and a picture of it to look at, beside the test.
         const QString picture = QStringLiteral(PICTURE_DIR) + "/sheet";
         QFile::remove(picture + ".pdf");
         QVERIFY(QFile::copy(path, picture + ".pdf"));
-        run("pdftoppm", {"-png", "-r", "80", "-singlefile", path, picture});
+        run("pdftoppm", {"-png", "-r", "150", "-singlefile", path, picture});
         QVERIFY(QFile::exists(picture + ".png"));
     }
 
@@ -115,9 +132,100 @@ class SheetTest : public QObject {
             form.print_report_to(printer);
         }
         const QString text = text_of(path);
-        QVERIFY2(text.contains("2006.831") && text.contains("所需换热面积为：2.0859118"),
-                 qPrintable(text));
+        QVERIFY2(text.contains("2006.831") && text.contains("2.0859118"), qPrintable(text));
         QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+    }
+
+    // Every kind of 注意 at once, and a long header, still make one page.
+    void every_attention_on_one_page() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        const QMap<QString, QString> slips = {
+            {"Text2", "70"},  // F below 0.75
+            {"Text4", "61.8"},  {"Text7", "0.801"}, {"Text10", "20"},
+            {"Text16", "4.19"}, {"Text11", "25"},  // the slips of unit
+            {"Text9", "0.01"},                     // Re outside both sides' ranges
+            {"Text18", "1.0"},                     // off the heat balance
+        };
+        for (auto it = slips.begin(); it != slips.end(); ++it)
+            probe::type(form, it.key(), it.value());
+        form.set_sheet_info(
+            {"某化工厂循环水冷却系统节能改造工程（二期）换热站", "E-101A/B", "张三", "李四"});
+        click(form, "Command1");
+        const QString path = dir_.filePath("every.pdf");
+        form.save_report_to(path);
+        const QString text = text_of(path);
+        for (const char* verdict :
+             {"宜用多壳程或纯逆流", "检查管外流量、比热、温度", "是否按 mPa·s 填写", "是否按 kJ/(kg·℃) 填写",
+              "是否按 ×10⁻² W/(m·℃)", "是否按 mm 填写", "此结果仅供参考", "E-101A/B", "李四",
+              "按与 Q 平衡的流量绘制"}) {
+            QVERIFY2(text.contains(verdict), verdict);
+        }
+        QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+        const QString picture = QStringLiteral(PICTURE_DIR) + "/sheet-every-attention";
+        run("pdftoppm", {"-png", "-r", "150", "-singlefile", path, picture});
+    }
+
+    // The diagram measured against its own axes at the PDF's 1200 dpi: the curves end at the
+    // four temperatures and pass the mid-area point worked by hand, ΔT = √(ΔT1·ΔT2).
+    void diagram_is_drawn_to_scale_data() {
+        QTest::addColumn<QList<float>>("t1_t2_T1_T2");
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<double>("shell_middle");
+        QTest::addColumn<double>("tube_middle");
+        QTest::newRow("worked example")
+            << QList<float>{20, 40, 90, 60} << QStringList{"20", "40", "60", "80", "100"}
+            << 74.16407864998738 << 29.44271909999159;
+        QTest::newRow("ends equal, half degrees")
+            << QList<float>{20, 21, 22.5, 21.5}
+            << QStringList{"20", "20.5", "21", "21.5", "22", "22.5"} << 22.0 << 20.5;
+        QTest::newRow("hot in the tubes, below zero")
+            << QList<float>{10, -5, -20, -8}
+            << QStringList{"-20", "-15", "-10", "-5", "0", "5", "10"} << -14.27329309938007
+            << 2.158383625774917;
+    }
+
+    void diagram_is_drawn_to_scale() {
+        QFETCH(QList<float>, t1_t2_T1_T2);
+        QFETCH(QStringList, ticks);
+        QFETCH(double, shell_middle);
+        QFETCH(double, tube_middle);
+        calc::SizingInput input{};
+        input.t1 = t1_t2_T1_T2[0];
+        input.t2 = t1_t2_T1_T2[1];
+        input.T1 = t1_t2_T1_T2[2];
+        input.T2 = t1_t2_T1_T2[3];
+        const report::Diagram diagram{calc::counterflow_profile(input, 64), "", ""};
+        constexpr double dots_per_mm = 1200 / 25.4;
+        const report::DiagramGeometry g = report::diagram_geometry(
+            diagram, QRectF(0, 0, 112 * dots_per_mm, 64 * dots_per_mm), 150);
+
+        QStringList labels;
+        for (const report::Tick& t : g.temperatures) labels << t.label;
+        QCOMPARE(labels, ticks);
+        const report::Tick &low = g.temperatures.front(), &high = g.temperatures.back();
+        const auto y_of = [&](double celsius) {
+            return low.at + (celsius - low.value) / (high.value - low.value) * (high.at - low.at);
+        };
+        for (qsizetype i = 1; i < g.temperatures.size(); ++i) {  // evenly spaced, upwards
+            QCOMPARE(g.temperatures[i].at, y_of(g.temperatures[i].value));
+            QVERIFY(g.temperatures[i].at < g.temperatures[i - 1].at);
+        }
+        labels.clear();
+        for (const report::Tick& t : g.fractions) labels << t.label;
+        QCOMPARE(labels, QStringList({"0", "0.2", "0.4", "0.6", "0.8", "1"}));
+
+        const double start = g.fractions.front().at, end = g.fractions.back().at;
+        const auto within_a_dot = [](QPointF got, QPointF want) {
+            return std::abs(got.x() - want.x()) < 1 && std::abs(got.y() - want.y()) < 1;
+        };
+        QVERIFY(within_a_dot(g.shell.front(), {start, y_of(input.T1)}));
+        QVERIFY(within_a_dot(g.shell.back(), {end, y_of(input.T2)}));
+        QVERIFY(within_a_dot(g.tube.front(), {start, y_of(input.t2)}));
+        QVERIFY(within_a_dot(g.tube.back(), {end, y_of(input.t1)}));
+        const double middle = (start + end) / 2;
+        QVERIFY(within_a_dot(g.shell[32], {middle, y_of(shell_middle)}));
+        QVERIFY(within_a_dot(g.tube[32], {middle, y_of(tube_middle)}));
     }
 
     // The sheet lists the inputs the result was computed from, not what was typed since.
