@@ -156,9 +156,9 @@ class SheetTest : public QObject {
         form.save_report_to(path);
         const QString text = text_of(path);
         for (const char* verdict :
-             {"宜用多壳程或纯逆流", "检查管外流量、比热、温度", "是否按 mPa·s 填写", "是否按 kJ/(kg·℃) 填写",
-              "是否按 ×10⁻² W/(m·℃)", "是否按 mm 填写", "此结果仅供参考", "E-101A/B", "李四",
-              "按与 Q 平衡的流量绘制"}) {
+             {"宜用多壳程或纯逆流", "检查管外流量、比热、温度", "是否按 mPa·s 填写",
+              "是否按 kJ/(kg·℃) 填写", "是否按 ×10⁻² W/(m·℃)", "是否按 mm 填写", "此结果仅供参考",
+              "E-101A/B", "李四", "按与 Q 平衡的流量绘制"}) {
             QVERIFY2(text.contains(verdict), verdict);
         }
         QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
@@ -265,6 +265,29 @@ class SheetTest : public QObject {
         QVERIFY(text.contains("尚未计算"));
         QVERIFY(text.contains("20 mm"));
         QVERIFY(text.contains("<b>&amp;</b>"));
+    }
+
+    // A text too long for one page runs on to a second, each page with its count, and
+    // nothing is lost at the break.
+    void a_long_text_runs_on_and_is_counted() {
+        window::MainWindow form;
+        probe::fill_example(form);
+        probe::type(form, "Text18", QString("很长的说明").repeated(80));  // not a number
+        click(form, "Command1");
+        const QString path = dir_.filePath("long.pdf");
+        form.save_report_to(path);
+        const QString pages =
+            QRegularExpression("Pages: +(\\d+)\n").match(run("pdfinfo", {path})).captured(1);
+        QVERIFY2(pages.toInt() >= 2, qPrintable(pages));
+        const QString text = text_of(path);
+        for (const QString& page : {QString("1"), pages}) {
+            const QString count = "第 ?" + page + " ?页 ?共 ?" + pages + " ?页";
+            QVERIFY2(text.contains(QRegularExpression(count)), qPrintable(count));
+        }
+        QVERIFY(text.contains("5.欢迎指出本程序中的不足之处。"));
+        // In reading order, not laid out, a cell's lines come one after another.
+        const QString read = run("pdftotext", {path, "-"}).remove(QRegularExpression("\\s"));
+        QCOMPARE(read.count("很长的说明"), 80);
     }
 
     // Ctrl+E asks where in Qt's own dialog, offering the dated default name, and adds ".pdf";

@@ -5,7 +5,7 @@
 # again. Installed for everyone, it starts with its window titled 管壳式换热器换热面积计算
 # within 10 s, opens a case as Explorer would, computes and saves it (the picture is left as
 # wine-window.png); --text says what the Linux build says, and --pdf writes a one-page 计算书
-# holding K, A and Q. The zip, unpacked anywhere, reports the same.
+# holding K, A and Q (left as wine-sheet.pdf). The zip, unpacked anywhere, reports the same.
 # Usage: installer_test.sh <setup.exe> <zip> <the Linux program> <example.hxcase> <picture dir>
 # Run under xvfb-run.
 set -euo pipefail
@@ -55,6 +55,7 @@ reports() {
     for number in 2006.831 166960 2.0859118; do
         grep -qF "$number" "$dir/sheet.txt" || fail "the 计算书 does not hold $number"
     done
+    cp "$dir/sheet.pdf" "$pictures/wine-sheet.pdf"  # to look at, with Windows' faces
 }
 
 for mode in AllUsers CurrentUser; do
