@@ -5,17 +5,6 @@
 namespace report {
 namespace {
 
-// Each stretch of `text` that one face sets, with whether it is the Chinese one.
-QList<std::pair<QString, bool>> runs(const QString& text) {
-    QList<std::pair<QString, bool>> result;
-    for (const QChar c : text) {
-        const bool chinese = set_in_chinese(c);
-        if (result.isEmpty() || result.back().second != chinese) result.push_back({{}, chinese});
-        result.back().first += c;
-    }
-    return result;
-}
-
 QFont face_of(const LabelFonts& fonts, const Piece& piece, bool chinese) {
     QFont font = chinese ? fonts.chinese : fonts.latin;
     font.setItalic(piece.italic);
@@ -24,6 +13,16 @@ QFont face_of(const LabelFonts& fonts, const Piece& piece, bool chinese) {
 }
 
 }  // namespace
+
+QList<Run> runs(const QString& text) {
+    QList<Run> result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool chinese = set_in_chinese(text[i]);
+        if (result.isEmpty() || result.back().chinese != chinese) result.push_back({i, 0, chinese});
+        ++result.back().length;
+    }
+    return result;
+}
 
 bool set_in_chinese(QChar c) {
     const char16_t u = c.unicode();
@@ -35,9 +34,9 @@ bool set_in_chinese(QChar c) {
 double label_width(const QPainter& painter, const Label& label, const LabelFonts& fonts) {
     double width = 0;
     for (const Piece& piece : label) {
-        for (const auto& [text, chinese] : runs(piece.text)) {
-            width += QFontMetricsF(face_of(fonts, piece, chinese), painter.device())
-                         .horizontalAdvance(text);
+        for (const Run& run : runs(piece.text)) {
+            width += QFontMetricsF(face_of(fonts, piece, run.chinese), painter.device())
+                         .horizontalAdvance(piece.text.mid(run.start, run.length));
         }
     }
     return width;
@@ -48,8 +47,9 @@ double draw_label(QPainter& painter, const Label& label, const LabelFonts& fonts
     const double drop = QFontMetricsF(fonts.latin, painter.device()).height() * 0.2;
     double x = left;
     for (const Piece& piece : label) {
-        for (const auto& [text, chinese] : runs(piece.text)) {
-            const QFont font = face_of(fonts, piece, chinese);
+        for (const Run& run : runs(piece.text)) {
+            const QString text = piece.text.mid(run.start, run.length);
+            const QFont font = face_of(fonts, piece, run.chinese);
             painter.setFont(font);
             painter.drawText(QPointF(x, baseline + (piece.subscript ? drop : 0)), text);
             x += QFontMetricsF(font, painter.device()).horizontalAdvance(text);

@@ -14,6 +14,13 @@ namespace report {
 // Han, CJK punctuation and symbols (㎡), full-width forms, and the curly quotes Chinese uses.
 bool set_in_chinese(QChar c);
 
+// A stretch of text one face sets.
+struct Run {
+    qsizetype start, length;
+    bool chinese;
+};
+QList<Run> runs(const QString& text);
+
 // A piece of a drawn label: some italic, some set lower and smaller as a subscript.
 struct Piece {
     QString text;

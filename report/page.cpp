@@ -33,28 +33,33 @@ LabelFonts label_fonts(const PageFonts& fonts, double points) {
 // Each run of the sheet's text in its face: Chinese in the 楷体 or 宋体 the HTML gave it, the
 // rest in the Latin serif.
 void set_faces(QTextDocument& document, const PageFonts& fonts) {
-    QTextCursor run(&document);
-    run.beginEditBlock();  // one layout after all the runs, not one after each
+    struct Face {
+        int start, end;
+        QString family;
+    };
+    QList<Face> faces;  // gathered first: a format merged splits the fragments it spans
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const bool kai =
                 fragment.charFormat().fontFamilies().toStringList().value(0) == fonts.kai;
-            const QString text = fragment.text();
-            for (int start = 0, end = 0; start < text.size(); start = end) {
-                const bool chinese = set_in_chinese(text[start]);
-                end = start + 1;
-                while (end < text.size() && set_in_chinese(text[end]) == chinese) ++end;
-                QTextCharFormat face;
-                face.setFontFamilies(
-                    QStringList{chinese ? (kai ? fonts.kai : fonts.song) : fonts.latin});
-                run.setPosition(fragment.position() + start);
-                run.setPosition(fragment.position() + end, QTextCursor::KeepAnchor);
-                run.mergeCharFormat(face);
+            for (const Run& run : runs(fragment.text())) {
+                const int start = fragment.position() + static_cast<int>(run.start);
+                faces.push_back({start, start + static_cast<int>(run.length),
+                                 run.chinese ? (kai ? fonts.kai : fonts.song) : fonts.latin});
             }
         }
     }
-    run.endEditBlock();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();  // one layout after all the runs, not one after each
+    for (const Face& face : faces) {
+        QTextCharFormat format;
+        format.setFontFamilies(QStringList{face.family});
+        cursor.setPosition(face.start);
+        cursor.setPosition(face.end, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+    cursor.endEditBlock();
 }
 
 // The diagram as an object in the text's flow, drawn by QPainter on the document's device.

@@ -1,7 +1,6 @@
 #include "report/temperature_diagram.hpp"
 
 #include <QFontMetricsF>
-#include <QLineF>
 #include <algorithm>
 #include <cmath>
 
@@ -91,16 +90,17 @@ DiagramGeometry diagram_geometry(const Diagram& diagram, const QRectF& frame, do
     const double low = std::min({first.shell, first.tube, last.shell, last.tube});
     const double high = std::max({first.shell, first.tube, last.shell, last.tube});
     const double step = round_step(high > low ? high - low : 1.0, 6);
-    const long bottom = std::lround(std::floor(low / step)),
-               top = std::lround(std::ceil(high / step));
-    const double from = bottom * step, to = (top > bottom ? top : bottom + 1) * step;
+    // The axis from the round number below the lowest end to the one above the highest.
+    const long bottom = std::lround(std::floor(low / step));
+    const long top = std::max(std::lround(std::ceil(high / step)), bottom + 1);
+    const double from = bottom * step, to = top * step;
 
     const auto x_of = [&](double fraction) { return g.plot.left() + fraction * g.plot.width(); };
     const auto y_of = [&](double celsius) {
         return g.plot.bottom() - (celsius - from) / (to - from) * g.plot.height();
     };
     for (int k = 0; k <= 5; ++k) g.fractions << Tick{k / 5.0, tick_label(k / 5.0), x_of(k / 5.0)};
-    for (long k = bottom; k * step <= to * (1 + 1e-12) + 1e-12; ++k) {
+    for (long k = bottom; k <= top; ++k) {
         g.temperatures << Tick{k * step, tick_label(k * step), y_of(k * step)};
     }
     for (const calc::ProfilePoint& p : diagram.profile) {
