@@ -57,8 +57,8 @@ void arrowhead(QPainter& painter, QPointF tip, QPointF direction, double size) {
 
 // The stream's arrow a little past its middle, pointing the way it flows.
 void flow_arrow(QPainter& painter, const QPolygonF& line, bool forwards, double size) {
-    const int i = static_cast<int>(line.size() * 0.55);
-    if (i < 1 || i >= line.size()) return;
+    const qsizetype i = line.size() * 55 / 100;
+    if (i < 1) return;
     const QPointF along = line[i] - line[i - 1];
     arrowhead(painter, forwards ? line[i] : line[i - 1], forwards ? along : -along, size);
 }
@@ -91,8 +91,8 @@ DiagramGeometry diagram_geometry(const Diagram& diagram, const QRectF& frame, do
     const double high = std::max({first.shell, first.tube, last.shell, last.tube});
     const double step = round_step(high > low ? high - low : 1.0, 6);
     // The axis from the round number below the lowest end to the one above the highest.
-    const long bottom = std::lround(std::floor(low / step));
-    const long top = std::max(std::lround(std::ceil(high / step)), bottom + 1);
+    const double bottom = std::floor(low / step);  // in steps, a whole number
+    const double top = std::max(std::ceil(high / step), bottom + 1);
     const double from = bottom * step, to = top * step;
 
     const auto x_of = [&](double fraction) { return g.plot.left() + fraction * g.plot.width(); };
@@ -100,8 +100,10 @@ DiagramGeometry diagram_geometry(const Diagram& diagram, const QRectF& frame, do
         return g.plot.bottom() - (celsius - from) / (to - from) * g.plot.height();
     };
     for (int k = 0; k <= 5; ++k) g.fractions << Tick{k / 5.0, tick_label(k / 5.0), x_of(k / 5.0)};
-    for (long k = bottom; k <= top; ++k) {
-        g.temperatures << Tick{k * step, tick_label(k * step), y_of(k * step)};
+    const auto ticks = static_cast<int>(top - bottom);
+    for (int k = 0; k <= ticks; ++k) {
+        const double value = (bottom + k) * step;
+        g.temperatures << Tick{value, tick_label(value), y_of(value)};
     }
     for (const calc::ProfilePoint& p : diagram.profile) {
         g.shell << QPointF(x_of(p.fraction), y_of(p.shell));
@@ -145,7 +147,7 @@ void paint_diagram(QPainter& painter, const Diagram& diagram, const QRectF& fram
 
     // The streams, each with its arrow; the one above labelled above it, the other below.
     const bool shell_above = diagram.profile.front().shell >= diagram.profile.front().tube;
-    const int at = static_cast<int>(g.shell.size() * 0.3);
+    const qsizetype at = g.shell.size() * 3 / 10;
     for (const bool shell : {true, false}) {
         const QColor colour = shell ? shell_colour : tube_colour;
         const QPolygonF& line = shell ? g.shell : g.tube;
