@@ -1,4 +1,5 @@
-// The window's two Chinese typefaces, with substitutes where 宋体 or 楷体_GB2312 is missing.
+// The window's two Chinese typefaces, with substitutes where 宋体 or 楷体_GB2312 is missing, and
+// the Latin serif the 计算书 sets letters and digits in.
 #pragma once
 
 #include <QFont>
