@@ -76,10 +76,6 @@ const SlipWords& words_of(const calc::UnitSlip& slip) {
     return slip_words[0];  // every quantity has its words
 }
 
-QString side_name(calc::Side side) {
-    return side == calc::Side::Tube ? "管内" : "管外";
-}
-
 // "注意：管内动力粘度 μ = 0.801 N·s/㎡，水类流体不会这么大：是否按 mPa·s 填写？"
 QString slip_note(const calc::UnitSlip& slip) {
     const SlipWords& w = words_of(slip);
@@ -139,6 +135,10 @@ CheckRow slip_row(const calc::UnitSlip& slip) {
 }
 
 }  // namespace
+
+QString side_name(calc::Side side) {
+    return side == calc::Side::Tube ? "管内" : "管外";
+}
 
 CheckText check_text(const calc::DesignChecks& checks) {
     const auto& [trends, c, b, t, slips] = checks;

@@ -1,5 +1,6 @@
 #include "report/steps_text.hpp"
 
+#include "report/check_text.hpp"
 #include "report/html_text.hpp"
 #include "report/number_text.hpp"
 #include "report/summary.hpp"
@@ -42,7 +43,7 @@ QString unit(const QString& text) {
 
 QStringList film_steps(const calc::FluidSide& f, const calc::FilmWorking& w,
                        const calc::Correlation& k, Side side) {
-    const QString name = side == Side::Tube ? "管内 " : "管外 ";
+    const QString name = side_name(side) + " ";
     const QString alpha = var("α", side == Side::Tube ? "t" : "s");
     const QString re = summary(w.reynolds, 100), pr = summary(w.prandtl);
     const QString d = put(exact(f.diameter)), lambda = put(exact(f.conductivity));

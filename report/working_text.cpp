@@ -27,8 +27,8 @@ QString prandtl(double value) {
     return std::abs(value) >= 1e4 ? summary(value) : c.toString(value, 'g', 4);
 }
 
-QString side_name(Side side) {
-    return side == Side::Tube ? "管内" : "管外";
+const calc::CorrelationRange& range_of(Side side) {
+    return side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
 }
 
 // "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。"
@@ -74,8 +74,7 @@ QString water_words(double celsius) {
 }
 
 QStringList film_hint_lines(const calc::FilmWorking& working, Side side) {
-    const calc::CorrelationRange& range =
-        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
+    const calc::CorrelationRange& range = range_of(side);
     QStringList lines;
     for (const calc::RangeHint& hint : calc::range_hints(working, range, side)) {
         lines << hint_line(hint);
@@ -84,8 +83,7 @@ QStringList film_hint_lines(const calc::FilmWorking& working, Side side) {
 }
 
 CheckRow film_range_row(const calc::FilmWorking& working, Side side) {
-    const calc::CorrelationRange& range =
-        side == Side::Tube ? calc::tube_side_range : calc::shell_side_range;
+    const calc::CorrelationRange& range = range_of(side);
     const bool outside = !calc::range_hints(working, range, side).empty();
     QStringList values, criteria;
     const auto add = [&](const calc::Range& fitted, const QString& symbol, const QString& value) {

@@ -8,13 +8,9 @@
 
 namespace {
 
+// Only the four temperatures shape the profile.
 calc::SizingInput temperatures(float t1, float t2, float T1, float T2) {
-    calc::SizingInput input{};
-    input.t1 = t1;
-    input.t2 = t2;
-    input.T1 = T1;
-    input.T2 = T2;
-    return input;
+    return {{}, {}, t1, t2, T1, T2, 0.0f};  // no fluids, no flow
 }
 
 TEST(TemperatureProfile, EndsAsTypedAndTheMiddleWorkedByHand) {

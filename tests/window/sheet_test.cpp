@@ -190,11 +190,8 @@ class SheetTest : public QObject {
         QFETCH(QStringList, ticks);
         QFETCH(double, shell_middle);
         QFETCH(double, tube_middle);
-        calc::SizingInput input{};
-        input.t1 = t1_t2_T1_T2[0];
-        input.t2 = t1_t2_T1_T2[1];
-        input.T1 = t1_t2_T1_T2[2];
-        input.T2 = t1_t2_T1_T2[3];
+        const QList<float>& t = t1_t2_T1_T2;
+        const calc::SizingInput input{{}, {}, t[0], t[1], t[2], t[3], 0.0f};  // no fluids, no flow
         const report::Diagram diagram{calc::counterflow_profile(input, 64), "", ""};
         constexpr double dots_per_mm = 1200 / 25.4;
         const report::DiagramGeometry g = report::diagram_geometry(
