@@ -47,7 +47,7 @@ double c_library_log(double x) {
 }
 
 // The same transcendental calls with the example's arguments: Pr and Re of both sides and q;
-// with calc/math's functions, as size_exchanger calls them, and with the C library's beside.
+// with math/'s functions, as size_exchanger calls them, and with the C library's beside.
 template <double (*pow)(double, double), double (*log)(double)>
 void TranscendentalFloor(benchmark::State& state) {
     double pr_t = 5.40999, re_t = 24861.42, pr_s = 2.546617, re_s = 30104.68, q = 1.25;

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "calc/fault.hpp"
-#include "calc/math/same_math.h"
+#include "math/same_math.h"
 #include "calc/numbers.hpp"
 
 namespace calc {

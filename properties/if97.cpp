@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "calc/math/same_math.h"
+#include "math/same_math.h"
 
 namespace properties::if97 {
 namespace {

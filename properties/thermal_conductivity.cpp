@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "calc/math/same_math.h"
+#include "math/same_math.h"
 #include "properties/if97.hpp"
 
 namespace properties {

@@ -2,7 +2,7 @@
 // numbers, exchangers sized from them with their working, saturated water across its range,
 // every hundredth of a degree, and each result as the window shows it. The Windows build,
 // under Wine, must print exactly what the Linux build prints (same_numbers_test.sh): its C
-// library rounds pow, exp, log and atan otherwise, so both use calc/math's.
+// library rounds pow, exp, log and atan otherwise, so both use math/'s (musl's).
 #include <bit>
 #include <cmath>
 #include <cstdint>
