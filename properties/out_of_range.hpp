@@ -6,7 +6,7 @@
 
 namespace properties {
 
-enum class Quantity { Temperature };  // ℃
+enum class Quantity { Temperature, Pressure };  // ℃, kPa absolute
 
 // low ≤ value ≤ high, both ends included.
 struct Range {

@@ -1,0 +1,18 @@
+// One evaluator per equation form of the published tables, T in K, the result in SI units
+// per kg; which row to evaluate, and whether T lies in its range, are the caller's.
+#pragma once
+
+#include "properties/fluid_table.hpp"
+
+namespace properties {
+
+inline constexpr double gas_constant = 8.314462618;  // J/(mol·K), R (CODATA 2018, exact)
+
+// Which of the four a row gives; the order of Fluid::rows.
+enum class Property { Conductivity, Density, SpecificHeat, Viscosity };
+
+// The row of `property` at T K for a fluid of molar mass M kg/kmol: λ W/(m·K), ρ kg/m³,
+// cp J/(kg·K), μ Pa·s. An IdealGas row needs the absolute pressure p in kPa.
+double evaluate(const Correlation& row, Property property, double T, double M, double p = 0);
+
+}  // namespace properties

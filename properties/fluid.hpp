@@ -1,0 +1,31 @@
+// λ, ρ, cp and μ of any fluid of the table, at a temperature and, for a gas, a pressure: the
+// range each fluid holds in, and the cautions that go with a value. Wording is the caller's.
+#pragma once
+
+#include "properties/fluid_table.hpp"
+#include "properties/out_of_range.hpp"
+#include "properties/saturated_water.hpp"
+
+namespace properties {
+
+using Properties = Water;  // the same four fields, whatever the fluid
+
+inline constexpr double standard_pressure = 101.325;        // kPa, absolute
+inline constexpr Range gas_pressure_range{0.001, 10000.0};  // kPa accepted for a gas
+inline constexpr double low_pressure_limit = 1000.0;        // kPa; above it a 注意
+
+// Where the fluid's properties hold, in ℃: water's IAPWS range, or the intersection of its
+// rows' ranges, each end to the 0.01 ℃ of the tables' K.
+Range fluid_range(const Fluid& fluid);
+
+// The fluid at `celsius` ℃ (the pressure, kPa absolute, only matters to a gas's ρ).
+// OutOfRange: Temperature outside fluid_range, Pressure outside gas_pressure_range for a gas.
+Properties fluid_properties(const Fluid& fluid, double celsius,
+                            double pressure = standard_pressure);
+
+// The normal boiling point in ℃, to 0.01 ℃; a liquid above it must be kept liquid by pressure.
+double boiling_celsius(const Fluid& fluid);
+bool above_boiling_point(const Fluid& fluid, double celsius);   // false for water and gases
+bool beyond_low_pressure(const Fluid& fluid, double pressure);  // a gas above the limit
+
+}  // namespace properties
