@@ -19,7 +19,7 @@ using R = UnitRule;
 // The rule of each row: Same, a power of ten or − 273.15 on the decimal digits, or one
 // Double operation with the exact factor (kcal is the international table calorie, 4186.8 J).
 // clang-format off
-constexpr std::array<UnitRow, 32> unit_table{{
+constexpr std::array<UnitRow, 38> unit_table{{
     {Q::Temperature, "℃", "℃", R::Same},
     {Q::Temperature, "K", "K", R::Kelvin},                         // 303.15 K is 30 ℃
     {Q::MassFlow, "kg/s", "kg/s", R::Same},
@@ -52,6 +52,12 @@ constexpr std::array<UnitRow, 32> unit_table{{
     {Q::Length, "cm", "cm", R::PowerOfTen, -2},
     {Q::Length, "dm", "", R::PowerOfTen, -1},
     {Q::Length, "km", "", R::PowerOfTen, 3},
+    {Q::Pressure, "kPa", "kPa", R::Same},
+    {Q::Pressure, "Pa", "Pa", R::PowerOfTen, -3},
+    {Q::Pressure, "MPa", "MPa", R::PowerOfTen, 3},
+    {Q::Pressure, "bar", "bar", R::PowerOfTen, 2},
+    {Q::Pressure, "atm", "atm", R::Multiply, 0, 101.325},          // the standard atmosphere
+    {Q::Pressure, "kgf/cm2", "kgf/cm²", R::Multiply, 0, 98.0665},  // 9.80665 N on 10⁻⁴ m²
 }};
 // clang-format on
 

@@ -19,6 +19,7 @@ enum class UnitQuantity {
     Viscosity,     // Pa·s
     Velocity,      // m/s
     Length,        // m
+    Pressure,      // kPa, absolute: a gas's, for its density
 };
 
 // How a unit's number becomes the SI one.

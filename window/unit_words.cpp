@@ -44,6 +44,8 @@ QString unit_example(calc::UnitQuantity quantity) {
             return "60 m/min";
         case Q::Length:
             return "20 mm";
+        case Q::Pressure:
+            return "0.3 MPa";
     }
     return {};
 }

@@ -39,8 +39,9 @@ void round_trip(calc::Single value) {
 }
 
 using Q = calc::UnitQuantity;
-constexpr Q quantities[] = {Q::Temperature,  Q::MassFlow,  Q::Conductivity, Q::Density,
-                            Q::SpecificHeat, Q::Viscosity, Q::Velocity,     Q::Length};
+constexpr Q quantities[] = {Q::Temperature, Q::MassFlow,     Q::Conductivity,
+                            Q::Density,     Q::SpecificHeat, Q::Viscosity,
+                            Q::Velocity,    Q::Length,       Q::Pressure};
 
 // The same value, or the same kind of fault.
 template <typename WithUnit, typename Without>
