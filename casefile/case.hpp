@@ -1,5 +1,5 @@
 // One case as the case file keeps it: the twenty field texts as typed, the 计算书's header,
-// the record of each side's 水物性 fill. Reading and writing it is case_json's and case_file's;
+// the record of each side's 物性 fill. Reading and writing it is case_json's and case_file's;
 // what the window does with it is the window's.
 #pragma once
 
@@ -16,17 +16,20 @@ struct SheetInfo {
     bool operator==(const SheetInfo&) const = default;
 };
 
-// What 水物性 wrote into a side's λ, ρ, cp and μ fields, and the ℃ it looked water up at.
-struct WaterRecord {
+// What a fill wrote into a side's λ, ρ, cp and μ fields, the ℃ it looked the fluid up at,
+// which fluid (its English name; empty for water) and, for a gas, the kPa absolute.
+struct FillRecord {
     double celsius = 0;
     std::array<QString, 4> texts;  // λ, ρ, cp, μ
-    bool operator==(const WaterRecord&) const = default;
+    QString fluid;
+    std::optional<double> pressure;
+    bool operator==(const FillRecord&) const = default;
 };
 
 struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
     SheetInfo sheet;
-    std::optional<WaterRecord> tube_water, shell_water;
+    std::optional<FillRecord> tube_fill, shell_fill;
     bool operator==(const Case&) const = default;
 };
 

@@ -73,7 +73,7 @@ QJsonObject object_at(const QJsonObject& parent, const char* key, const QString&
     return value.toObject();
 }
 
-std::optional<WaterRecord> record_at(const QJsonObject& water, const char* side) {
+std::optional<FillRecord> record_at(const QJsonObject& water, const char* side) {
     const QString where = QString("water.") + side;
     if (!water.contains(QLatin1String(side))) return std::nullopt;
     const QJsonObject fill = object_at(water, side, "water");
@@ -81,16 +81,25 @@ std::optional<WaterRecord> record_at(const QJsonObject& water, const char* side)
     if (!celsius.isDouble() || !std::isfinite(celsius.toDouble())) {
         throw wrong_type(where + ".temperature", CaseFault::Expected::Number);
     }
-    WaterRecord record{celsius.toDouble(), {}};
+    FillRecord record{celsius.toDouble(), {}, text_at(fill, "fluid", where), std::nullopt};
     for (std::size_t i = 0; i < water_keys.size(); ++i) {
         record.texts[i] = text_at(fill, water_keys[i], where);
+    }
+    const QJsonValue pressure = fill.value("pressure");
+    if (!pressure.isUndefined()) {
+        if (!pressure.isDouble() || !std::isfinite(pressure.toDouble())) {
+            throw wrong_type(where + ".pressure", CaseFault::Expected::Number);
+        }
+        record.pressure = pressure.toDouble();
     }
     return record;
 }
 
-QJsonObject water_json(const WaterRecord& record) {
+QJsonObject water_json(const FillRecord& record) {
     QJsonObject fill{{"temperature", record.celsius}};
     for (std::size_t i = 0; i < water_keys.size(); ++i) fill[water_keys[i]] = record.texts[i];
+    if (!record.fluid.isEmpty()) fill["fluid"] = record.fluid;
+    if (record.pressure) fill["pressure"] = *record.pressure;
     return fill;
 }
 
@@ -134,7 +143,14 @@ const std::array<FieldKey, 20>& field_keys() {
 }
 
 QByteArray to_json(const Case& c, const std::optional<Results>& results) {
-    QJsonObject root{{"format", qstr(format_id)}, {"version", format_version}};
+    // A fill of another fluid than water is a record that 1.4.0 would take for water and drop
+    // in silence; such a file is of the newer version, which 1.4.0 refuses in words.
+    const auto names_fluid = [](const std::optional<FillRecord>& fill) {
+        return fill && !fill->fluid.isEmpty();
+    };
+    const bool fluids = names_fluid(c.tube_fill) || names_fluid(c.shell_fill);
+    QJsonObject root{{"format", qstr(format_id)},
+                     {"version", fluids ? format_version : first_format_version}};
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {
         sides[side_of(field)][field.key] = c.fields.value(field.name);
@@ -149,8 +165,8 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     root["sheet"] = sheet_json;
 
     QJsonObject water;
-    if (c.tube_water) water["tube"] = water_json(*c.tube_water);
-    if (c.shell_water) water["shell"] = water_json(*c.shell_water);
+    if (c.tube_fill) water["tube"] = water_json(*c.tube_fill);
+    if (c.shell_fill) water["shell"] = water_json(*c.shell_fill);
     if (!water.isEmpty()) root["water"] = water;
 
     if (results) {
@@ -194,8 +210,8 @@ Case from_json(const QByteArray& bytes) {
         *sheet_texts(c.sheet)[i] = text_at(sheet, sheet_keys[i], "sheet");
     }
     const QJsonObject water = object_at(root, "water", {});
-    c.tube_water = record_at(water, "tube");
-    c.shell_water = record_at(water, "shell");
+    c.tube_fill = record_at(water, "tube");
+    c.shell_fill = record_at(water, "shell");
     return c;
 }
 

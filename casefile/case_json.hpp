@@ -13,7 +13,8 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 1;
+inline constexpr int format_version = 2;        // read up to it; written where needed
+inline constexpr int first_format_version = 1;  // what a case of water alone is written as
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 

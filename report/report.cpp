@@ -19,7 +19,7 @@ QString converted_value(const std::optional<ResultWorking>& result, const QStrin
 }
 
 InputGroup input_group(const GroupEntry& entry, const std::optional<ResultWorking>& result) {
-    InputGroup group{entry.title, {}, entry.water ? water_words(*entry.water) : QString()};
+    InputGroup group{entry.title, {}, entry.fill ? source_words(*entry.fill) : QString()};
     for (const FieldEntry& field : entry.fields) {
         group.lines << InputLine{field.label,
                                  field.caption,
@@ -61,7 +61,7 @@ Report make_report(const ReportInput& input) {
     if (!input.result) return report;
 
     const ResultWorking& result = *input.result;
-    const WaterSource tube = input.groups.value(0).water, shell = input.groups.value(1).water;
+    const FillSource tube = input.groups.value(0).fill, shell = input.groups.value(1).fill;
     report.computed = true;
     report.working = sizing_working_text(result, tube, shell).split('\n');
     report.steps = step_html(result.input, result.steps);
@@ -71,7 +71,7 @@ Report make_report(const ReportInput& input) {
     report.checks = check_rows(result.checks);
     report.checks << film_range_row(result.steps.tube, calc::Side::Tube)
                   << film_range_row(result.steps.shell, calc::Side::Shell);
-    report.attention = attention_lines(result);
+    report.attention = attention_lines(result, tube, shell);
     // Enough points that the curves look smooth at any print size.
     constexpr int intervals = 64;
     std::vector<calc::ProfilePoint> profile = calc::counterflow_profile(result.input, intervals);

@@ -28,7 +28,7 @@ struct FieldEntry {
 struct GroupEntry {
     QString title;  // "管内流体参数"
     QList<FieldEntry> fields;
-    WaterSource water;  // where the side's properties came from, if filled
+    FillSource fill;  // where the side's properties came from, if filled
 };
 
 struct ReportInput {

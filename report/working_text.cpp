@@ -54,9 +54,9 @@ QString film_line(const calc::FilmWorking& working, Side side) {
 }
 
 // "管内物性：饱和水 30 ℃（IAPWS-IF97）"
-QStringList source_lines(WaterSource water, Side side) {
-    if (!water) return {};
-    return {side_name(side) + "物性：" + water_words(*water)};
+QStringList source_lines(const FillSource& fill, Side side) {
+    if (!fill) return {};
+    return {side_name(side) + "物性：" + source_words(*fill)};
 }
 
 QStringList converted_lines(const ConvertedInputs& converted) {
@@ -68,10 +68,6 @@ QStringList converted_lines(const ConvertedInputs& converted) {
 }
 
 }  // namespace
-
-QString water_words(double celsius) {
-    return "饱和水 " + exact(celsius) + " ℃（IAPWS-IF97）";
-}
 
 QStringList film_hint_lines(const calc::FilmWorking& working, Side side) {
     const calc::CorrelationRange& range = range_of(side);
@@ -97,25 +93,29 @@ CheckRow film_range_row(const calc::FilmWorking& working, Side side) {
             outside ? QString("注意：此结果仅供参考") : within, outside};
 }
 
-QStringList attention_lines(const ResultWorking& result) {
-    return check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
+QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
+                            const FillSource& shell) {
+    return fill_cautions(tube, shell) + check_text(result.checks).notes +
+           film_hint_lines(result.steps.tube, Side::Tube) +
            film_hint_lines(result.steps.shell, Side::Shell);
 }
 
-QString film_working_text(const FilmResult& result, Side side, WaterSource water) {
-    return (converted_lines(result.converted) + source_lines(water, side) +
-            QStringList{film_line(result.steps, side)} + film_hint_lines(result.steps, side))
+QString film_working_text(const FilmResult& result, Side side, FillSource fill) {
+    const QStringList cautions = fill ? fill_cautions(*fill, side) : QStringList();
+    return (converted_lines(result.converted) + source_lines(fill, side) +
+            QStringList{film_line(result.steps, side)} + cautions +
+            film_hint_lines(result.steps, side))
         .join('\n');
 }
 
-QString sizing_working_text(const ResultWorking& result, WaterSource tube, WaterSource shell) {
+QString sizing_working_text(const ResultWorking& result, FillSource tube, FillSource shell) {
     const calc::SizingWorking& working = result.steps;
     QStringList lines = converted_lines(result.converted) + source_lines(tube, Side::Tube) +
                         source_lines(shell, Side::Shell);
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
-    lines << check_text(result.checks).lines << attention_lines(result);
+    lines << check_text(result.checks).lines << attention_lines(result, tube, shell);
     return lines.join('\n');
 }
 

@@ -12,6 +12,7 @@
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 #include "report/check_text.hpp"
+#include "report/fill_text.hpp"
 
 namespace report {
 
@@ -21,10 +22,6 @@ struct ConvertedInput {
     QString name, field, typed, si;
 };
 using ConvertedInputs = QList<ConvertedInput>;
-
-// ℃ of the saturated water a side's λ, ρ, cp and μ were filled from, while its fields hold
-// what was filled; empty when they hold what the user typed.
-using WaterSource = std::optional<double>;
 
 // One side's coefficient with all its working tells.
 struct FilmResult {
@@ -42,9 +39,6 @@ struct ResultWorking {
     QMap<QString, QString> texts;  // by field name
 };
 
-// "饱和水 30 ℃（IAPWS-IF97）", the temperature as the mean field shows it.
-QString water_words(double celsius);
-
 // A "注意：" line for each value outside the range its side's correlation was fitted for.
 QStringList film_hint_lines(const calc::FilmWorking& working, calc::Side side);
 
@@ -54,17 +48,19 @@ CheckRow film_range_row(const calc::FilmWorking& working, calc::Side side);
 
 // Every "注意：" line of a result: the design checks', those that point at an input first,
 // then the ranges.
-QStringList attention_lines(const ResultWorking& result);
+// The cautions of the sides' fills come first.
+QStringList attention_lines(const ResultWorking& result, const FillSource& tube = {},
+                            const FillSource& shell = {});
 
 // "管内流体参数 管道直径 20 mm = 0.02 m" for each converted input, "管内物性：饱和水 30 ℃
 // （IAPWS-IF97）" where the properties were filled, then
 // "管内：Re = 24861，Pr = 5.410，αt = 3873.2 W/(㎡·℃)", then a "注意：" line for each value
 // outside the range the side's correlation was fitted for.
-QString film_working_text(const FilmResult& result, calc::Side side, WaterSource water = {});
+QString film_working_text(const FilmResult& result, calc::Side side, FillSource fill = {});
 
 // The converted inputs, where the properties came from, both sides' lines, then
 // "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then every "注意：" line.
-QString sizing_working_text(const ResultWorking& result, WaterSource tube = {},
-                            WaterSource shell = {});
+QString sizing_working_text(const ResultWorking& result, FillSource tube = {},
+                            FillSource shell = {});
 
 }  // namespace report

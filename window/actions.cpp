@@ -38,11 +38,11 @@ std::array<QLineEdit*, 20> MainWindow::all_fields() const {
             Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20};
 }
 
-WaterFields MainWindow::tube_water_fields() const {
+FillFields MainWindow::tube_fill_fields() const {
     return {Text8, {Text1, Text2}, {Text4, Text5, Text6, Text7}};
 }
 
-WaterFields MainWindow::shell_water_fields() const {
+FillFields MainWindow::shell_fill_fields() const {
     return {Text17, {Text19, Text20}, {Text13, Text14, Text16, Text15}};
 }
 
@@ -76,7 +76,9 @@ void MainWindow::compute_result() {
     for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
     computed_ = report::ResultWorking{input, working, checks, converted, texts};
     show_working();
-    status_line_->show_notes(report::attention_lines(*computed_));
+    status_line_->show_notes(
+        report::attention_lines(*computed_, fill_source(tube_fill_, tube_fill_fields()),
+                                fill_source(shell_fill_, shell_fill_fields())));
 }
 
 void MainWindow::tube_mean_temperature() {
@@ -130,19 +132,27 @@ void MainWindow::clear() {
     Label14->hide();
 }
 
-void MainWindow::tube_water() {
-    tube_water_ = fill_with_water(tube_water_fields(), calc::Side::Tube);
+void MainWindow::tube_fill() {
+    tube_fill_ = fill_side(tube_fill_fields(), calc::Side::Tube, tube_choice_.current);
     show_working();
 }
 
-void MainWindow::shell_water() {
-    shell_water_ = fill_with_water(shell_water_fields(), calc::Side::Shell);
+void MainWindow::shell_fill() {
+    shell_fill_ = fill_side(shell_fill_fields(), calc::Side::Shell, shell_choice_.current);
     show_working();
+}
+
+void MainWindow::choose_tube_fluid() {
+    open_chooser(calc::Side::Tube);
+}
+
+void MainWindow::choose_shell_fluid() {
+    open_chooser(calc::Side::Shell);
 }
 
 void MainWindow::show_working() {
-    const report::WaterSource tube = water_source(tube_water_, tube_water_fields());
-    const report::WaterSource shell = water_source(shell_water_, shell_water_fields());
+    const report::FillSource tube = fill_source(tube_fill_, tube_fill_fields());
+    const report::FillSource shell = fill_source(shell_fill_, shell_fill_fields());
     if (computed_) {
         const QString how = report::sizing_working_text(*computed_, tube, shell);
         for (ResultLabel* result : {Label24, Label27, Label50}) result->set_working(how);

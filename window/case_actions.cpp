@@ -28,19 +28,22 @@ constexpr int max_recent = 8;
 const char* const recent_key = "recent_cases";
 const char* const case_filter = "换热器计算 (*.hxcase)";
 
-// A fill read from a file names its source only if water at its temperature is what it says
-// it wrote: a file cannot make the sheet credit the tables with numbers they never gave.
-std::optional<WaterFill> verified(const std::optional<WaterFill>& record) {
+// A fill read from a file names its source only if its fluid at its temperature (and, for a
+// gas, pressure) is what it says it wrote: a file cannot make the sheet credit the tables
+// with numbers they never gave.
+std::optional<FluidFill> verified(const std::optional<FluidFill>& record) {
+    if (!record) return std::nullopt;
+    const std::optional<FluidChoice> choice = choice_of(*record);
     try {
-        if (record && water_at(record->celsius) == *record) return record;
+        if (choice && fill_at(*choice, record->celsius) == *record) return record;
     } catch (const properties::OutOfRange&) {
     }
     return std::nullopt;
 }
 
 // The fill while the fields still hold what it wrote.
-std::optional<WaterFill> held(const std::optional<WaterFill>& fill, const WaterFields& fields) {
-    return water_source(fill, fields) ? fill : std::nullopt;
+std::optional<FluidFill> held(const std::optional<FluidFill>& fill, const FillFields& fields) {
+    return fill_source(fill, fields) ? fill : std::nullopt;
 }
 
 // The dropped or given file, when it is a case.
@@ -70,8 +73,8 @@ casefile::Case MainWindow::current_case() const {
     casefile::Case c;
     for (const QLineEdit* field : all_fields()) c.fields[field->objectName()] = field->text();
     c.sheet = sheet_;
-    c.tube_water = held(tube_water_, tube_water_fields());
-    c.shell_water = held(shell_water_, shell_water_fields());
+    c.tube_fill = held(tube_fill_, tube_fill_fields());
+    c.shell_fill = held(shell_fill_, shell_fill_fields());
     return c;
 }
 
@@ -114,8 +117,12 @@ void MainWindow::new_case() {
     if (!may_discard_case()) return;
     clear();
     clear_results();
-    tube_water_.reset();
-    shell_water_.reset();
+    tube_fill_.reset();
+    shell_fill_.reset();
+    tube_choice_ = {};
+    shell_choice_ = {};
+    show_choice(calc::Side::Tube);
+    show_choice(calc::Side::Shell);
     sheet_ = {};
     set_case_path({});
     set_changed(false);
@@ -129,8 +136,13 @@ void MainWindow::load_case(const QString& path) {
         field->setText(c.fields.value(field->objectName()));
         field->home(false);
     }
-    tube_water_ = verified(c.tube_water);
-    shell_water_ = verified(c.shell_water);
+    tube_fill_ = verified(c.tube_fill);
+    shell_fill_ = verified(c.shell_fill);
+    // Each side goes on with the fluid its kept fill was of, water where none was kept.
+    tube_choice_ = {tube_fill_ ? *choice_of(*tube_fill_) : water_choice(), {}, {}};
+    shell_choice_ = {shell_fill_ ? *choice_of(*shell_fill_) : water_choice(), {}, {}};
+    show_choice(calc::Side::Tube);
+    show_choice(calc::Side::Shell);
     sheet_ = c.sheet;
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());

@@ -217,21 +217,23 @@ QString water_range_words(const properties::Range& range) {
            QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）。";
 }
 
-FaultMessage describe_fault(const WaterFault& fault, const QWidget& form) {
+FaultMessage describe_fault(const FillFault& fault, const QWidget& form) {
     FaultMessage message;
     message.title = "输入有误";
     message.field = form.findChild<QLineEdit*>(fault.field_name);
     const QString where = "「" + field_caption(form, fault.field_name) + "」";
-    const QString range = water_range_words(fault.range);
+    const bool water = fault.fluid->kind == properties::FluidKind::Water;
+    const QString range =
+        water ? water_range_words(fault.range) : report::fluid_range_words(*fault.fluid) + "。";
     switch (fault.reason) {
-        case WaterFault::Reason::Unreadable:
+        case FillFault::Reason::Unreadable:
             message = describe_field_fault(*fault.unreadable, form);
             message.text += "\n" + range;
             break;
-        case WaterFault::Reason::Missing:
+        case FillFault::Reason::Missing:
             message.text = where + "为空，进口温度和出口温度也为空。\n请在此输入温度；" + range;
             break;
-        case WaterFault::Reason::OutOfRange: {
+        case FillFault::Reason::OutOfRange: {
             const QString celsius = report::exact(fault.celsius) + " ℃";
             message.text = fault.from_ends ? where + "为空，进口、出口温度的平均值 " + celsius
                                            : where + "中的 " + celsius;

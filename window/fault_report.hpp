@@ -7,8 +7,8 @@
 
 #include "calc/fault.hpp"
 #include "casefile/case_fault.hpp"
+#include "window/fluid_fill.hpp"
 #include "window/save_fault.hpp"
-#include "window/water_fill.hpp"
 
 class QLineEdit;
 
@@ -22,7 +22,7 @@ struct FaultMessage {
 
 // Words for `fault`; fields are looked up in `form` by name.
 FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form);
-FaultMessage describe_fault(const WaterFault& fault, const QWidget& form);
+FaultMessage describe_fault(const FillFault& fault, const QWidget& form);
 FaultMessage describe_fault(const SaveFault& fault);
 FaultMessage describe_fault(const casefile::CaseFault& fault);
 

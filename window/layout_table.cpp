@@ -4,6 +4,14 @@
 #include <stdexcept>
 
 namespace window {
+
+std::string water_description(const std::string& group) {
+    return group +
+           "：用饱和水的物性填入均导热率、平均密度、平均比热和动力粘度。"
+           "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；"
+           "按 IAPWS-IF97、IAPWS R12-08 和 R15-11 计算，适用于 0.01～350 ℃。";
+}
+
 namespace {
 
 constexpr FontChoice standard{};
@@ -25,12 +33,10 @@ std::string blanks(int count) {
     return std::string(static_cast<std::size_t>(count), ' ');
 }
 
-// What a 水物性 button fills, at which temperature, from which releases.
-std::string water_description(const std::string& group) {
+std::string chooser_description(const std::string& group) {
     return group +
-           "：用饱和水的物性填入均导热率、平均密度、平均比热和动力粘度。"
-           "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；"
-           "按 IAPWS-IF97、IAPWS R12-08 和 R15-11 计算，适用于 0.01～350 ℃。";
+           "：选择用哪种流体的物性填入，水或另外 27 种液体、16 种气体（Perry 手册、Poling），"
+           "可按中文名、英文名、分子式或 CAS 号搜索；气体另需绝对压力。";
 }
 
 std::vector<ControlRow> make_table() {
@@ -133,6 +139,9 @@ std::vector<ControlRow> make_table() {
         // Added controls, in free space right of each 计算平均温度, last in the focus order.
         {Button, "Command8", "Frame1", "水物性", 2400, 2520, 840, 375, standard, plain, true, 82, {}, false, water_description("管内流体参数")},
         {Button, "Command9", "Frame2", "水物性", 2400, 2520, 840, 375, standard, plain, true, 83, {}, false, water_description("管外流体参数")},
+        // Which fluid 水物性 fills with, chosen from a list, below the mean temperature.
+        {Button, "Command10", "Frame1", "流体：水 …", 1680, 3660, 1620, 375, standard, plain, true, 84, {}, false, chooser_description("管内流体参数")},
+        {Button, "Command11", "Frame2", "流体：水 …", 1680, 3660, 1620, 375, standard, plain, true, 85, {}, false, chooser_description("管外流体参数")},
     };
     // clang-format on
 }

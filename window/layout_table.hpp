@@ -56,6 +56,9 @@ const std::vector<FieldUnit>& field_units();
 // The row of `field`; a field the table does not hold is a fault in the program.
 const FieldUnit& field_unit(std::string_view field);
 
+// What a 水物性 button fills, at which temperature, from which releases.
+std::string water_description(const std::string& group);
+
 // The caption of Label25: the five notes joined by their runs of blanks.
 std::string notes_caption();
 // The five notes, each whole.

@@ -41,8 +41,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     BIND(Label9), BIND(Label14), BIND(Label23), BIND(Label24), BIND(Label26), BIND(Label27);
     BIND(Label48), BIND(Label49), BIND(Label50), BIND(Label51);
     BIND(Command1), BIND(Command2), BIND(Command3), BIND(Command4), BIND(Command5);
-    BIND(Command6), BIND(Command7), BIND(Command8), BIND(Command9);
-    BIND(Frame4);
+    BIND(Command6), BIND(Command7), BIND(Command8), BIND(Command9), BIND(Command10);
+    BIND(Command11);
+    BIND(Frame1), BIND(Frame2), BIND(Frame4);
 
     connect_action(Command1, &MainWindow::compute_result);
     connect_action(Command2, &MainWindow::exit);
@@ -51,10 +52,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     connect_action(Command5, &MainWindow::shell_film_coefficient);
     connect_action(Command6, &MainWindow::shell_mean_temperature);
     connect_action(Command7, &MainWindow::clear);
-    connect_action(Command8, &MainWindow::tube_water);
-    connect_action(Command9, &MainWindow::shell_water);
-    for (const WaterFields& side : {tube_water_fields(), shell_water_fields()}) {
-        for (QLineEdit* field : side.water) {
+    connect_action(Command8, &MainWindow::tube_fill);
+    connect_action(Command9, &MainWindow::shell_fill);
+    connect_action(Command10, &MainWindow::choose_tube_fluid);
+    connect_action(Command11, &MainWindow::choose_shell_fluid);
+    for (const FillFields& side : {tube_fill_fields(), shell_fill_fields()}) {
+        for (QLineEdit* field : side.properties) {
             connect(field, &QLineEdit::textChanged, this, &MainWindow::show_working);
         }
     }
@@ -90,7 +93,7 @@ void MainWindow::run_action(const std::function<void()>& action) {
         action();
     } catch (const calc::Fault& fault) {
         failed = describe_fault(fault, *this);
-    } catch (const WaterFault& fault) {
+    } catch (const FillFault& fault) {
         failed = describe_fault(fault, *this);
     } catch (const SaveFault& fault) {
         report_fault(*this, fault);

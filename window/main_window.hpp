@@ -24,9 +24,10 @@
 #include "report/report.hpp"
 #include "report/working_text.hpp"
 #include "window/case_prompt.hpp"
+#include "window/fluid_chooser.hpp"
+#include "window/fluid_fill.hpp"
 #include "window/result_label.hpp"
 #include "window/status_line.hpp"
-#include "window/water_fill.hpp"
 
 class QDockWidget;
 class QTextBrowser;
@@ -46,8 +47,15 @@ class MainWindow : public QMainWindow {
     void shell_film_coefficient();  // Command5 计算传热系数, shell side (hidden mode)
     void clear();                   // Command7 清空
     void exit();                    // Command2 退出, and 文件 → 退出: once nothing is lost
-    void tube_water();              // Command8 水物性, tube side
-    void shell_water();             // Command9 水物性, shell side
+    void tube_fill();               // Command8 水物性, tube side: with the fluid chosen
+    void shell_fill();              // Command9 水物性, shell side
+    void choose_tube_fluid();       // Command10 流体：…, the list of fluids for the tube side
+    void choose_shell_fluid();      // Command11 流体：…, for the shell side
+
+    // The fluid a side fills with: one change that 编辑 → 撤销 takes back while the side's
+    // fill or chooser button has focus.
+    void choose_fluid(calc::Side side, const FluidChoice& choice);
+    const FluidChoice& fluid_choice(calc::Side side) const;
 
     // The report of the last result, from the results panel's menu, the result labels' menus
     // and anywhere in the window by its shortcut:
@@ -97,8 +105,8 @@ class MainWindow : public QMainWindow {
     calc::FluidSide read_tube_side(ConvertedInputs* converted = nullptr) const;
     calc::FluidSide read_shell_side(ConvertedInputs* converted = nullptr) const;
     std::array<QLineEdit*, 20> all_fields() const;  // Text1 … Text20, in order
-    WaterFields tube_water_fields() const;
-    WaterFields shell_water_fields() const;
+    FillFields tube_fill_fields() const;
+    FillFields shell_fill_fields() const;
 
     // The working of the last results as tooltips, saying where a side's properties came from
     // while its fields hold what 水物性 wrote; again whenever one of those fields changes.
@@ -113,8 +121,15 @@ class MainWindow : public QMainWindow {
     void fit_panel();            // docked where the screen has room, else floating
     void refresh_panel();        // the current report, while the panel is shown
     void input_changed();        // a field's text: the status line empties, the panel follows
-    void undo_field();           // 编辑 → 撤销, 重做: of the field with focus
-    void redo_field();
+    void undo_field();           // 编辑 → 撤销, 重做: of the field with focus, or of the
+    void redo_field();           // fluid of the side whose fill or chooser button has it
+    // Shows `choice` on the side's buttons without touching the undo history.
+    void show_choice(calc::Side side);
+    void open_chooser(calc::Side side);
+    // The side whose fill or chooser button has focus, if one has.
+    std::optional<calc::Side> side_of_focus() const;
+    // Its fluid one step back (or forward); false when no such button has focus.
+    bool step_choice(bool back);
     void set_case_path(const QString& path);  // the title names it
     void set_changed(bool changed);           // the title's marker of unsaved changes
     void remember_recent(const QString& path);
@@ -145,15 +160,23 @@ class MainWindow : public QMainWindow {
     ResultLabel *Label9, *Label14, *Label23, *Label24, *Label26, *Label27, *Label48, *Label49,
                 *Label50, *Label51;
     QWidget* Form1;
-    QGroupBox* Frame4;
+    QGroupBox *Frame1, *Frame2, *Frame4;
     QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7,
-                *Command8, *Command9;
+                *Command8, *Command9, *Command10, *Command11;
     // clang-format on
 
     // The last successful results, and the last fill of each side.
     std::optional<report::ResultWorking> computed_;
     std::optional<report::FilmResult> tube_film_, shell_film_;
-    std::optional<WaterFill> tube_water_, shell_water_;
+    std::optional<FluidFill> tube_fill_, shell_fill_;
+    // Each side's fluid, and the choices 撤销 and 重做 go back and forth through.
+    struct ChoiceHistory {
+        FluidChoice current = water_choice();
+        std::vector<FluidChoice> undo, redo;
+    };
+    ChoiceHistory tube_choice_, shell_choice_;
+    FluidChooser* chooser_ = nullptr;             // built when first opened
+    calc::Side chooser_side_ = calc::Side::Tube;  // the side it was opened for
     QString case_path_;
     // The menus' shortcuts, which win over a field's own use of the same key (Ctrl+E, which
     // moves to the end of the line where the keyboard follows X11's scheme).

@@ -43,7 +43,13 @@ void MainWindow::add_menus() {
     // The field with focus keeps its own Ctrl+Z; the menu does the same for the mouse.
     QAction* undo = add(*edit, "撤销(&U)", QKeySequence::Undo, &MainWindow::undo_field);
     QAction* redo = add(*edit, "重做(&R)", QKeySequence::Redo, &MainWindow::redo_field);
-    connect(edit, &QMenu::aboutToShow, this, [undo, redo] {
+    connect(edit, &QMenu::aboutToShow, this, [this, undo, redo] {
+        if (const std::optional<calc::Side> side = side_of_focus()) {
+            const ChoiceHistory& history = *side == calc::Side::Tube ? tube_choice_ : shell_choice_;
+            undo->setEnabled(!history.undo.empty());
+            redo->setEnabled(!history.redo.empty());
+            return;
+        }
         auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         undo->setEnabled(field && field->isUndoAvailable());
         redo->setEnabled(field && field->isRedoAvailable());
@@ -52,7 +58,7 @@ void MainWindow::add_menus() {
     QAction* copy = add(*edit, "复制计算过程(&C)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                         &MainWindow::copy_report);
 
-    // A field's own undo and redo stay the field's.
+    // A field's own undo and redo stay the field's; on a fluid's buttons they are the window's.
     window_keys_.remove(QKeySequence(QKeySequence::Undo));
     window_keys_.remove(QKeySequence(QKeySequence::Redo));
 
@@ -70,10 +76,12 @@ void MainWindow::add_menus() {
 }
 
 void MainWindow::undo_field() {
+    if (step_choice(true)) return;
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) field->undo();
 }
 
 void MainWindow::redo_field() {
+    if (step_choice(false)) return;
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) field->redo();
 }
 

@@ -78,9 +78,8 @@ report::Report MainWindow::current_report() const {
     for (const ReportGroup& group : report_groups_) {
         in.groups << report::GroupEntry{group.title,
                                         {},
-                                        group.tube
-                                            ? water_source(tube_water_, tube_water_fields())
-                                            : water_source(shell_water_, shell_water_fields())};
+                                        group.tube ? fill_source(tube_fill_, tube_fill_fields())
+                                                   : fill_source(shell_fill_, shell_fill_fields())};
         for (const auto& [field, entry] : group.fields) {
             in.groups.back().fields << entry;
             // The texts the last result was computed from; before one, the texts as they stand.

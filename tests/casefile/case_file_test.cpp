@@ -43,7 +43,7 @@ Case hostile_case() {
         c.fields[field.name] = texts[i++ % texts.size()];
     }
     c.sheet = {"工程\n一", "E-101/A", "张三", "李四"};
-    c.tube_water = casefile::WaterRecord{30.0, {"0.61", "995.6", "4180", "0.0008"}};
+    c.tube_fill = casefile::FillRecord{30.0, {"0.61", "995.6", "4180", "0.0008"}, {}, {}};
     return c;
 }
 
@@ -69,7 +69,7 @@ TEST(CaseFile, MissingUnknownAndNumbers) {
     EXPECT_EQ(c.fields["Text3"], "2");
     EXPECT_EQ(c.fields["Text20"], "");
     EXPECT_EQ(c.sheet, casefile::SheetInfo{});
-    EXPECT_FALSE(c.tube_water);
+    EXPECT_FALSE(c.tube_fill);
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -89,7 +89,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 2", R"({"format": "heat-exchanger-sizing-case", "version": 2})",
+        {"version 3", R"({"format": "heat-exchanger-sizing-case", "version": 3})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -110,7 +110,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 2);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 3);
     EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
 }
 

@@ -106,8 +106,8 @@ class CaseTest : public QObject {
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1, "shell": 5})")
             << "“shell”的值类型不对，应为对象";
         QTest::newRow("not a case") << QByteArray("{\"rows\": []}") << "不是换热器计算文件";
-        QTest::newRow("version 2")
-            << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 2})") << "第 2 版";
+        QTest::newRow("version 3")
+            << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 3})") << "第 3 版";
         QTest::newRow("wrong type")
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1,
                              "tube": {"density": [995.7]}})")
@@ -269,7 +269,7 @@ class CaseTest : public QObject {
         claimed.load_case(dir_.filePath("claimed.hxcase"));
         click(claimed, "Command1");
         QVERIFY(!probe::label(claimed, "Label27")->toolTip().contains("饱和水"));
-        QVERIFY(!claimed.current_case().tube_water);
+        QVERIFY(!claimed.current_case().tube_fill);
     }
 
     // Newest first, eight at most; one that is gone leaves the list with a word.

@@ -33,7 +33,7 @@ const QStringList walk_without_hidden = {
     "Command1", "Text1",  "Text2",  "Text3",    "Text8",    "Command2", "Command3",
     "Text6",    "Text7",  "Text5",  "Text4",    "Text9",    "Text10",   "Text11",
     "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Command6", "Text17",
-    "Text18",   "Text19", "Text20", "Command7", "Command8", "Command9", "Command1"};
+    "Text18",   "Text19", "Text20", "Command7", "Command8", "Command9", "Command10", "Command11", "Command1"};
 
 }  // namespace
 
@@ -45,8 +45,8 @@ class LayoutTest : public QObject {
         QSet<QString> expected{"Frame1", "Frame2", "Frame3", "Frame4"};
         for (int n = 1; n <= 20; ++n) expected << QString("Text%1").arg(n);
         for (int n = 1; n <= 51; ++n) expected << QString("Label%1").arg(n);
-        for (int n = 1; n <= 9; ++n) expected << QString("Command%1").arg(n);
-        QCOMPARE(expected.size(), 84);
+        for (int n = 1; n <= 11; ++n) expected << QString("Command%1").arg(n);
+        QCOMPARE(expected.size(), 86);
 
         QSet<QString> names;
         QSet<int> tab_indexes;
@@ -54,9 +54,9 @@ class LayoutTest : public QObject {
             names << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
             tab_indexes << control.tab_index;
         }
-        QCOMPARE(layout_table().size(), std::size_t{84});
+        QCOMPARE(layout_table().size(), std::size_t{86});
         QCOMPARE(names, expected);
-        for (int i = 0; i <= 83; ++i)
+        for (int i = 0; i <= 85; ++i)
             QVERIFY2(tab_indexes.contains(i), qPrintable(QString::number(i)));
     }
 
@@ -220,7 +220,7 @@ class LayoutTest : public QObject {
             next = next->nextInFocusChain();
         } while (next != probe::button(form, "Command1"));
         QCOMPARE(chain.last(), QString("working_text"));
-        QCOMPARE(chain.indexOf("Command9"), chain.size() - 2);
+        QCOMPARE(chain.indexOf("Command11"), chain.size() - 2);
     }
 
     void shown_coefficient_buttons_take_their_place() {

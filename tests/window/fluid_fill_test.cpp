@@ -15,8 +15,8 @@ using probe::type;
 
 namespace {
 
-const QStringList tube_water = {"Text4", "Text5", "Text6", "Text7"};       // λ, ρ, cp, μ
-const QStringList shell_water = {"Text13", "Text14", "Text16", "Text15"};  // λ, ρ, cp, μ
+const QStringList tube_fill = {"Text4", "Text5", "Text6", "Text7"};       // λ, ρ, cp, μ
+const QStringList shell_fill = {"Text13", "Text14", "Text16", "Text15"};  // λ, ρ, cp, μ
 
 const QStringList at_30 = {"0.61434", "995.61", "4180.3", "0.00079722"};
 
@@ -72,7 +72,7 @@ class WaterFillTest : public QObject {
         click(form, button);
         QCOMPARE(catcher.texts, QStringList());
         const bool tube = button == "Command8";
-        QCOMPARE(texts_of(form, tube ? tube_water : shell_water), water);
+        QCOMPARE(texts_of(form, tube ? tube_fill : shell_fill), water);
         QCOMPARE(field(form, tube ? "Text8" : "Text17")->text(), mean);
     }
 
@@ -85,7 +85,7 @@ class WaterFillTest : public QObject {
         type(form, "Text1", "20");
         type(form, "Text2", "40");
         click(form, "Command8");
-        QCOMPARE(texts_of(form, tube_water), at_30);
+        QCOMPARE(texts_of(form, tube_fill), at_30);
         for (const auto& [name, before] :
              {std::pair{"Text4", "0.6"}, {"Text7", ""}, {"Text8", ""}}) {
             field(form, name)->setFocus();
@@ -128,7 +128,7 @@ class WaterFillTest : public QObject {
         click(filled, "Command8");
         click(filled, "Command1");
         probe::fill_example(typed);
-        for (int i = 0; i < 4; ++i) type(typed, tube_water[i], at_30[i]);
+        for (int i = 0; i < 4; ++i) type(typed, tube_fill[i], at_30[i]);
         click(typed, "Command1");
         for (const char* name : {"Label24", "Label27", "Label50"}) {
             QCOMPARE(label(filled, name)->text(), label(typed, name)->text());
@@ -155,4 +155,4 @@ class WaterFillTest : public QObject {
 };
 
 QTEST_MAIN(WaterFillTest)
-#include "water_fill_test.moc"
+#include "fluid_fill_test.moc"

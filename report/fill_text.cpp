@@ -1,0 +1,97 @@
+#include "report/fill_text.hpp"
+
+#include "report/check_text.hpp"
+#include "report/number_text.hpp"
+
+namespace report {
+namespace {
+
+using properties::FluidKind;
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A ℃ of the tables, which have two decimals at most.
+QString celsius_words(double celsius) {
+    return QString::number(celsius, 'g', 8) + " ℃";
+}
+
+// "Perry 手册表 2-315", "Poling 附录 A"; after another of Perry's tables the number alone.
+QString table_words(const properties::Correlation& row, const properties::Correlation* before) {
+    using properties::Equation;
+    if (row.equation == Equation::Poling) return "Poling 附录 " + qt(row.table);
+    const bool perry_before = before && before->equation != Equation::Poling;
+    return perry_before ? qt(row.table) : "Perry 手册表 " + qt(row.table);
+}
+
+}  // namespace
+
+QString state_words(const Fill& fill) {
+    switch (fill.fluid->kind) {
+        case FluidKind::Water:
+            return "饱和液体";
+        case FluidKind::Liquid:
+            return "液体";
+        case FluidKind::Gas:
+            return "气体，" + exact(fill.pressure) + " kPa";
+    }
+    return {};
+}
+
+// The rows in the order λ, ρ, cp, μ; a gas's ρ, the ideal gas's, is named after the others.
+QString source_words(const Fill& fill) {
+    const properties::Fluid& fluid = *fill.fluid;
+    const QString at = " ℃";
+    if (fluid.kind == FluidKind::Water)
+        return "饱和水 " + exact(fill.celsius) + at + "（IAPWS-IF97）";
+    static const QString symbols[] = {"λ", "ρ", "cp", "μ"};
+    QStringList names, tables;
+    const properties::Correlation* before = nullptr;
+    for (std::size_t i = 0; i < fluid.rows.size(); ++i) {
+        if (fluid.rows[i].equation == properties::Equation::IdealGas) continue;
+        names << symbols[i];
+        tables << table_words(fluid.rows[i], before);
+        before = &fluid.rows[i];
+    }
+    const QString listed = tables.join("、");
+    if (fluid.kind == FluidKind::Liquid) {
+        return qt(fluid.chinese) + "，" + names.join("、") + " 按 " + listed + " 在 " +
+               exact(fill.celsius) + at;
+    }
+    return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
+           listed + "，ρ 按理想气体 pM/(RT)，在 " + exact(fill.celsius) + at;
+}
+
+QStringList fill_cautions(const Fill& fill, calc::Side side) {
+    const properties::Fluid& fluid = *fill.fluid;
+    const QString who = side_name(side) + qt(fluid.chinese);
+    QStringList lines;
+    if (properties::above_boiling_point(fluid, fill.celsius)) {
+        lines << "注意：" + who + " " + exact(fill.celsius) + " ℃ 高于常压沸点 " +
+                     celsius_words(properties::boiling_celsius(fluid)) +
+                     "：须加压保持液态，物性按饱和液体。";
+    }
+    if (properties::beyond_low_pressure(fluid, fill.pressure)) {
+        lines << "注意：" + who + " " + exact(fill.pressure) + " kPa 高于 " +
+                     QString::number(properties::low_pressure_limit / 1000) +
+                     " MPa：气体物性关联式只适用于低压，此结果仅供参考。";
+    }
+    return lines;
+}
+
+QStringList fill_cautions(const FillSource& tube, const FillSource& shell) {
+    QStringList lines;
+    if (tube) lines << fill_cautions(*tube, calc::Side::Tube);
+    if (shell) lines << fill_cautions(*shell, calc::Side::Shell);
+    return lines;
+}
+
+QString fluid_range_words(const properties::Fluid& fluid) {
+    const properties::Range range = properties::fluid_range(fluid);
+    const QString state = fluid.kind == FluidKind::Gas ? "气体" : "液体";
+    return qt(fluid.chinese) + "的" + state + "物性只适用于 " + QString::number(range.low, 'g', 8) +
+           "–" + celsius_words(range.high);
+}
+
+}  // namespace report

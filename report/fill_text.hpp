@@ -1,0 +1,39 @@
+// Where a side's filled properties came from, in words: the fluid, its state, the tables
+// behind each property and the temperature, and the 注意 that go with them. The values are
+// properties/'s; which fill is current is the window's.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "calc/fault.hpp"
+#include "properties/fluid.hpp"
+
+namespace report {
+
+// A side's λ, ρ, cp and μ as a fill wrote them: of `fluid` at `celsius` ℃ and, for a gas,
+// `pressure` kPa absolute.
+struct Fill {
+    const properties::Fluid* fluid;
+    double celsius;
+    double pressure = properties::standard_pressure;
+};
+// Empty while the fields hold what the user typed.
+using FillSource = std::optional<Fill>;
+
+// "饱和水 30 ℃（IAPWS-IF97）"; "苯，λ、ρ、cp、μ 按 Perry 手册表 2-315、2-32、2-153、2-313 在
+// 60 ℃"; for a gas its pressure and ρ by the ideal gas.
+QString source_words(const Fill& fill);
+
+// "液体" or "气体，101.325 kPa"; water's "饱和液体".
+QString state_words(const Fill& fill);
+
+// A "注意：" line where a liquid is above its normal boiling point or a gas above low pressure.
+QStringList fill_cautions(const Fill& fill, calc::Side side);
+QStringList fill_cautions(const FillSource& tube, const FillSource& shell);
+
+// "苯的液体物性只适用于 5.53–139.95 ℃" (water's as 查水物性 words it).
+QString fluid_range_words(const properties::Fluid& fluid);
+
+}  // namespace report

@@ -1,0 +1,193 @@
+#include "window/fluid_chooser.hpp"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "calc/units.hpp"
+#include "properties/fluid_search.hpp"
+#include "report/fill_text.hpp"
+#include "report/number_text.hpp"
+#include "window/layout_table.hpp"
+#include "window/qt_text.hpp"
+#include "window/unit_words.hpp"
+
+namespace window {
+namespace {
+
+using properties::Fluid;
+using properties::FluidKind;
+
+QString range_text(const Fluid& fluid) {
+    const properties::Range range = properties::fluid_range(fluid);
+    return QString::number(range.low, 'g', 8) + "–" + QString::number(range.high, 'g', 8);
+}
+
+QString kind_text(const Fluid& fluid) {
+    switch (fluid.kind) {
+        case FluidKind::Water:
+            return "饱和液体（IAPWS）";
+        case FluidKind::Liquid:
+            return "液体";
+        case FluidKind::Gas:
+            return "气体（低压）";
+    }
+    return {};
+}
+
+}  // namespace
+
+QString fill_caption(const Fluid& fluid) {
+    return fluid.kind == FluidKind::Water ? QString("水物性") : QString("填入物性");
+}
+
+QString chooser_caption(const Fluid& fluid) {
+    return "流体：" + qt(fluid.chinese) + " …";
+}
+
+QString fill_description(const QString& group, const Fluid& fluid) {
+    if (fluid.kind == FluidKind::Water) return qt(water_description(group.toStdString()));
+    return group + "：用" + qt(fluid.chinese) + "（" + kind_text(fluid) +
+           "）的物性填入均导热率、平均密度、平均比热和动力粘度。"
+           "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；" +
+           report::fluid_range_words(fluid) + "。";
+}
+
+FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice&)> chosen)
+    : QDialog(parent), chosen_(std::move(chosen)) {
+    setObjectName("fluid_chooser");
+    auto* grid = new QGridLayout(this);
+
+    search_ = new QLineEdit(this);
+    search_->setObjectName("fluid_search");
+    search_->setPlaceholderText("中文名、英文名、分子式或 CAS 号");
+    search_->setClearButtonEnabled(true);
+    auto* search_label = new QLabel("搜索(&S)：", this);
+    search_label->setBuddy(search_);
+    grid->addWidget(search_label, 0, 0);
+    grid->addWidget(search_, 0, 1, 1, 2);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("fluid_list");
+    list_->setRootIsDecorated(false);
+    list_->setAllColumnsShowFocus(true);
+    list_->setHeaderLabels({"名称", "英文名", "分子式", "CAS 号", "适用温度 ℃", "状态"});
+    list_->setAccessibleName("流体");
+    for (const Fluid& fluid : properties::fluid_table()) {
+        auto* row =
+            new QTreeWidgetItem(list_, {qt(fluid.chinese), qt(fluid.english), qt(fluid.formula),
+                                        qt(fluid.cas), range_text(fluid), kind_text(fluid)});
+        row->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<const void*>(&fluid)));
+    }
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->setMinimumSize(640, 360);
+    grid->addWidget(list_, 1, 0, 1, 3);
+
+    pressure_ = new QLineEdit(this);
+    pressure_->setObjectName("fluid_pressure");
+    pressure_->setToolTip("气体的绝对压力，单位 kPa；也可输入 " +
+                          unit_list(calc::UnitQuantity::Pressure) + "，如 " +
+                          unit_example(calc::UnitQuantity::Pressure));
+    pressure_label_ = new QLabel("绝对压力(&P)：", this);
+    pressure_label_->setBuddy(pressure_);
+    grid->addWidget(pressure_label_, 2, 0);
+    grid->addWidget(pressure_, 2, 1);
+    grid->addWidget(new QLabel("kPa", this), 2, 2);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    grid->addWidget(buttons, 3, 0, 1, 3);
+
+    connect(search_, &QLineEdit::textChanged, this, &FluidChooser::narrow);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &FluidChooser::follow_selection);
+    connect(list_, &QTreeWidget::itemActivated, this, &FluidChooser::confirm);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FluidChooser::confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void FluidChooser::open_for(const QString& group, const FluidChoice& current) {
+    setWindowTitle("选择流体 — " + group);
+    search_->clear();
+    narrow();
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list_->topLevelItem(i);
+        if (row->data(0, Qt::UserRole).value<const void*>() == current.fluid) {
+            list_->setCurrentItem(row);
+        }
+    }
+    pressure_->setText(report::exact(current.pressure));
+    follow_selection();
+    search_->setFocus();
+    open();
+}
+
+void FluidChooser::narrow() {
+    const std::vector<const Fluid*> found =
+        properties::search_fluids(search_->text().toStdString());
+    QTreeWidgetItem* first = nullptr;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list_->topLevelItem(i);
+        const auto* fluid =
+            static_cast<const Fluid*>(row->data(0, Qt::UserRole).value<const void*>());
+        const bool shown = std::find(found.begin(), found.end(), fluid) != found.end();
+        row->setHidden(!shown);
+        if (shown && !first) first = row;
+    }
+    if (!list_->currentItem() || list_->currentItem()->isHidden()) list_->setCurrentItem(first);
+}
+
+const Fluid* FluidChooser::selected() const {
+    const QTreeWidgetItem* row = list_->currentItem();
+    if (!row || row->isHidden()) return nullptr;
+    return static_cast<const Fluid*>(row->data(0, Qt::UserRole).value<const void*>());
+}
+
+void FluidChooser::follow_selection() {
+    const Fluid* fluid = selected();
+    const bool gas = fluid && fluid->kind == FluidKind::Gas;
+    pressure_->setEnabled(gas);
+    pressure_label_->setEnabled(gas);
+}
+
+void FluidChooser::confirm() {
+    const Fluid* fluid = selected();
+    if (!fluid) {
+        QMessageBox::warning(this, "输入有误",
+                             "没有与「搜索」相符的流体，请换一个名称、分子式或 CAS 号。");
+        search_->setFocus();
+        return;
+    }
+    FluidChoice choice{fluid};
+    if (fluid->kind == FluidKind::Gas) {
+        const properties::Range accepted = properties::gas_pressure_range;
+        QString why;
+        try {
+            choice.pressure =
+                calc::to_number(pressure_->text().toStdString(), calc::UnitQuantity::Pressure);
+        } catch (const calc::Fault&) {
+            why = "「绝对压力」中的“" + pressure_->text() + "”不是压力。";
+        }
+        if (why.isEmpty() &&
+            !(choice.pressure >= accepted.low && choice.pressure <= accepted.high)) {
+            why = "「绝对压力」中的 " + report::exact(choice.pressure) + " kPa 超出了范围。";
+        }
+        if (!why.isEmpty()) {
+            QMessageBox::warning(this, "输入有误",
+                                 why + "\n气体的绝对压力须在 " + QString::number(accepted.low) +
+                                     "～" + QString::number(accepted.high) +
+                                     " kPa 之间，如 101.325、" +
+                                     unit_example(calc::UnitQuantity::Pressure) + "。");
+            pressure_->setFocus();
+            pressure_->selectAll();
+            return;
+        }
+    }
+    accept();
+    chosen_(choice);
+}
+
+}  // namespace window

@@ -1,0 +1,45 @@
+// The list of fluids a side fills with: searched by Chinese or English name, formula or CAS
+// number, with the absolute pressure a gas needs. What it lists is properties/' table; what
+// a choice does is the window's.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "window/fluid_fill.hpp"
+
+class QLineEdit;
+class QTreeWidget;
+class QLabel;
+
+namespace window {
+
+class FluidChooser : public QDialog {
+  public:
+    // `chosen` gets the choice once the user confirms it.
+    FluidChooser(QWidget* parent, std::function<void(const FluidChoice&)> chosen);
+
+    // Shows the list for the side titled `group`, `current` selected, the search empty.
+    void open_for(const QString& group, const FluidChoice& current);
+
+  private:
+    void narrow();            // the rows the search holds; the first of them selected
+    void follow_selection();  // the pressure is asked for a gas only
+    void confirm();           // reads the pressure; a fault keeps the dialog open
+
+    const properties::Fluid* selected() const;
+
+    std::function<void(const FluidChoice&)> chosen_;
+    QLineEdit* search_;
+    QTreeWidget* list_;
+    QLineEdit* pressure_;
+    QLabel* pressure_label_;
+};
+
+// What Command8 and Command9 read for a fluid, and what the chooser's button reads.
+QString fill_caption(const properties::Fluid& fluid);
+QString chooser_caption(const properties::Fluid& fluid);
+// The fill button's tooltip and reader's description for the side titled `group`.
+QString fill_description(const QString& group, const properties::Fluid& fluid);
+
+}  // namespace window

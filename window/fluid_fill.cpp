@@ -1,0 +1,121 @@
+#include "window/fluid_fill.hpp"
+
+#include "calc/conversion.hpp"
+#include "calc/sizing.hpp"
+#include "report/number_text.hpp"
+#include "window/qt_text.hpp"
+
+namespace window {
+namespace {
+
+constexpr int shown_digits = 5;
+
+// Replaces the text as an edit, so that Ctrl+Z in the field brings back what was there; the
+// start stays in view, where a number longer than the field shows its size.
+void edit_text(QLineEdit& field, const QString& text) {
+    field.selectAll();
+    field.insert(text);
+    field.home(false);
+}
+
+QString decimal(double value) {
+    return QString::fromStdString(calc::to_decimal_text(value, shown_digits));
+}
+
+struct Temperature {
+    double celsius;
+    bool from_ends;
+};
+
+FillFault unreadable(const FieldFault& fault, const FillFields& fields,
+                     const properties::Fluid& fluid) {
+    FillFault refusal(FillFault::Reason::Unreadable, *fields.mean, fluid);
+    refusal.field_name = fault.field_name();
+    refusal.unreadable = fault;
+    return refusal;
+}
+
+// The mean field when it reads; when it is empty, the mean of the ends as 计算平均温度 forms it.
+Temperature temperature_of(const FillFields& fields, calc::Side side,
+                           const properties::Fluid& fluid) {
+    try {
+        return {read_double(*fields.mean), false};
+    } catch (const FieldFault& fault) {
+        if (fault.kind() != calc::FaultKind::Empty) throw unreadable(fault, fields, fluid);
+    }
+    try {
+        const calc::Single a = read_single(*fields.ends[0]);
+        const calc::Single b = read_single(*fields.ends[1]);
+        return {calc::mean_temperature(a, b, side), true};
+    } catch (const FieldFault& fault) {
+        const auto blank = [](const QLineEdit& end) {
+            return calc::is_blank(end.text().toStdString());
+        };
+        if (blank(*fields.ends[0]) && blank(*fields.ends[1])) {
+            throw FillFault(FillFault::Reason::Missing, *fields.mean, fluid);
+        }
+        throw unreadable(fault, fields, fluid);
+    }
+}
+
+}  // namespace
+
+FluidChoice water_choice() {
+    return {&properties::fluid_table().front()};
+}
+
+FluidFill fill_side(const FillFields& fields, calc::Side side, const FluidChoice& choice) {
+    const Temperature at = temperature_of(fields, side, *choice.fluid);
+    FluidFill fill;
+    try {
+        fill = fill_at(choice, at.celsius);
+    } catch (const properties::OutOfRange& error) {
+        FillFault refusal(FillFault::Reason::OutOfRange, *fields.mean, *choice.fluid);
+        refusal.celsius = at.celsius;
+        refusal.from_ends = at.from_ends;
+        throw refusal;
+    }
+    const QString mean = report::exact(at.celsius);
+
+    for (std::size_t i = 0; i < fill.texts.size(); ++i) {
+        edit_text(*fields.properties[i], fill.texts[i]);
+    }
+    if (at.from_ends) edit_text(*fields.mean, mean);
+    return fill;
+}
+
+FluidFill fill_at(const FluidChoice& choice, double celsius) {
+    const properties::Fluid& fluid = *choice.fluid;
+    const properties::Properties p = properties::fluid_properties(fluid, celsius, choice.pressure);
+    FluidFill fill{celsius,
+                   {decimal(p.conductivity), decimal(p.density), decimal(p.specific_heat),
+                    decimal(p.viscosity)},
+                   {},
+                   std::nullopt};
+    // Water's record is written as before fluids had names, for files older programs read.
+    if (fluid.kind != properties::FluidKind::Water) fill.fluid = qt(fluid.english);
+    if (fluid.kind == properties::FluidKind::Gas) fill.pressure = choice.pressure;
+    return fill;
+}
+
+std::optional<FluidChoice> choice_of(const FluidFill& fill) {
+    if (fill.fluid.isEmpty()) return water_choice();
+    for (const properties::Fluid& fluid : properties::fluid_table()) {
+        if (qt(fluid.english) == fill.fluid) {
+            return FluidChoice{&fluid, fill.pressure.value_or(properties::standard_pressure)};
+        }
+    }
+    return std::nullopt;
+}
+
+report::FillSource fill_source(const std::optional<FluidFill>& fill, const FillFields& fields) {
+    if (!fill) return std::nullopt;
+    for (std::size_t i = 0; i < fill->texts.size(); ++i) {
+        if (fields.properties[i]->text() != fill->texts[i]) return std::nullopt;
+    }
+    const std::optional<FluidChoice> choice = choice_of(*fill);
+    if (!choice) return std::nullopt;
+    return report::Fill{choice->fluid, fill->celsius, choice->pressure};
+}
+
+}  // namespace window
