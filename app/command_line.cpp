@@ -32,6 +32,33 @@ bool wants_no_window(int argc, char** argv) {
     return false;
 }
 
+namespace {
+
+// A temperature below zero, "-40", is a value and not an option: moved behind "--", unless an
+// option's value. The order of the other arguments is kept.
+QStringList negatives_as_values(const QStringList& arguments) {
+    QStringList kept, values;
+    bool option_value = false;
+    bool after_end = false;
+    for (const QString& argument : arguments) {
+        const bool negative = argument.size() > 1 && argument[0] == '-' &&
+                              (argument[1].isDigit() || argument[1] == '.');
+        if (!after_end && !option_value && negative) {
+            values << argument;
+        } else {
+            kept << argument;
+        }
+        after_end = after_end || argument == "--";
+        option_value = !after_end && (argument == "--pdf" || argument == "--pressure" ||
+                                      argument == "--properties");
+    }
+    if (values.isEmpty()) return arguments;
+    if (!after_end) kept << "--";
+    return kept + values;
+}
+
+}  // namespace
+
 CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -41,8 +68,19 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption text(
         "text", "不开窗口，计算 CASE 并把计算过程（复制计算过程的文本）写到标准输出。");
     const QCommandLineOption pdf("pdf", "不开窗口，计算 CASE 并把计算书写到 OUT.pdf。", "OUT.pdf");
-    parser.addOptions({help, version, text, pdf});
+    const QCommandLineOption properties(
+        "properties",
+        "不开窗口，输出流体 FLUID 在温度 T（如 60、333.15 K）下的均导热率、平均密度、平均比热和"
+        "动力粘度，与窗口中“物性”填入的相同。FLUID 可为中文名、英文名、分子式或 CAS 号。",
+        "FLUID");
+    const QCommandLineOption pressure(
+        "pressure", "与 --properties 同用：气体的绝对压力（如 101.325、0.3 MPa、3 bar），默认 "
+                    "101.325 kPa。",
+        "P");
+    const QCommandLineOption fluids("fluids", "列出可查物性的全部流体及其适用温度。");
+    parser.addOptions({help, version, text, pdf, properties, pressure, fluids});
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
+    parser.addPositionalArgument("T", "与 --properties 同用：温度。", "[T]");
 
     CommandLine line;
     const auto wrong = [&line](const QString& why) {
@@ -52,7 +90,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
               QCoreApplication::applicationName() + "：" + why + "\n用 --help 查看用法。\n");
         return line;
     };
-    if (!parser.parse(arguments)) return wrong(parser.errorText());
+    if (!parser.parse(negatives_as_values(arguments))) return wrong(parser.errorText());
     if (parser.isSet(help)) {
         print(stdout, parser.helpText());
         line.mode = CommandLine::Mode::Said;
@@ -65,6 +103,26 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     const QStringList cases = parser.positionalArguments();
+    const bool reports = parser.isSet(text) || parser.isSet(pdf);
+    if (parser.isSet(pressure) && !parser.isSet(properties)) {
+        return wrong("--pressure 只能与 --properties 同用。");
+    }
+    if (parser.isSet(fluids)) {
+        if (reports || parser.isSet(properties) || !cases.isEmpty()) {
+            return wrong("--fluids 不与其他选项或文件同用。");
+        }
+        line.mode = CommandLine::Mode::Fluids;
+        return line;
+    }
+    if (parser.isSet(properties)) {
+        if (reports) return wrong("--properties 不与 --text 或 --pdf 同用。");
+        if (cases.size() != 1) return wrong("--properties 需要一种流体 FLUID 和一个温度 T。");
+        line.mode = CommandLine::Mode::Properties;
+        line.fluid = parser.value(properties);
+        line.temperature = cases.front();
+        line.pressure = parser.value(pressure);
+        return line;
+    }
     if (cases.size() > 1) return wrong("只能给出一个计算文件。");
     line.case_path = cases.value(0);
     if (parser.isSet(text) && parser.isSet(pdf)) return wrong("--text 与 --pdf 只能选一个。");

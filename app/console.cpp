@@ -1,5 +1,7 @@
 #include "app/console.hpp"
 
+#include <QtGlobal>
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -40,6 +42,10 @@ void attach_parent_console() {
 void attach_parent_console() {}
 
 #endif
+
+void quiet_toolkit() {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+}
 
 void print(std::FILE* stream, const QString& text) {
 #ifdef _WIN32

@@ -11,6 +11,10 @@ namespace app {
 // command line that started the program, if any. Elsewhere they are there already.
 void attach_parent_console();
 
+// Without a window the program's own lines are all a script reads: the toolkit's notices
+// ("QStandardPaths: XDG_RUNTIME_DIR not set", font and platform warnings) are dropped.
+void quiet_toolkit();
+
 // `text` on standard output or error as UTF-8, whatever the locale; on a Windows console
 // as UTF-16, whatever its code page.
 void print(std::FILE* stream, const QString& text);

@@ -6,6 +6,7 @@
 #include "app/batch.hpp"
 #include "app/command_line.hpp"
 #include "app/console.hpp"
+#include "app/properties_query.hpp"
 #include "app/startup.hpp"
 #include "window/main_window.hpp"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         app::attach_parent_console();
+        app::quiet_toolkit();
     }
     QApplication application(argc, argv);
     app::prepare(application);
@@ -24,6 +26,10 @@ int main(int argc, char* argv[]) {
     switch (line.mode) {
         case app::CommandLine::Mode::Said:
             return 0;
+        case app::CommandLine::Mode::Properties:
+            return app::run_properties(line);
+        case app::CommandLine::Mode::Fluids:
+            return app::run_fluid_list();
         case app::CommandLine::Mode::Text:
         case app::CommandLine::Mode::Pdf:
             return app::run_without_window(line);

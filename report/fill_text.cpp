@@ -56,16 +56,16 @@ QString source_words(const Fill& fill) {
     }
     const QString listed = tables.join("、");
     if (fluid.kind == FluidKind::Liquid) {
-        return qt(fluid.chinese) + "，" + names.join("、") + " 按 " + listed + " 在 " +
-               exact(fill.celsius) + at;
+        return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
+               listed + " 在 " + exact(fill.celsius) + at;
     }
     return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
            listed + "，ρ 按理想气体 pM/(RT)，在 " + exact(fill.celsius) + at;
 }
 
-QStringList fill_cautions(const Fill& fill, calc::Side side) {
+QStringList fill_cautions(const Fill& fill, const QString& where) {
     const properties::Fluid& fluid = *fill.fluid;
-    const QString who = side_name(side) + qt(fluid.chinese);
+    const QString who = where + qt(fluid.chinese);
     QStringList lines;
     if (properties::above_boiling_point(fluid, fill.celsius)) {
         lines << "注意：" + who + " " + exact(fill.celsius) + " ℃ 高于常压沸点 " +
@@ -82,16 +82,26 @@ QStringList fill_cautions(const Fill& fill, calc::Side side) {
 
 QStringList fill_cautions(const FillSource& tube, const FillSource& shell) {
     QStringList lines;
-    if (tube) lines << fill_cautions(*tube, calc::Side::Tube);
-    if (shell) lines << fill_cautions(*shell, calc::Side::Shell);
+    if (tube) lines << fill_cautions(*tube, side_name(calc::Side::Tube));
+    if (shell) lines << fill_cautions(*shell, side_name(calc::Side::Shell));
     return lines;
 }
 
 QString fluid_range_words(const properties::Fluid& fluid) {
     const properties::Range range = properties::fluid_range(fluid);
+    if (fluid.kind == FluidKind::Water) {
+        return "查水物性的温度须在 " + QString::number(range.low, 'g', 6) + "～" +
+               QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）";
+    }
     const QString state = fluid.kind == FluidKind::Gas ? "气体" : "液体";
     return qt(fluid.chinese) + "的" + state + "物性只适用于 " + QString::number(range.low, 'g', 8) +
            "–" + celsius_words(range.high);
+}
+
+QString pressure_range_words() {
+    const properties::Range range = properties::gas_pressure_range;
+    return "气体的绝对压力须在 " + QString::number(range.low) + "～" + QString::number(range.high) +
+           " kPa 之间";
 }
 
 }  // namespace report

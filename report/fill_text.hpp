@@ -22,18 +22,22 @@ struct Fill {
 // Empty while the fields hold what the user typed.
 using FillSource = std::optional<Fill>;
 
-// "饱和水 30 ℃（IAPWS-IF97）"; "苯，λ、ρ、cp、μ 按 Perry 手册表 2-315、2-32、2-153、2-313 在
-// 60 ℃"; for a gas its pressure and ρ by the ideal gas.
+// "饱和水 30 ℃（IAPWS-IF97）"; "苯（液体），λ、ρ、cp、μ 按 Perry 手册表 2-315、2-32、2-153、
+// 2-313 在 60 ℃"; for a gas its pressure and ρ by the ideal gas.
 QString source_words(const Fill& fill);
 
 // "液体" or "气体，101.325 kPa"; water's "饱和液体".
 QString state_words(const Fill& fill);
 
 // A "注意：" line where a liquid is above its normal boiling point or a gas above low pressure.
-QStringList fill_cautions(const Fill& fill, calc::Side side);
+// `where` comes before the fluid's name: a side's, or nothing.
+QStringList fill_cautions(const Fill& fill, const QString& where);
 QStringList fill_cautions(const FillSource& tube, const FillSource& shell);
 
-// "苯的液体物性只适用于 5.53–139.95 ℃" (water's as 查水物性 words it).
+// "苯的液体物性只适用于 5.53–139.95 ℃"; "查水物性的温度须在 0.01～350 ℃ 之间（饱和水）".
 QString fluid_range_words(const properties::Fluid& fluid);
+
+// "气体的绝对压力须在 0.001～10000 kPa 之间".
+QString pressure_range_words();
 
 }  // namespace report

@@ -101,7 +101,7 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
 }
 
 QString film_working_text(const FilmResult& result, Side side, FillSource fill) {
-    const QStringList cautions = fill ? fill_cautions(*fill, side) : QStringList();
+    const QStringList cautions = fill ? fill_cautions(*fill, side_name(side)) : QStringList();
     return (converted_lines(result.converted) + source_lines(fill, side) +
             QStringList{film_line(result.steps, side)} + cautions +
             film_hint_lines(result.steps, side))

@@ -211,20 +211,12 @@ FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form) {
     return message;
 }
 
-// "查水物性的温度须在 0.01～350 ℃ 之间（饱和水）。"
-QString water_range_words(const properties::Range& range) {
-    return "查水物性的温度须在 " + QString::number(range.low, 'g', 6) + "～" +
-           QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）。";
-}
-
 FaultMessage describe_fault(const FillFault& fault, const QWidget& form) {
     FaultMessage message;
     message.title = "输入有误";
     message.field = form.findChild<QLineEdit*>(fault.field_name);
     const QString where = "「" + field_caption(form, fault.field_name) + "」";
-    const bool water = fault.fluid->kind == properties::FluidKind::Water;
-    const QString range =
-        water ? water_range_words(fault.range) : report::fluid_range_words(*fault.fluid) + "。";
+    const QString range = report::fluid_range_words(*fault.fluid) + "。";
     switch (fault.reason) {
         case FillFault::Reason::Unreadable:
             message = describe_field_fault(*fault.unreadable, form);

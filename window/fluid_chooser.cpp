@@ -177,9 +177,7 @@ void FluidChooser::confirm() {
         }
         if (!why.isEmpty()) {
             QMessageBox::warning(this, "输入有误",
-                                 why + "\n气体的绝对压力须在 " + QString::number(accepted.low) +
-                                     "～" + QString::number(accepted.high) +
-                                     " kPa 之间，如 101.325、" +
+                                 why + "\n" + report::pressure_range_words() + "，如 101.325、" +
                                      unit_example(calc::UnitQuantity::Pressure) + "。");
             pressure_->setFocus();
             pressure_->selectAll();

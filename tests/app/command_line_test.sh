@@ -37,4 +37,31 @@ grep -qF "$dir/missing.hxcase" "$dir/err" || fail "the message names no file"
 [ "$(status "$program" a.hxcase b.hxcase)" = 2 ] || fail "two cases are not 2"
 [ "$(status "$program" --help)" = 0 ] && grep -qF "选项" "$dir/out" || fail "--help"
 [ "$(status "$program" --version)" = 0 ] && grep -q "[0-9]\.[0-9]" "$dir/out" || fail "--version"
+# A fluid's properties as the window's fill writes them, its captions and units around them.
+# Expected: Perry's formulas evaluated on their own and rounded by hand to 5 digits.
+[ "$(status "$program" --properties 苯 60)" = 0 ] || fail "--properties: $(cat "$dir/err")"
+printf '%s\n' "均导热率 0.13259 W/m*℃" "平均密度 836.89 Kg/m3" "平均比热 1830.6 J/Kg*℃" \
+    "动力粘度 0.00039644 N*s/㎡" >"$dir/want"
+head -4 "$dir/out" | diff - "$dir/want" || fail "--properties 苯 60"
+grep -qF "苯（液体），λ、ρ、cp、μ 按 Perry 手册表 2-315、2-32、2-153、2-313 在 60 ℃" "$dir/out" ||
+    fail "--properties names no source"
+[ ! -s "$dir/err" ] || fail "--properties wrote to standard error: $(cat "$dir/err")"
+[ "$(status "$program" --properties air -40 --pressure "0.3 MPa")" = 0 ] || fail "a gas below 0 ℃"
+grep -qF "平均密度 4.4816 Kg/m3" "$dir/out" || fail "air at 0.3 MPa: $(cat "$dir/out")"
+[ "$(status "$program" --properties 71-43-2 "333.15 K")" = 0 ] && grep -qF "836.89" "$dir/out" ||
+    fail "a CAS number and kelvin"
+for refused in "C8H10 60" "nonesuch 60" "benzene 200" "air 20 --pressure 0" "air 20 --pressure abc"; do
+    # shellcheck disable=SC2086
+    [ "$(status "$program" --properties $refused)" = 1 ] && [ -s "$dir/err" ] ||
+        fail "--properties $refused is not refused with words"
+done
+grep -qF "「绝对压力」" "$dir/err" || fail "a bad pressure is not named"
+status "$program" --properties benzene 200 >/dev/null
+grep -qF "苯的液体物性只适用于 5.53–139.95 ℃" "$dir/err" || fail "the range is not given"
+[ "$(status "$program" --pressure 3)" = 2 ] || fail "--pressure alone is not 2"
+[ "$(status "$program" --fluids)" = 0 ] && [ "$(wc -l <"$dir/out")" = 45 ] || fail "--fluids"
+
+# Without a desktop session the toolkit has notices of its own; none reaches a script.
+env -u XDG_RUNTIME_DIR "$program" --text "$dir/example.hxcase" >/dev/null 2>"$dir/err"
+[ ! -s "$dir/err" ] || fail "--text wrote a notice: $(cat "$dir/err")"
 echo "command line: all as a script expects"

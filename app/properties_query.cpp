@@ -1,0 +1,132 @@
+#include "app/properties_query.hpp"
+
+#include <array>
+
+#include "app/console.hpp"
+#include "calc/units.hpp"
+#include "properties/fluid_search.hpp"
+#include "report/fill_text.hpp"
+#include "report/number_text.hpp"
+#include "window/fluid_fill.hpp"
+#include "window/layout_table.hpp"
+#include "window/qt_text.hpp"
+
+namespace app {
+namespace {
+
+using window::qt;
+
+// The tube side's λ, ρ, cp and μ fields, whose captions and units the lines borrow.
+constexpr std::array<std::string_view, 4> fields = {"Text4", "Text5", "Text6", "Text7"};
+
+QString caption_of(std::string_view name) {
+    for (const window::ControlRow& row : window::layout_table()) {
+        if (row.name == name) return qt(row.caption);
+    }
+    return {};
+}
+
+// "均导热率" for Text4: its label's caption without the colon.
+QString field_caption(std::string_view field) {
+    for (const window::ControlRow& row : window::layout_table()) {
+        if (row.buddy == field) {
+            QString caption = qt(row.caption);
+            while (caption.endsWith(':') || caption.endsWith("：")) caption.chop(1);
+            return caption;
+        }
+    }
+    return {};
+}
+
+int refused(const QString& why) {
+    print(stderr, why + "\n");
+    return 1;
+}
+
+QString fluid_names(const properties::Fluid& fluid) {
+    return qt(fluid.chinese) + "（" + qt(fluid.english) + "，" + qt(fluid.formula) + "，" +
+           qt(fluid.cas) + "）";
+}
+
+// A text in a unit of `quantity`, or why not in the window's words.
+std::optional<double> read(const QString& text, calc::UnitQuantity quantity, QString* why,
+                           const QString& name) {
+    try {
+        return calc::to_number(text.toStdString(), quantity);
+    } catch (const calc::Fault&) {
+        *why = "「" + name + "」中的“" + text + "”不是" + name + "。";
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+int run_properties(const CommandLine& line) {
+    const std::vector<const properties::Fluid*> found =
+        line.fluid.trimmed().isEmpty() ? std::vector<const properties::Fluid*>{}
+                                       : properties::match_fluid(line.fluid.toStdString());
+    if (found.empty()) {
+        return refused("没有名为“" + line.fluid +
+                       "”的流体。\n用 --fluids 查看可选的流体，可按中文名、英文名、分子式或 CAS "
+                       "号查找。");
+    }
+    if (found.size() > 1) {
+        QStringList names;
+        for (const properties::Fluid* fluid : found) names << fluid_names(*fluid);
+        return refused("“" + line.fluid + "”不止一种流体：\n" + names.join("\n") +
+                       "\n请写出其中一种的名称或 CAS 号。");
+    }
+    const properties::Fluid& fluid = *found.front();
+
+    QString why;
+    const std::optional<double> celsius =
+        read(line.temperature, calc::UnitQuantity::Temperature, &why, "温度");
+    if (!celsius) return refused(why + "\n请输入一个温度，如 60 或 333.15 K。");
+    window::FluidChoice choice{&fluid};
+    if (fluid.kind == properties::FluidKind::Gas && !line.pressure.isEmpty()) {
+        const std::optional<double> pressure =
+            read(line.pressure, calc::UnitQuantity::Pressure, &why, "绝对压力");
+        if (!pressure) return refused(why + "\n请输入绝对压力，如 101.325、0.3 MPa 或 3 bar。");
+        choice.pressure = *pressure;
+    }
+
+    window::FluidFill fill;
+    try {
+        fill = window::fill_at(choice, *celsius);
+    } catch (const properties::OutOfRange& error) {
+        if (error.quantity() == properties::Quantity::Pressure) {
+            return refused("「绝对压力」中的 " + report::exact(choice.pressure) +
+                           " kPa 超出了范围。\n" + report::pressure_range_words() + "。");
+        }
+        return refused("温度 " + report::exact(*celsius) + " ℃ 超出了范围。\n" +
+                       report::fluid_range_words(fluid) + "。");
+    }
+
+    QString out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out += field_caption(fields[i]) + " " + fill.texts[i] + " " +
+               caption_of(window::field_unit(fields[i]).unit) + "\n";
+    }
+    const report::Fill source{&fluid, *celsius, choice.pressure};
+    out += "物性：" + report::source_words(source) + "\n";
+    for (const QString& caution : report::fill_cautions(source, {})) out += caution + "\n";
+    print(stdout, out);
+    return 0;
+}
+
+int run_fluid_list() {
+    QString out = "名称\t英文名\t分子式\tCAS 号\t适用温度\t状态\n";
+    for (const properties::Fluid& fluid : properties::fluid_table()) {
+        const properties::Range range = properties::fluid_range(fluid);
+        const report::Fill fill{&fluid, 0};
+        QString state = report::state_words(fill);
+        if (fluid.kind == properties::FluidKind::Gas) state = "气体（低压）";
+        out += qt(fluid.chinese) + "\t" + qt(fluid.english) + "\t" + qt(fluid.formula) + "\t" +
+               qt(fluid.cas) + "\t" + QString::number(range.low, 'g', 8) + "–" +
+               QString::number(range.high, 'g', 8) + " ℃\t" + state + "\n";
+    }
+    print(stdout, out);
+    return 0;
+}
+
+}  // namespace app
