@@ -74,8 +74,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
         "动力粘度，与窗口中“物性”填入的相同。FLUID 可为中文名、英文名、分子式或 CAS 号。",
         "FLUID");
     const QCommandLineOption pressure(
-        "pressure", "与 --properties 同用：气体的绝对压力（如 101.325、0.3 MPa、3 bar），默认 "
-                    "101.325 kPa。",
+        "pressure",
+        "与 --properties 同用：气体的绝对压力（如 101.325、0.3 MPa、3 bar），默认 "
+        "101.325 kPa。",
         "P");
     const QCommandLineOption fluids("fluids", "列出可查物性的全部流体及其适用温度。");
     parser.addOptions({help, version, text, pdf, properties, pressure, fluids});

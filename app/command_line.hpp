@@ -11,10 +11,10 @@ struct CommandLine {
     // Said: help or version, already printed; Properties: a fluid's; Fluids: the list of them.
     enum class Mode { Window, Text, Pdf, Properties, Fluids, Said };
     Mode mode = Mode::Window;
-    QString case_path;  // the case to open or to report
-    QString pdf_path;   // Pdf: where the 计算书 goes
+    QString case_path;                     // the case to open or to report
+    QString pdf_path;                      // Pdf: where the 计算书 goes
     QString fluid, temperature, pressure;  // Properties: as typed; the pressure may be empty
-    int exit_code = 0;  // 2 for a wrong command line, with `error`
+    int exit_code = 0;                     // 2 for a wrong command line, with `error`
     QString error;
 };
 
