@@ -87,6 +87,28 @@ QStringList fill_cautions(const FillSource& tube, const FillSource& shell) {
     return lines;
 }
 
+QList<CheckRow> fill_check_rows(const FillSource& tube, const FillSource& shell) {
+    QList<CheckRow> rows;
+    const auto add = [&rows](const FillSource& fill, calc::Side side) {
+        if (!fill) return;
+        const properties::Fluid& fluid = *fill->fluid;
+        const QString check = side_name(side) + "物性：" + qt(fluid.chinese);
+        if (properties::above_boiling_point(fluid, fill->celsius)) {
+            rows << CheckRow{check, "t = " + exact(fill->celsius) + " ℃",
+                             "t ≤ 常压沸点 " + celsius_words(properties::boiling_celsius(fluid)),
+                             "注意：须加压保持液态", true};
+        }
+        if (properties::beyond_low_pressure(fluid, fill->pressure)) {
+            rows << CheckRow{check, "p = " + exact(fill->pressure) + " kPa",
+                             "p ≤ " + QString::number(properties::low_pressure_limit) + " kPa",
+                             "注意：低压关联式，仅供参考", true};
+        }
+    };
+    add(tube, calc::Side::Tube);
+    add(shell, calc::Side::Shell);
+    return rows;
+}
+
 QString fluid_range_words(const properties::Fluid& fluid) {
     const properties::Range range = properties::fluid_range(fluid);
     if (fluid.kind == FluidKind::Water) {

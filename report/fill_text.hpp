@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "calc/fault.hpp"
+#include "report/check_text.hpp"
 #include "properties/fluid.hpp"
 
 namespace report {
@@ -33,6 +34,9 @@ QString state_words(const Fill& fill);
 // `where` comes before the fluid's name: a side's, or nothing.
 QStringList fill_cautions(const Fill& fill, const QString& where);
 QStringList fill_cautions(const FillSource& tube, const FillSource& shell);
+
+// The same as rows of the 计算书's checks table, one for each caution.
+QList<CheckRow> fill_check_rows(const FillSource& tube, const FillSource& shell);
 
 // "苯的液体物性只适用于 5.53–139.95 ℃"; "查水物性的温度须在 0.01～350 ℃ 之间（饱和水）".
 QString fluid_range_words(const properties::Fluid& fluid);

@@ -42,7 +42,7 @@ struct ReportInput {
     casefile::SheetInfo sheet;            // the case's header
     QString failure;                      // what the last calculation's fault said, while new
     bool stale = false;                   // a result, and fields changed since it
-    QString program;                      // "管壳式换热器换热面积计算 1.4.0"
+    QString program;                      // "管壳式换热器换热面积计算 1.5.0"
     QString case_name;                    // "E-101.hxcase", of the case file where there is one
 };
 
