@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "calc/fault.hpp"
-#include "report/check_text.hpp"
 #include "properties/fluid.hpp"
+#include "report/check_text.hpp"
 
 namespace report {
 

@@ -1,8 +1,10 @@
 #include "window/fluid_chooser.hpp"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -102,6 +104,7 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     grid->addWidget(buttons, 3, 0, 1, 3);
 
+    search_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, this, &FluidChooser::narrow);
     connect(list_, &QTreeWidget::currentItemChanged, this, &FluidChooser::follow_selection);
     connect(list_, &QTreeWidget::itemActivated, this, &FluidChooser::confirm);
@@ -123,6 +126,18 @@ void FluidChooser::open_for(const QString& group, const FluidChoice& current) {
     follow_selection();
     search_->setFocus();
     open();
+}
+
+bool FluidChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(list_, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FluidChooser::narrow() {

@@ -22,6 +22,11 @@ class FluidChooser : public QDialog {
     // Shows the list for the side titled `group`, `current` selected, the search empty.
     void open_for(const QString& group, const FluidChoice& current);
 
+  protected:
+    // The arrow and page keys in the search move through the list, so that the keyboard
+    // never has to leave the search.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void narrow();            // the rows the search holds; the first of them selected
     void follow_selection();  // the pressure is asked for a gas only
