@@ -82,22 +82,24 @@ int run_properties(const CommandLine& line) {
     const std::optional<double> celsius =
         read(line.temperature, calc::UnitQuantity::Temperature, &why, "温度");
     if (!celsius) return refused(why + "\n请输入一个温度，如 60 或 333.15 K。");
+    // A pressure given is checked whatever the fluid, though only a gas's density uses it.
     window::FluidChoice choice{&fluid};
-    if (fluid.kind == properties::FluidKind::Gas && !line.pressure.isEmpty()) {
+    if (!line.pressure.isEmpty()) {
         const std::optional<double> pressure =
             read(line.pressure, calc::UnitQuantity::Pressure, &why, "绝对压力");
         if (!pressure) return refused(why + "\n请输入绝对压力，如 101.325、0.3 MPa 或 3 bar。");
+        const properties::Range accepted = properties::gas_pressure_range;
+        if (!(*pressure >= accepted.low && *pressure <= accepted.high)) {
+            return refused("「绝对压力」中的 " + report::exact(*pressure) + " kPa 超出了范围。\n" +
+                           report::pressure_range_words() + "。");
+        }
         choice.pressure = *pressure;
     }
 
     window::FluidFill fill;
     try {
         fill = window::fill_at(choice, *celsius);
-    } catch (const properties::OutOfRange& error) {
-        if (error.quantity() == properties::Quantity::Pressure) {
-            return refused("「绝对压力」中的 " + report::exact(choice.pressure) +
-                           " kPa 超出了范围。\n" + report::pressure_range_words() + "。");
-        }
+    } catch (const properties::OutOfRange&) {  // the temperature: the pressure was checked
         return refused("温度 " + report::exact(*celsius) + " ℃ 超出了范围。\n" +
                        report::fluid_range_words(fluid) + "。");
     }

@@ -6,6 +6,8 @@
 
 #include "calc/calc.hpp"
 #include "calc/formulas.hpp"
+#include "properties/fluid.hpp"
+#include "properties/fluid_search.hpp"
 #include "properties/saturated_water.hpp"
 
 namespace {
@@ -112,6 +114,18 @@ void SaturatedWater(benchmark::State& state) {
 }
 // Below about 157 ℃ the critical enhancement ends early; at 300 ℃ it is computed in full.
 BENCHMARK(SaturatedWater)->Arg(30)->Arg(300);
+
+// A liquid (benzene, four rows: two polynomials, pow in ρ, exp and log in μ) and a gas (air,
+// two pows and the ideal gas) at 60 ℃, beside water's lookup above.
+void OtherFluid(benchmark::State& state) {
+    const properties::Fluid& fluid = *properties::match_fluid(state.range(0) ? "air" : "苯")[0];
+    double celsius = 60;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(celsius);
+        benchmark::DoNotOptimize(properties::fluid_properties(fluid, celsius));
+    }
+}
+BENCHMARK(OtherFluid)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "calc/fault.hpp"
-#include "math/same_math.h"
 #include "calc/numbers.hpp"
+#include "math/same_math.h"
 
 namespace calc {
 

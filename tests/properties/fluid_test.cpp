@@ -179,6 +179,7 @@ TEST(Fluids, CautionsAtTheBoilingPointAndAboveLowPressure) {
 
 std::vector<std::string> english_of(const std::vector<const Fluid*>& fluids) {
     std::vector<std::string> names;
+    names.reserve(fluids.size());
     for (const Fluid* fluid : fluids) names.emplace_back(fluid->english);
     return names;
 }

@@ -30,10 +30,10 @@ QStringList focus_walk(qsizetype stops) {
 }
 
 const QStringList walk_without_hidden = {
-    "Command1", "Text1",  "Text2",  "Text3",    "Text8",    "Command2", "Command3",
-    "Text6",    "Text7",  "Text5",  "Text4",    "Text9",    "Text10",   "Text11",
-    "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Command6", "Text17",
-    "Text18",   "Text19", "Text20", "Command7", "Command8", "Command9", "Command10", "Command11", "Command1"};
+    "Command1", "Text1",    "Text2",    "Text3",     "Text8",     "Command2", "Command3", "Text6",
+    "Text7",    "Text5",    "Text4",    "Text9",     "Text10",    "Text11",   "Text12",   "Text13",
+    "Text14",   "Text15",   "Text16",   "Command6",  "Text17",    "Text18",   "Text19",   "Text20",
+    "Command7", "Command8", "Command9", "Command10", "Command11", "Command1"};
 
 }  // namespace
 

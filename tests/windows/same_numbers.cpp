@@ -1,8 +1,9 @@
 // Prints the numbers of a fixed sweep bit for bit: typed texts in their units read as
 // numbers, exchangers sized from them with their working, saturated water across its range,
-// every hundredth of a degree, and each result as the window shows it. The Windows build,
-// under Wine, must print exactly what the Linux build prints (same_numbers_test.sh): its C
-// library rounds pow, exp, log and atan otherwise, so both use math/'s (musl's).
+// every hundredth of a degree, the other fluids across their ranges, and each result as the
+// window shows it. The Windows build, under Wine, must print exactly what the Linux build
+// prints (same_numbers_test.sh): its C library rounds pow, exp, log and atan otherwise, so
+// both use math/'s (musl's).
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "calc/calc.hpp"
+#include "properties/fluid.hpp"
 #include "properties/saturated_water.hpp"
 
 namespace {
@@ -127,6 +129,26 @@ void water_at(double celsius) {
     print(line);
 }
 
+// Each other fluid at 200 steps across its range (a gas at 0.3 MPa): pow, exp and log of
+// Perry's and Poling's forms.
+int fluid_steps() {
+    constexpr int steps = 200;
+    int count = 0;
+    for (const properties::Fluid& fluid : properties::fluid_table()) {
+        if (fluid.kind == properties::FluidKind::Water) continue;
+        const properties::Range range = properties::fluid_range(fluid);
+        for (int i = 0; i <= steps; ++i, ++count) {
+            const double celsius = range.low + (range.high - range.low) * i / steps;
+            const properties::Properties p = properties::fluid_properties(fluid, celsius, 300);
+            std::string line(fluid.english);
+            add(line, {calc::to_text(celsius), "℃ →", bits(p.conductivity), bits(p.density),
+                       bits(p.specific_heat), bits(p.viscosity)});
+            print(line);
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 int main() {
@@ -137,6 +159,7 @@ int main() {
         water_at(hundredths / 100.0);
     }
     water_at(350.0);
+    const int fluids = fluid_steps();
     print(std::to_string(exchangers) + " exchangers, " + std::to_string(temperatures + 1) +
-          " water temperatures");
+          " water temperatures, " + std::to_string(fluids) + " other fluids' states");
 }
