@@ -138,7 +138,9 @@ int fluid_steps() {
         if (fluid.kind == properties::FluidKind::Water) continue;
         const properties::Range range = properties::fluid_range(fluid);
         for (int i = 0; i <= steps; ++i, ++count) {
-            const double celsius = range.low + (range.high - range.low) * i / steps;
+            // The top end itself, which low + (high − low) may miss by a rounding.
+            const double celsius =
+                i == steps ? range.high : range.low + (range.high - range.low) * i / steps;
             const properties::Properties p = properties::fluid_properties(fluid, celsius, 300);
             std::string line(fluid.english);
             add(line, {calc::to_text(celsius), "℃ →", bits(p.conductivity), bits(p.density),
