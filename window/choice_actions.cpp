@@ -25,7 +25,7 @@ void MainWindow::show_choice(calc::Side side) {
     const properties::Fluid& fluid = *fluid_choice(side).fluid;
     QPushButton* fill = tube ? Command8 : Command9;
     QPushButton* chooser = tube ? Command10 : Command11;
-    const QString group = tube ? "管内流体参数" : "管外流体参数";
+    const QString group = (tube ? Frame1 : Frame2)->title();
     fill->setText(fill_caption(fluid));
     fill->setToolTip(fill_description(group, fluid));
     fill->setAccessibleDescription(fill->toolTip());
