@@ -8,6 +8,7 @@
 #include "report/fill_text.hpp"
 #include "report/number_text.hpp"
 #include "window/fluid_fill.hpp"
+#include "window/form_builder.hpp"
 #include "window/layout_table.hpp"
 #include "window/qt_text.hpp"
 
@@ -29,11 +30,7 @@ QString caption_of(std::string_view name) {
 // "均导热率" for Text4: its label's caption without the colon.
 QString field_caption(std::string_view field) {
     for (const window::ControlRow& row : window::layout_table()) {
-        if (row.buddy == field) {
-            QString caption = qt(row.caption);
-            while (caption.endsWith(':') || caption.endsWith("：")) caption.chop(1);
-            return caption;
-        }
+        if (row.buddy == field) return window::bare_caption(qt(row.caption));
     }
     return {};
 }
@@ -48,13 +45,12 @@ QString fluid_names(const properties::Fluid& fluid) {
            qt(fluid.cas) + "）";
 }
 
-// A text in a unit of `quantity`, or why not in the window's words.
-std::optional<double> read(const QString& text, calc::UnitQuantity quantity, QString* why,
-                           const QString& name) {
+// A temperature in any unit of temperature, in ℃; none with `why` where it does not read.
+std::optional<double> read_temperature(const QString& text, QString* why) {
     try {
-        return calc::to_number(text.toStdString(), quantity);
+        return calc::to_number(text.toStdString(), calc::UnitQuantity::Temperature);
     } catch (const calc::Fault&) {
-        *why = "「" + name + "」中的“" + text + "”不是" + name + "。";
+        *why = "「温度」中的“" + text + "”不是温度。\n请输入一个温度，如 60 或 333.15 K。";
         return std::nullopt;
     }
 }
@@ -79,20 +75,13 @@ int run_properties(const CommandLine& line) {
     const properties::Fluid& fluid = *found.front();
 
     QString why;
-    const std::optional<double> celsius =
-        read(line.temperature, calc::UnitQuantity::Temperature, &why, "温度");
-    if (!celsius) return refused(why + "\n请输入一个温度，如 60 或 333.15 K。");
+    const std::optional<double> celsius = read_temperature(line.temperature, &why);
+    if (!celsius) return refused(why);
     // A pressure given is checked whatever the fluid, though only a gas's density uses it.
     window::FluidChoice choice{&fluid};
     if (!line.pressure.isEmpty()) {
-        const std::optional<double> pressure =
-            read(line.pressure, calc::UnitQuantity::Pressure, &why, "绝对压力");
-        if (!pressure) return refused(why + "\n请输入绝对压力，如 101.325、0.3 MPa 或 3 bar。");
-        const properties::Range accepted = properties::gas_pressure_range;
-        if (!(*pressure >= accepted.low && *pressure <= accepted.high)) {
-            return refused("「绝对压力」中的 " + report::exact(*pressure) + " kPa 超出了范围。\n" +
-                           report::pressure_range_words() + "。");
-        }
+        const std::optional<double> pressure = window::read_pressure(line.pressure, &why);
+        if (!pressure) return refused(why);
         choice.pressure = *pressure;
     }
 
@@ -119,13 +108,9 @@ int run_properties(const CommandLine& line) {
 int run_fluid_list() {
     QString out = "名称\t英文名\t分子式\tCAS 号\t适用温度\t状态\n";
     for (const properties::Fluid& fluid : properties::fluid_table()) {
-        const properties::Range range = properties::fluid_range(fluid);
-        const report::Fill fill{&fluid, 0};
-        QString state = report::state_words(fill);
-        if (fluid.kind == properties::FluidKind::Gas) state = "气体（低压）";
         out += qt(fluid.chinese) + "\t" + qt(fluid.english) + "\t" + qt(fluid.formula) + "\t" +
-               qt(fluid.cas) + "\t" + QString::number(range.low, 'g', 8) + "–" +
-               QString::number(range.high, 'g', 8) + " ℃\t" + state + "\n";
+               qt(fluid.cas) + "\t" + report::range_words(fluid) + " ℃\t" +
+               report::kind_words(fluid) + "\n";
     }
     print(stdout, out);
     return 0;

@@ -32,12 +32,11 @@ Range fluid_range(const Fluid& fluid) {
 Properties fluid_properties(const Fluid& fluid, double celsius, double pressure) {
     if (fluid.kind == FluidKind::Water) return saturated_water(celsius);
     const Range range = fluid_range(fluid);
-    if (!(celsius >= range.low && celsius <= range.high)) {
+    if (!contains(range, celsius)) {
         throw OutOfRange(Quantity::Temperature, celsius, range);
     }
-    const Range accepted = gas_pressure_range;
-    if (fluid.kind == FluidKind::Gas && !(pressure >= accepted.low && pressure <= accepted.high)) {
-        throw OutOfRange(Quantity::Pressure, pressure, accepted);
+    if (fluid.kind == FluidKind::Gas && !contains(gas_pressure_range, pressure)) {
+        throw OutOfRange(Quantity::Pressure, pressure, gas_pressure_range);
     }
     const double T = celsius + 273.15;
     const auto value = [&](Property property) {

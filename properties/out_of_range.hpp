@@ -13,6 +13,11 @@ struct Range {
     double low, high;
 };
 
+// False for a NaN as for a value beyond either end.
+inline bool contains(const Range& range, double value) {
+    return value >= range.low && value <= range.high;
+}
+
 class OutOfRange : public std::exception {
   public:
     OutOfRange(Quantity quantity, double value, Range range) noexcept

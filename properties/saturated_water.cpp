@@ -24,7 +24,7 @@ Water liquid_water(double p, double T) {
 // μ 7.97223665e-4 Pa·s (the 9 digits of an independent implementation).
 Water saturated_water(double celsius) {
     const Range range = saturated_water_range;
-    if (!(celsius >= range.low && celsius <= range.high)) {
+    if (!contains(range, celsius)) {
         throw OutOfRange(Quantity::Temperature, celsius, range);
     }
     const double T = celsius + 273.15;

@@ -25,8 +25,7 @@ QString table_words(const properties::Correlation& row, const properties::Correl
     return perry_before ? qt(row.table) : "Perry 手册表 " + qt(row.table);
 }
 
-}  // namespace
-
+// "液体" or "气体，101.325 kPa"; water's "饱和液体".
 QString state_words(const Fill& fill) {
     switch (fill.fluid->kind) {
         case FluidKind::Water:
@@ -37,6 +36,25 @@ QString state_words(const Fill& fill) {
             return "气体，" + exact(fill.pressure) + " kPa";
     }
     return {};
+}
+
+}  // namespace
+
+QString kind_words(const properties::Fluid& fluid) {
+    switch (fluid.kind) {
+        case FluidKind::Water:
+            return "饱和液体（IAPWS）";
+        case FluidKind::Liquid:
+            return "液体";
+        case FluidKind::Gas:
+            return "气体（低压）";
+    }
+    return {};
+}
+
+QString range_words(const properties::Fluid& fluid) {
+    const properties::Range range = properties::fluid_range(fluid);
+    return QString::number(range.low, 'g', 8) + "–" + QString::number(range.high, 'g', 8);
 }
 
 // The rows in the order λ, ρ, cp, μ; a gas's ρ, the ideal gas's, is named after the others.
@@ -54,13 +72,10 @@ QString source_words(const Fill& fill) {
         tables << table_words(fluid.rows[i], before);
         before = &fluid.rows[i];
     }
-    const QString listed = tables.join("、");
-    if (fluid.kind == FluidKind::Liquid) {
-        return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
-               listed + " 在 " + exact(fill.celsius) + at;
-    }
+    const QString ideal_gas =
+        fluid.kind == FluidKind::Gas ? QString("，ρ 按理想气体 pM/(RT)，") : QString(" ");
     return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
-           listed + "，ρ 按理想气体 pM/(RT)，在 " + exact(fill.celsius) + at;
+           tables.join("、") + ideal_gas + "在 " + exact(fill.celsius) + at;
 }
 
 QStringList fill_cautions(const Fill& fill, const QString& where) {
@@ -116,8 +131,7 @@ QString fluid_range_words(const properties::Fluid& fluid) {
                QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）";
     }
     const QString state = fluid.kind == FluidKind::Gas ? "气体" : "液体";
-    return qt(fluid.chinese) + "的" + state + "物性只适用于 " + QString::number(range.low, 'g', 8) +
-           "–" + celsius_words(range.high);
+    return qt(fluid.chinese) + "的" + state + "物性只适用于 " + range_words(fluid) + " ℃";
 }
 
 QString pressure_range_words() {

@@ -27,8 +27,10 @@ using FillSource = std::optional<Fill>;
 // 2-313 在 60 ℃"; for a gas its pressure and ρ by the ideal gas.
 QString source_words(const Fill& fill);
 
-// "液体" or "气体，101.325 kPa"; water's "饱和液体".
-QString state_words(const Fill& fill);
+// What the list of fluids says of each: "饱和液体（IAPWS）", "液体" or "气体（低压）", and its
+// range in ℃, "5.53–139.95".
+QString kind_words(const properties::Fluid& fluid);
+QString range_words(const properties::Fluid& fluid);
 
 // A "注意：" line where a liquid is above its normal boiling point or a gas above low pressure.
 // `where` comes before the fluid's name: a side's, or nothing.

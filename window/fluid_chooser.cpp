@@ -25,23 +25,6 @@ namespace {
 using properties::Fluid;
 using properties::FluidKind;
 
-QString range_text(const Fluid& fluid) {
-    const properties::Range range = properties::fluid_range(fluid);
-    return QString::number(range.low, 'g', 8) + "–" + QString::number(range.high, 'g', 8);
-}
-
-QString kind_text(const Fluid& fluid) {
-    switch (fluid.kind) {
-        case FluidKind::Water:
-            return "饱和液体（IAPWS）";
-        case FluidKind::Liquid:
-            return "液体";
-        case FluidKind::Gas:
-            return "气体（低压）";
-    }
-    return {};
-}
-
 }  // namespace
 
 QString fill_caption(const Fluid& fluid) {
@@ -54,7 +37,7 @@ QString chooser_caption(const Fluid& fluid) {
 
 QString fill_description(const QString& group, const Fluid& fluid) {
     if (fluid.kind == FluidKind::Water) return qt(water_description(group.toStdString()));
-    return group + "：用" + qt(fluid.chinese) + "（" + kind_text(fluid) +
+    return group + "：用" + qt(fluid.chinese) + "（" + report::kind_words(fluid) +
            "）的物性填入均导热率、平均密度、平均比热和动力粘度。"
            "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；" +
            report::fluid_range_words(fluid) + "。";
@@ -81,9 +64,9 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
     list_->setHeaderLabels({"名称", "英文名", "分子式", "CAS 号", "适用温度 ℃", "状态"});
     list_->setAccessibleName("流体");
     for (const Fluid& fluid : properties::fluid_table()) {
-        auto* row =
-            new QTreeWidgetItem(list_, {qt(fluid.chinese), qt(fluid.english), qt(fluid.formula),
-                                        qt(fluid.cas), range_text(fluid), kind_text(fluid)});
+        auto* row = new QTreeWidgetItem(
+            list_, {qt(fluid.chinese), qt(fluid.english), qt(fluid.formula), qt(fluid.cas),
+                    report::range_words(fluid), report::kind_words(fluid)});
         row->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<const void*>(&fluid)));
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -92,9 +75,7 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
 
     pressure_ = new QLineEdit(this);
     pressure_->setObjectName("fluid_pressure");
-    pressure_->setToolTip("气体的绝对压力，单位 kPa；也可输入 " +
-                          unit_list(calc::UnitQuantity::Pressure) + "，如 " +
-                          unit_example(calc::UnitQuantity::Pressure));
+    pressure_->setToolTip("气体的绝对压力：" + unit_description(calc::UnitQuantity::Pressure));
     pressure_label_ = new QLabel("绝对压力(&P)：", this);
     pressure_label_->setBuddy(pressure_);
     grid->addWidget(pressure_label_, 2, 0);
@@ -178,26 +159,15 @@ void FluidChooser::confirm() {
     }
     FluidChoice choice{fluid};
     if (fluid->kind == FluidKind::Gas) {
-        const properties::Range accepted = properties::gas_pressure_range;
         QString why;
-        try {
-            choice.pressure =
-                calc::to_number(pressure_->text().toStdString(), calc::UnitQuantity::Pressure);
-        } catch (const calc::Fault&) {
-            why = "「绝对压力」中的“" + pressure_->text() + "”不是压力。";
-        }
-        if (why.isEmpty() &&
-            !(choice.pressure >= accepted.low && choice.pressure <= accepted.high)) {
-            why = "「绝对压力」中的 " + report::exact(choice.pressure) + " kPa 超出了范围。";
-        }
-        if (!why.isEmpty()) {
-            QMessageBox::warning(this, "输入有误",
-                                 why + "\n" + report::pressure_range_words() + "，如 101.325、" +
-                                     unit_example(calc::UnitQuantity::Pressure) + "。");
+        const std::optional<double> pressure = read_pressure(pressure_->text(), &why);
+        if (!pressure) {
+            QMessageBox::warning(this, "输入有误", why);
             pressure_->setFocus();
             pressure_->selectAll();
             return;
         }
+        choice.pressure = *pressure;
     }
     accept();
     chosen_(choice);

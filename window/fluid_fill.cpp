@@ -2,8 +2,10 @@
 
 #include "calc/conversion.hpp"
 #include "calc/sizing.hpp"
+#include "calc/units.hpp"
 #include "report/number_text.hpp"
 #include "window/qt_text.hpp"
+#include "window/unit_words.hpp"
 
 namespace window {
 namespace {
@@ -96,6 +98,24 @@ FluidFill fill_at(const FluidChoice& choice, double celsius) {
     if (fluid.kind != properties::FluidKind::Water) fill.fluid = qt(fluid.english);
     if (fluid.kind == properties::FluidKind::Gas) fill.pressure = choice.pressure;
     return fill;
+}
+
+std::optional<double> read_pressure(const QString& text, QString* why) {
+    const QString where = "「绝对压力」中的";
+    const QString accepted = "\n" + report::pressure_range_words() + "，如 101.325、" +
+                             unit_example(calc::UnitQuantity::Pressure) + "。";
+    double pressure = 0;
+    try {
+        pressure = calc::to_number(text.toStdString(), calc::UnitQuantity::Pressure);
+    } catch (const calc::Fault&) {
+        *why = where + "“" + text + "”不是压力。" + accepted;
+        return std::nullopt;
+    }
+    if (!properties::contains(properties::gas_pressure_range, pressure)) {
+        *why = where + " " + report::exact(pressure) + " kPa 超出了范围。" + accepted;
+        return std::nullopt;
+    }
+    return pressure;
 }
 
 std::optional<FluidChoice> choice_of(const FluidFill& fill) {

@@ -71,6 +71,10 @@ FluidFill fill_side(const FillFields& fields, calc::Side side, const FluidChoice
 // What a fill at `celsius` writes; properties::OutOfRange outside the fluid's range.
 FluidFill fill_at(const FluidChoice& choice, double celsius);
 
+// A gas's absolute pressure as typed, in any unit of pressure, in kPa; none where it does not
+// read or lies outside the accepted range, with `why` in the words a user is told.
+std::optional<double> read_pressure(const QString& text, QString* why);
+
 // The fluid a record names, with its pressure; none for a name the table does not hold.
 std::optional<FluidChoice> choice_of(const FluidFill& fill);
 
