@@ -1,0 +1,346 @@
+#include "calc/layout.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "math/same_math.h"
+
+namespace calc {
+namespace {
+
+constexpr Double pi = std::numbers::pi;
+
+// Where a product such as 1.1·√100 or a quotient such as 4.5/0.15 lands a few ulps off the
+// whole number it is, it counts as that number.
+constexpr Double whole_tolerance = 1e-9;
+
+Double whole_up(Double x) {
+    const Double nearest = std::round(x);
+    if (std::abs(x - nearest) <= whole_tolerance * std::max(1.0, std::abs(x))) return nearest;
+    return std::ceil(x);
+}
+
+bool at_least(Double value, Double low) {
+    return value >= low * (1.0 - whole_tolerance);
+}
+
+bool within(Double value, const Range& range) {
+    return at_least(value, range.low) && value <= range.high * (1.0 + whole_tolerance);
+}
+
+bool is_mm(Double metres, Double mm) {
+    return std::abs(metres * 1000.0 - mm) <= whole_tolerance * mm;
+}
+
+Double log10(Double x) {
+    return same_log(x) / std::numbers::ln10;
+}
+
+bool positive(Double x) {
+    return std::isfinite(x) && x > 0.0;
+}
+
+// Steps 4, 5 and 10 for one tube length: the passes, the tubes and the margin.
+struct Trial {
+    Double length, ratio, passes, tubes, area, required, margin;
+};
+
+std::optional<Trial> trial(const LayoutInput& in, Double per_pass, Double pass_length,
+                           Double length) {
+    const Double ratio = pass_length / length;
+    const std::optional<Double> passes = tube_passes(ratio);
+    if (!passes) return std::nullopt;
+    const Double tubes = per_pass * *passes;
+    // S = N_T·π·d_o·L;  A_req = A/F for two passes or more, A for one;  H = S/A_req − 1
+    const Double area = tubes * pi * in.outer_diameter * length;
+    const Double required = *passes >= 2.0 ? in.area / in.correction : in.area;
+    return Trial{length, ratio, *passes, tubes, area, required, area / required - 1.0};
+}
+
+// The length whose margin lies in 15–25 % with the fewest passes (the shorter on a tie); else
+// the one with the least margin of 10 % or more; else 6 m.
+std::pair<Double, LengthRule> default_length(const LayoutInput& in, Double per_pass,
+                                             Double pass_length) {
+    std::optional<Trial> aimed, floor;
+    for (const Double length : standard_lengths) {
+        const std::optional<Trial> t = trial(in, per_pass, pass_length, length);
+        if (!t) continue;
+        if (within(t->margin, margin_aim) && (!aimed || t->passes < aimed->passes)) aimed = t;
+        if (t->margin >= margin_sound.low && (!floor || t->margin < floor->margin)) floor = t;
+    }
+    if (aimed) return {aimed->length, LengthRule::InAim};
+    if (floor) return {floor->length, LengthRule::AboveFloor};
+    return {6.0, LengthRule::Fallback};
+}
+
+bool standard_length(Double length) {
+    return std::ranges::any_of(standard_lengths, [&](Double l) { return l == length; });
+}
+
+Range standard_range(const auto& list, Double scale) {
+    return {list.front() * scale, list.back() * scale};
+}
+
+// ΔP_t = (ΔP_1 + ΔP_2)·F_t·N_s·N_p;  ΔP_1 = λ·(L/d_i)·ρu²/2;  ΔP_2 = 3·ρu²/2;
+// F_t = 1.4 for d_o ≥ 25 mm, 1.5 below.
+TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Double allowable) {
+    TubeDrop d{};
+    d.reynolds = in.tube_reynolds;
+    d.relative_roughness = roughness / in.inner_diameter;
+    d.friction = friction_factor(d.reynolds, d.relative_roughness);
+    d.regime = d.reynolds < laminar_below    ? Regime::Laminar
+               : d.reynolds < turbulent_from ? Regime::Transition
+                                             : Regime::Turbulent;
+    d.head = in.tube_density * in.tube_velocity * in.tube_velocity / 2.0;
+    d.friction_drop = d.friction * (l.length / in.inner_diameter) * d.head;
+    d.return_drop = return_heads * d.head;
+    d.fouling = at_least(in.outer_diameter, 0.025) ? 1.4 : 1.5;
+    d.drop = (d.friction_drop + d.return_drop) * d.fouling * shell_passes * l.passes;
+    d.allowable = allowable;
+    return d;
+}
+
+// A_0 = h·(D − n_c·d_o);  u_0 = W_o/(ρ_o·A_0);  Re_0 = d_o·u_0·ρ_o/μ_o;
+// ΔP_s = (ΔP′_1 + ΔP′_2)·F_s·N_s;  ΔP′_1 = F·f_0·n_c·(N_B + 1)·ρu_0²/2, f_0 = 5.0·Re_0^−0.228;
+// ΔP′_2 = N_B·(3.5 − 2h/D)·ρu_0²/2;  F_s = 1.15 for a liquid, 1.0 for a gas.
+ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double allowable) {
+    ShellDrop d{};
+    d.cross_section = l.baffle_spacing * (l.shell_diameter - l.centre_tubes * in.outer_diameter);
+    d.velocity = in.shell_flow / (in.shell_density * d.cross_section);
+    d.reynolds = in.outer_diameter * d.velocity * in.shell_density / in.shell_viscosity;
+    d.allowable = allowable;
+    d.holds = d.reynolds > esso_least_reynolds;
+    if (!d.holds) return d;
+    d.friction = 5.0 * same_pow(d.reynolds, -0.228);
+    d.bundle_factor = arrangement_factors(l.arrangement).bundle;
+    d.head = in.shell_density * d.velocity * d.velocity / 2.0;
+    d.bundle_drop = d.bundle_factor * d.friction * l.centre_tubes * (l.baffles + 1.0) * d.head;
+    d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
+    d.fouling = gas ? 1.0 : 1.15;
+    d.drop = (d.bundle_drop + d.window_drop) * d.fouling * shell_passes;
+    return d;
+}
+
+}  // namespace
+
+ArrangementFactors arrangement_factors(Arrangement arrangement) {
+    switch (arrangement) {
+        case Arrangement::Triangle:
+            return {1.1, 0.5};
+        case Arrangement::Square:
+            return {1.19, 0.3};
+        case Arrangement::RotatedSquare:
+            return {1.19, 0.4};
+    }
+    return {1.1, 0.5};
+}
+
+LayoutStart layout_input(const SizingInput& input, const SizingWorking& working,
+                         const DesignChecks& checks, bool tube_gas, bool shell_gas) {
+    if (!opposite(checks.trends)) return {LayoutGap::Streams, {}};
+    if (!checks.correction || !checks.correction->exists) return {LayoutGap::Correction, {}};
+    if (!checks.balance) return {LayoutGap::Balance, {}};
+    if (!checks.tubes) return {LayoutGap::Tubes, {}};
+    const LayoutInput in{input.tube.diameter,
+                         input.shell.diameter,
+                         input.tube.velocity,
+                         input.tube.density,
+                         input.tube.viscosity,
+                         input.W,
+                         working.tube.reynolds,
+                         input.shell.density,
+                         input.shell.viscosity,
+                         checks.balance->shell_flow,
+                         working.result.A,
+                         checks.correction->F,
+                         checks.tubes->per_pass,
+                         tube_gas,
+                         shell_gas};
+    const bool all_positive = std::ranges::all_of(
+        std::array{in.inner_diameter, in.outer_diameter, in.tube_velocity, in.tube_density,
+                   in.tube_viscosity, in.tube_flow, in.tube_reynolds, in.shell_density,
+                   in.shell_viscosity, in.shell_flow, in.area, in.correction, in.per_pass},
+        positive);
+    return {all_positive ? LayoutGap::None : LayoutGap::NotPositive, in};
+}
+
+std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
+    if (c.tube_length && !standard_length(*c.tube_length)) {
+        return RefusedChoice{LayoutChoice::TubeLength, *c.tube_length,
+                             standard_range(standard_lengths, 1.0)};
+    }
+    if (c.pitch && !positive(*c.pitch)) return RefusedChoice{LayoutChoice::Pitch, *c.pitch, {0.0}};
+    if (c.shell_diameter && std::ranges::none_of(standard_shells_mm, [&](Double mm) {
+            return is_mm(*c.shell_diameter, mm);
+        })) {
+        return RefusedChoice{LayoutChoice::ShellDiameter, *c.shell_diameter,
+                             standard_range(standard_shells_mm, 1e-3)};
+    }
+    if (c.baffle_spacing && !positive(*c.baffle_spacing)) {
+        return RefusedChoice{LayoutChoice::BaffleSpacing, *c.baffle_spacing, {least_spacing}};
+    }
+    if (c.roughness && !within(*c.roughness, roughness_range)) {
+        return RefusedChoice{LayoutChoice::Roughness, *c.roughness, roughness_range};
+    }
+    if (c.allowable_tube_drop && !positive(*c.allowable_tube_drop)) {
+        return RefusedChoice{LayoutChoice::AllowableTubeDrop, *c.allowable_tube_drop, {0.0}};
+    }
+    if (c.allowable_shell_drop && !positive(*c.allowable_shell_drop)) {
+        return RefusedChoice{LayoutChoice::AllowableShellDrop, *c.allowable_shell_drop, {0.0}};
+    }
+    return std::nullopt;
+}
+
+// 1/√λ = −2·log10((ε/d)/3.7 + 2.51/(Re·√λ)), by the fixed point in x = 1/√λ, from λ = 0.02,
+// to a relative change of λ below 1e-12. For Re ≥ 2000 and ε/d ≤ 0.05 the step shrinks the
+// error at least fourfold, so 60 rounds are far more than it ever takes.
+// Worked example: Re = 24861.42, ε/d = 0.005 give λ = 0.03376.
+Double colebrook(Double reynolds, Double relative_roughness) {
+    Double lambda = 0.02;
+    for (int round = 0; round < 60; ++round) {
+        const Double x =
+            -2.0 * log10(relative_roughness / 3.7 + 2.51 / (reynolds * std::sqrt(lambda)));
+        const Double next = 1.0 / (x * x);
+        const bool settled = std::abs(next - lambda) < 1e-12 * next;
+        lambda = next;
+        if (settled) break;
+    }
+    return lambda;
+}
+
+// λ = 64/Re below Re = 2000, Colebrook from there (uncertain up to 4000).
+Double friction_factor(Double reynolds, Double relative_roughness) {
+    if (reynolds < laminar_below) return 64.0 / reynolds;
+    return colebrook(reynolds, relative_roughness);
+}
+
+std::optional<Double> tube_passes(Double length_ratio) {
+    for (const Double passes : standard_passes) {
+        if (length_ratio <= passes) return passes;
+    }
+    return std::nullopt;
+}
+
+// φ19 → 25 mm ... φ57 → 72 mm; another d_o: 1.25·d_o up to a whole mm.
+Double standard_pitch(Double outer_diameter) {
+    for (const StandardPitch& p : standard_pitches) {
+        if (is_mm(outer_diameter, p.tube_mm)) return p.pitch_mm / 1000.0;
+    }
+    return whole_up(least_pitch_ratio * outer_diameter * 1000.0) / 1000.0;
+}
+
+// n_c = 1.1·√N_T (正三角形), 1.19·√N_T (正方形, 转角正方形), up to a whole tube.
+Double centre_tubes(Double tubes, Arrangement arrangement) {
+    return whole_up(arrangement_factors(arrangement).centre_line * std::sqrt(tubes));
+}
+
+std::optional<Double> standard_shell(Double diameter) {
+    for (const Double mm : standard_shells_mm) {
+        if (diameter * 1000.0 <= mm * (1.0 + whole_tolerance)) return mm / 1000.0;
+    }
+    return std::nullopt;
+}
+
+// The standard spacing nearest to D/3 (the smaller on a tie) within [0.2·D, D], ≥ 50 mm.
+Double default_baffle_spacing(Double shell_diameter) {
+    const Double third = shell_diameter * 1000.0 / 3.0;
+    const Range allowed{std::max(least_spacing_ratio * shell_diameter, least_spacing) * 1000.0,
+                        shell_diameter * 1000.0};
+    std::optional<Double> best;
+    for (const Double mm : standard_spacings_mm) {
+        if (!within(mm, allowed)) continue;
+        if (!best || std::abs(mm - third) < std::abs(*best - third)) best = mm;
+    }
+    return best ? *best / 1000.0 : std::clamp(third, allowed.low, allowed.high) / 1000.0;
+}
+
+// N_B = ⌈L/h⌉ − 1, at least 1.
+Double baffle_count(Double length, Double spacing) {
+    return std::max(1.0, whole_up(length / spacing) - 1.0);
+}
+
+Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
+    Layout l;
+    const Double d_o = in.outer_diameter;
+    if (!(d_o > in.inner_diameter)) {
+        l.stop = LayoutStop::Wall;
+        return l;
+    }
+    l.refused = refused_choice(choices);
+    const auto refuse = [&](LayoutChoice choice, Double value, Range allowed) {
+        l.stop = LayoutStop::Refused;
+        l.refused = RefusedChoice{choice, value, allowed};
+        return l;
+    };
+    if (l.refused) return refuse(l.refused->choice, l.refused->value, l.refused->allowed);
+
+    // 1, 2: n_s = ⌈n⌉;  L′ = (A/F)/(n_s·π·d_o)
+    l.per_pass = std::ceil(in.per_pass);
+    l.required_pass_length = in.area / in.correction / (l.per_pass * pi * d_o);
+
+    // 3, 4, 5, 10
+    const auto [length, rule] = default_length(in, l.per_pass, l.required_pass_length);
+    l.defaults.tube_length = length;
+    l.length_rule = rule;
+    l.length = choices.tube_length.value_or(length);
+    l.length_ratio = l.required_pass_length / l.length;
+    const std::optional<Trial> t = trial(in, l.per_pass, l.required_pass_length, l.length);
+    if (!t) {
+        l.stop = LayoutStop::TooManyPasses;
+        return l;
+    }
+    l.passes = t->passes;
+    l.tubes = t->tubes;
+
+    // 6, 7, 8
+    l.defaults.pitch = standard_pitch(d_o);
+    l.pitch = choices.pitch.value_or(*l.defaults.pitch);
+    if (!at_least(l.pitch, least_pitch_ratio * d_o)) {
+        return refuse(LayoutChoice::Pitch, l.pitch, {least_pitch_ratio * d_o});
+    }
+    l.defaults.arrangement = Arrangement::Triangle;
+    l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
+    l.centre_tubes = centre_tubes(l.tubes, l.arrangement);
+    // D = t·(n_c − 1) + 2·b′, b′ = 1.5·d_o
+    l.bundle_diameter = l.pitch * (l.centre_tubes - 1.0) + 2.0 * (edge_ratio * d_o);
+    const std::optional<Double> needed = standard_shell(l.bundle_diameter);
+    if (!needed) {
+        l.stop = LayoutStop::ShellTooLarge;
+        return l;
+    }
+    l.needed_shell = *needed;
+    l.defaults.shell_diameter = *needed;
+    l.shell_diameter = choices.shell_diameter.value_or(*needed);
+    if (!at_least(l.shell_diameter, *needed)) {
+        return refuse(LayoutChoice::ShellDiameter, l.shell_diameter,
+                      {*needed, standard_shells_mm.back() / 1000.0});
+    }
+
+    // 9
+    const Double D = l.shell_diameter;
+    l.defaults.baffle_spacing = default_baffle_spacing(D);
+    l.baffle_spacing = choices.baffle_spacing.value_or(*l.defaults.baffle_spacing);
+    const Range spacing_range{std::max(least_spacing_ratio * D, least_spacing), D};
+    if (!within(l.baffle_spacing, spacing_range)) {
+        return refuse(LayoutChoice::BaffleSpacing, l.baffle_spacing, spacing_range);
+    }
+    l.baffles = baffle_count(l.length, l.baffle_spacing);
+    l.area = t->area;
+    l.required_area = t->required;
+    l.margin = t->margin;
+
+    // 11 and the drops
+    const bool tube_gas = in.tube_gas || in.tube_density < gas_density_below;
+    const bool shell_gas = in.shell_gas || in.shell_density < gas_density_below;
+    l.defaults.roughness = default_roughness;
+    l.defaults.allowable_tube_drop = tube_gas ? gas_allowable_drop : liquid_allowable_drop;
+    l.defaults.allowable_shell_drop = shell_gas ? gas_allowable_drop : liquid_allowable_drop;
+    l.tube = tube_drop(in, l, choices.roughness.value_or(default_roughness),
+                       choices.allowable_tube_drop.value_or(*l.defaults.allowable_tube_drop));
+    l.shell = shell_drop(in, l, shell_gas,
+                         choices.allowable_shell_drop.value_or(*l.defaults.allowable_shell_drop));
+    return l;
+}
+
+}  // namespace calc

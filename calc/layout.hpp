@@ -1,0 +1,177 @@
+// From the area to a fixed-tube-sheet exchanger of one shell pass: the tubes, the passes, the
+// shell, the baffles and each side's pressure drop, by the procedure of a Chinese
+// process-engineering course design (化工原理课程设计), one function per step. Never raises;
+// where the choices come from and how the figures are worded is left to the window and report.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "calc/correlation_range.hpp"
+#include "calc/design_checks.hpp"
+#include "calc/numbers.hpp"
+#include "calc/sizing.hpp"
+
+namespace calc {
+
+enum class Arrangement { Triangle, Square, RotatedSquare };  // 正三角形, 正方形, 转角正方形
+
+// The method's standard lists and constants, SI units but where a name says mm.
+inline constexpr std::array<Double, 6> standard_lengths{1.5, 2.0, 3.0, 4.5, 6.0, 9.0};  // m
+inline constexpr std::array<Double, 4> standard_passes{1, 2, 4, 6};
+struct StandardPitch {
+    Double tube_mm, pitch_mm;  // outside diameter φ, and its pitch
+};
+inline constexpr std::array<StandardPitch, 6> standard_pitches{
+    {{19, 25}, {25, 32}, {32, 40}, {38, 48}, {45, 57}, {57, 72}}};
+inline constexpr std::array<Double, 20> standard_shells_mm{159,  219,  273,  325,  400,  450,  500,
+                                                           600,  700,  800,  900,  1000, 1100, 1200,
+                                                           1300, 1400, 1500, 1600, 1700, 1800};
+inline constexpr std::array<Double, 8> standard_spacings_mm{100, 150, 200, 250, 300, 350, 450, 600};
+
+inline constexpr Double least_pitch_ratio = 1.25;  // t ≥ 1.25·d_o
+inline constexpr Double edge_ratio = 1.5;    // b′ = 1.5·d_o, centre of the outer tube to shell
+inline constexpr Double shell_passes = 1.0;  // N_s
+inline constexpr Range margin_aim{0.15, 0.25};          // the area margin H the method asks for
+inline constexpr Range margin_sound{0.10, 0.40};        // outside it, one 注意
+inline constexpr Double least_spacing_ratio = 0.2;      // h ≥ 0.2·D
+inline constexpr Double least_spacing = 0.05;           // h ≥ 50 mm
+inline constexpr Double return_heads = 3.0;             // ΔP_2 = 3·ρu²/2 per pass
+inline constexpr Double laminar_below = 2000.0;         // λ = 64/Re below it
+inline constexpr Double turbulent_from = 4000.0;        // Colebrook from it, uncertain below it
+inline constexpr Double default_roughness = 1e-4;       // m, carbon-steel tube in use
+inline constexpr Range roughness_range{1e-5, 1e-3};     // m
+inline constexpr Double esso_least_reynolds = 500.0;    // f_0 holds above it
+inline constexpr Double gas_density_below = 100.0;      // kg/m³: a side this light is a gas
+inline constexpr Double liquid_allowable_drop = 100e3;  // Pa
+inline constexpr Double gas_allowable_drop = 10e3;      // Pa
+
+// Tubes on the centre line n_c = factor·√N_T, and the Esso tube-bank factor F.
+struct ArrangementFactors {
+    Double centre_line, bundle;
+};
+ArrangementFactors arrangement_factors(Arrangement arrangement);
+
+// The choices a user may make; none means the method's own.
+struct LayoutChoices {
+    std::optional<Double> tube_length{};       // m, one of standard_lengths
+    std::optional<Arrangement> arrangement{};  //
+    std::optional<Double> pitch{};             // m, ≥ 1.25·d_o
+    std::optional<Double> shell_diameter{};    // m, a standard one ≥ the needed
+    std::optional<Double> baffle_spacing{};    // m, in [0.2·D, D]
+    std::optional<Double> roughness{};         // m, in roughness_range
+    std::optional<Double> allowable_tube_drop{}, allowable_shell_drop{};  // Pa, > 0
+};
+
+// What the calculation already knows, SI units.
+struct LayoutInput {
+    Double inner_diameter, outer_diameter;  // d_i (tube side), d_o (shell side)
+    Double tube_velocity, tube_density, tube_viscosity, tube_flow, tube_reynolds;
+    Double shell_density, shell_viscosity, shell_flow;  // W_o typed, or the balancing Ws
+    Double area;                                        // A, m²
+    Double correction;                                  // F of the checks
+    Double per_pass;                                    // n = W/(ρ·u·π·d_i²/4)
+    bool tube_gas, shell_gas;                           // the side's fill is a gas
+};
+
+// What the checks must have given before a layout can start.
+enum class LayoutGap { None, Streams, Correction, Balance, Tubes, NotPositive };
+
+struct LayoutStart {
+    LayoutGap gap;
+    LayoutInput input;  // where there is no gap
+};
+
+LayoutStart layout_input(const SizingInput& input, const SizingWorking& working,
+                         const DesignChecks& checks, bool tube_gas, bool shell_gas);
+
+enum class LayoutChoice {
+    TubeLength,
+    Arrangement,
+    Pitch,
+    ShellDiameter,
+    BaffleSpacing,
+    Roughness,
+    AllowableTubeDrop,
+    AllowableShellDrop
+};
+
+// A choice the method cannot take: its value and where it must lie (a standard value for the
+// length and the shell, low ≥ the needed one).
+struct RefusedChoice {
+    LayoutChoice choice;
+    Double value;
+    Range allowed;
+};
+
+// The choices' faults that need no calculation, the first in LayoutChoice order.
+std::optional<RefusedChoice> refused_choice(const LayoutChoices& choices);
+
+// How the default tube length was found.
+enum class LengthRule { InAim, AboveFloor, Fallback };
+
+enum class Regime { Laminar, Transition, Turbulent };
+
+struct TubeDrop {
+    Double reynolds, relative_roughness, friction;  // Re_i, ε/d_i, λ
+    Regime regime;
+    Double head;                        // ρ_i·u_i²/2, Pa
+    Double friction_drop, return_drop;  // ΔP_1, ΔP_2 per pass, Pa
+    Double fouling;                     // F_t
+    Double drop;                        // ΔP_t, Pa
+    Double allowable;
+};
+
+struct ShellDrop {
+    Double cross_section, velocity, reynolds;  // A_0 m², u_0 m/s, Re_0
+    bool holds;                                // Re_0 > 500: the rest is given
+    Double friction, bundle_factor, head;      // f_0, F, ρ_o·u_0²/2
+    Double bundle_drop, window_drop;           // ΔP′_1, ΔP′_2, Pa
+    Double fouling;                            // F_s
+    Double drop;                               // ΔP_s, Pa
+    Double allowable;
+};
+
+enum class LayoutStop { None, Wall, Refused, TooManyPasses, ShellTooLarge };
+
+// Every figure in the method's order, counts as whole Doubles; a stop leaves those after it
+// unset.
+struct Layout {
+    LayoutStop stop = LayoutStop::None;
+    std::optional<RefusedChoice> refused;  // with LayoutStop::Refused
+    LayoutChoices defaults;                // the method's own choices, as far as it got
+    Double per_pass = 0;                   // n_s
+    Double required_pass_length = 0;       // L′ = (A/F)/(n_s·π·d_o)
+    Double length = 0;                     // L
+    LengthRule length_rule = LengthRule::Fallback;
+    Double length_ratio = 0;  // L′/L
+    Double passes = 0;        // N_p
+    Double tubes = 0;         // N_T
+    Double pitch = 0;         // t
+    Arrangement arrangement = Arrangement::Triangle;
+    Double centre_tubes = 0;     // n_c
+    Double bundle_diameter = 0;  // t·(n_c − 1) + 2·b′
+    Double needed_shell = 0;     // the standard shell that holds it
+    Double shell_diameter = 0;   // D
+    Double baffle_spacing = 0;   // h
+    Double baffles = 0;          // N_B
+    Double area = 0;             // S
+    Double required_area = 0;    // A_req
+    Double margin = 0;           // H
+    TubeDrop tube{};
+    ShellDrop shell{};
+};
+
+// Each step of the method on its own, as the tests check them.
+Double colebrook(Double reynolds, Double relative_roughness);
+Double friction_factor(Double reynolds, Double relative_roughness);
+std::optional<Double> tube_passes(Double length_ratio);  // the least of 1, 2, 4, 6 ≥ L′/L
+Double standard_pitch(Double outer_diameter);
+Double centre_tubes(Double tubes, Arrangement arrangement);
+std::optional<Double> standard_shell(Double diameter);  // none above 1800 mm
+Double default_baffle_spacing(Double shell_diameter);
+Double baffle_count(Double length, Double spacing);
+
+Layout layout(const LayoutInput& input, const LayoutChoices& choices);
+
+}  // namespace calc

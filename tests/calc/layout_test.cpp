@@ -1,0 +1,209 @@
+// The layout and the pressure drops against the method worked separately in Python from its
+// printed formulas (Colebrook by bisection), and the choices the method refuses.
+#include "calc/layout.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using calc::Arrangement;
+using calc::LayoutStop;
+
+constexpr calc::FluidSide tube_water{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0};
+constexpr calc::FluidSide shell_water{0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5};
+constexpr calc::SizingInput example{tube_water, shell_water, 20.0f, 40.0f, 90.0f, 60.0f, 2.0f};
+
+// The worked example's input, through the sizing and its checks.
+calc::LayoutInput example_input() {
+    const calc::SizingWorking working = calc::sizing_working(example);
+    const calc::DesignChecks checks = calc::design_checks(example, working.result, std::nullopt);
+    const calc::LayoutStart start = calc::layout_input(example, working, checks, false, false);
+    EXPECT_EQ(start.gap, calc::LayoutGap::None);
+    return start.input;
+}
+
+void expect_near(double got, double want, double relative = 1e-10) {
+    EXPECT_NEAR(got, want, relative * std::abs(want));
+}
+
+TEST(Layout, WorkedExampleEveryFigure) {
+    const calc::Layout l = calc::layout(example_input(), {});
+    ASSERT_EQ(l.stop, LayoutStop::None);
+    EXPECT_EQ(l.per_pass, 7.0);
+    expect_near(l.required_pass_length, 4.002583667049224);
+    EXPECT_EQ(l.length, 4.5);
+    EXPECT_EQ(l.length_rule, calc::LengthRule::InAim);
+    EXPECT_EQ(l.passes, 1.0);
+    EXPECT_EQ(l.tubes, 7.0);
+    EXPECT_EQ(l.pitch, 0.032);
+    EXPECT_EQ(l.centre_tubes, 3.0);
+    expect_near(l.bundle_diameter, 0.139);
+    EXPECT_EQ(l.shell_diameter, 0.159);
+    EXPECT_EQ(l.baffle_spacing, 0.1);
+    EXPECT_EQ(l.baffles, 44.0);
+    expect_near(l.area, 2.474004214701962);
+    expect_near(l.margin, 0.18605411459083965);
+    expect_near(l.shell.cross_section, 0.0084);
+    expect_near(l.shell.velocity, 0.16171408388197636);
+    expect_near(l.tube.friction, 0.03376460602736159);
+    expect_near(l.tube.friction_drop, 3782.1845962810726);
+    expect_near(l.tube.return_drop, 1493.5500183105469);
+    EXPECT_EQ(l.tube.fouling, 1.4);
+    expect_near(l.tube.drop, 7386.028460428267);
+    EXPECT_EQ(l.tube.regime, calc::Regime::Turbulent);
+    expect_near(l.shell.reynolds, 9736.701152873437);
+    expect_near(l.shell.friction, 0.6160445285548131);
+    expect_near(l.shell.bundle_drop, 531.6570766946244);
+    expect_near(l.shell.window_drop, 1261.336048280116);
+    EXPECT_EQ(l.shell.fouling, 1.15);
+    expect_near(l.shell.drop, 2061.9420937209516);
+    EXPECT_EQ(l.tube.allowable, 100e3);
+    EXPECT_EQ(l.shell.allowable, 100e3);
+}
+
+// Each arrangement's centre-line count and tube-bank factor, on the worked example.
+TEST(Layout, Arrangements) {
+    struct Row {
+        Arrangement arrangement;
+        double centre_tubes, shell_drop;
+    };
+    const Row rows[] = {
+        {Arrangement::Triangle, 3, 2061.9420937209516},
+        {Arrangement::Square, 4, 1097.7073325711033},
+        {Arrangement::RotatedSquare, 4, 1185.6605742734023},
+    };
+    for (const Row& row : rows) {
+        const calc::Layout l = calc::layout(example_input(), {.arrangement = row.arrangement});
+        EXPECT_EQ(l.centre_tubes, row.centre_tubes);
+        expect_near(l.shell.drop, row.shell_drop);
+    }
+}
+
+// The default length: in 15–25 % with the fewest passes, else the least margin ≥ 10 %, else 6 m.
+TEST(Layout, DefaultTubeLength) {
+    struct Row {
+        double area;
+        calc::LengthRule rule;
+        double length, passes;
+        LayoutStop stop;
+    };
+    const Row rows[] = {
+        {4.0, calc::LengthRule::InAim, 9.0, 1, LayoutStop::None},  // 1.5 and 4.5 m also in aim
+        {3.3, calc::LengthRule::AboveFloor, 2.0, 4, LayoutStop::None},
+        {40.0, calc::LengthRule::Fallback, 6.0, 0, LayoutStop::TooManyPasses},
+    };
+    for (const Row& row : rows) {
+        calc::LayoutInput in = example_input();
+        in.area = row.area;
+        const calc::Layout l = calc::layout(in, {});
+        EXPECT_EQ(l.length_rule, row.rule) << row.area;
+        EXPECT_EQ(l.length, row.length) << row.area;
+        EXPECT_EQ(l.passes, row.passes) << row.area;
+        EXPECT_EQ(l.stop, row.stop) << row.area;
+    }
+}
+
+// The conditions of each 注意 the layout gives.
+TEST(Layout, Cautions) {
+    calc::LayoutInput in = example_input();
+    in.inner_diameter = 0.025;
+    EXPECT_EQ(calc::layout(in, {}).stop, LayoutStop::Wall);
+
+    in = example_input();
+    in.per_pass = 3000;  // n_c = 61 tubes across: D = 1.995 m
+    EXPECT_EQ(calc::layout(in, {}).stop, LayoutStop::ShellTooLarge);
+
+    in = example_input();
+    EXPECT_GT(calc::layout(in, {.tube_length = 6.0}).margin, 0.40);
+    in.area = 2.0859 * 4.4 / 4.0026;  // L′ = 4.4 m: one pass of 4.5 m leaves 7.5 %
+    EXPECT_LT(calc::layout(in, {.tube_length = 4.5}).margin, 0.10);
+
+    in = example_input();
+    in.shell_viscosity = 0.01;  // Re₀ = 395
+    const calc::Layout viscous = calc::layout(in, {});
+    EXPECT_FALSE(viscous.shell.holds);
+    EXPECT_EQ(viscous.shell.drop, 0.0);
+
+    in = example_input();
+    in.tube_reynolds = 3000;
+    EXPECT_EQ(calc::layout(in, {}).tube.regime, calc::Regime::Transition);
+    in.tube_reynolds = 1000;
+    const calc::Layout laminar = calc::layout(in, {});
+    EXPECT_EQ(laminar.tube.regime, calc::Regime::Laminar);
+    EXPECT_EQ(laminar.tube.friction, 0.064);
+
+    in = example_input();
+    in.shell_density = 1.2;  // a gas: F_s = 1.0, 10 kPa allowed
+    const calc::Layout gas = calc::layout(in, {});
+    EXPECT_EQ(gas.shell.fouling, 1.0);
+    EXPECT_EQ(gas.shell.allowable, 10e3);
+}
+
+TEST(Layout, RefusedChoices) {
+    struct Row {
+        calc::LayoutChoices choices;
+        calc::LayoutChoice refused;
+        double low, high;
+    };
+    const double inf = calc::unbounded;
+    const Row rows[] = {
+        {{.tube_length = 5.0}, calc::LayoutChoice::TubeLength, 1.5, 9.0},
+        {{.pitch = 0.03}, calc::LayoutChoice::Pitch, 0.03125, inf},
+        {{.shell_diameter = 0.16}, calc::LayoutChoice::ShellDiameter, 0.159, 1.8},
+        {{.baffle_spacing = 0.02}, calc::LayoutChoice::BaffleSpacing, 0.05, 0.159},
+        {{.baffle_spacing = 0.2}, calc::LayoutChoice::BaffleSpacing, 0.05, 0.159},
+        {{.roughness = 2e-3}, calc::LayoutChoice::Roughness, 1e-5, 1e-3},
+        {{.allowable_shell_drop = 0.0}, calc::LayoutChoice::AllowableShellDrop, 0.0, inf},
+    };
+    for (const Row& row : rows) {
+        const calc::Layout l = calc::layout(example_input(), row.choices);
+        ASSERT_EQ(l.stop, LayoutStop::Refused);
+        EXPECT_EQ(l.refused->choice, row.refused);
+        EXPECT_DOUBLE_EQ(l.refused->allowed.low, row.low);
+        EXPECT_EQ(l.refused->allowed.high, row.high);
+    }
+    // A larger standard shell and a spacing at 0.2·D are taken.
+    const calc::Layout wider =
+        calc::layout(example_input(), {.shell_diameter = 0.4, .baffle_spacing = 0.08});
+    EXPECT_EQ(wider.stop, LayoutStop::None);
+    EXPECT_EQ(wider.baffles, 56.0);
+}
+
+// Whole numbers a product or quotient lands a few ulps beside count as themselves.
+TEST(Layout, StandardSteps) {
+    EXPECT_EQ(calc::centre_tubes(100, Arrangement::Triangle), 11.0);  // 1.1·10 = 11.000000000000002
+    EXPECT_EQ(calc::baffle_count(4.5, 0.15), 29.0);  // 4.5/0.15 = 30.000000000000004
+    EXPECT_EQ(calc::baffle_count(0.1, 0.15), 1.0);
+    EXPECT_EQ(calc::standard_pitch(0.019), 0.025);
+    EXPECT_EQ(calc::standard_pitch(0.016), 0.020);  // 1.25·16 = 20 mm
+    EXPECT_EQ(calc::standard_pitch(0.021), 0.027);  // 26.25 mm up
+    EXPECT_EQ(calc::standard_shell(0.159), 0.159);
+    EXPECT_EQ(calc::standard_shell(0.1591), 0.219);
+    EXPECT_FALSE(calc::standard_shell(1.8001));
+    const double spacings[][2] = {{0.159, 0.1}, {0.4, 0.15}, {1.2, 0.35}, {1.6, 0.6}, {1.8, 0.6}};
+    for (const auto& [D, h] : spacings) EXPECT_EQ(calc::default_baffle_spacing(D), h) << D;
+}
+
+TEST(Layout, Colebrook) {
+    struct Row {
+        double reynolds, roughness, lambda;
+    };
+    const Row rows[] = {
+        {4000, 1e-6, 0.039908029446170654}, {4000, 0.05, 0.07698683488922484},
+        {1e5, 0.005, 0.031306382937086624}, {1e8, 1e-6, 0.006432556519692278},
+        {1e8, 0.05, 0.07155090409108328},
+    };
+    for (const Row& row : rows)
+        expect_near(calc::colebrook(row.reynolds, row.roughness), row.lambda);
+    // Finite and positive over the whole turbulent range.
+    for (double re = 4000; re < 1e12; re *= 1.7) {
+        for (double r = 1e-6; r <= 0.05; r *= 2.3) {
+            const double lambda = calc::colebrook(re, r);
+            ASSERT_TRUE(std::isfinite(lambda) && lambda > 0) << re << " " << r;
+        }
+    }
+}
+
+}  // namespace
