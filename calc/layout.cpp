@@ -168,14 +168,14 @@ LayoutStart layout_input(const SizingInput& input, const SizingWorking& working,
 std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
     if (c.tube_length && !standard_length(*c.tube_length)) {
         return RefusedChoice{LayoutChoice::TubeLength, *c.tube_length,
-                             standard_range(standard_lengths, 1.0)};
+                             standard_range(standard_lengths, 1.0), true};
     }
     if (c.pitch && !positive(*c.pitch)) return RefusedChoice{LayoutChoice::Pitch, *c.pitch, {0.0}};
     if (c.shell_diameter && std::ranges::none_of(standard_shells_mm, [&](Double mm) {
             return is_mm(*c.shell_diameter, mm);
         })) {
         return RefusedChoice{LayoutChoice::ShellDiameter, *c.shell_diameter,
-                             standard_range(standard_shells_mm, 1e-3)};
+                             standard_range(standard_shells_mm, 1e-3), true};
     }
     if (c.baffle_spacing && !positive(*c.baffle_spacing)) {
         return RefusedChoice{LayoutChoice::BaffleSpacing, *c.baffle_spacing, {least_spacing}};
@@ -273,7 +273,10 @@ Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
         l.refused = RefusedChoice{choice, value, allowed};
         return l;
     };
-    if (l.refused) return refuse(l.refused->choice, l.refused->value, l.refused->allowed);
+    if (l.refused) {
+        l.stop = LayoutStop::Refused;
+        return l;
+    }
 
     // 1, 2: n_s = ⌈n⌉;  L′ = (A/F)/(n_s·π·d_o)
     l.per_pass = std::ceil(in.per_pass);

@@ -102,6 +102,7 @@ struct RefusedChoice {
     LayoutChoice choice;
     Double value;
     Range allowed;
+    bool not_standard = false;  // a length or shell outside the standard list
 };
 
 // The choices' faults that need no calculation, the first in LayoutChoice order.

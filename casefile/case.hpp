@@ -1,6 +1,6 @@
 // One case as the case file keeps it: the twenty field texts as typed, the 计算书's header,
-// the record of each side's 物性 fill. Reading and writing it is case_json's and case_file's;
-// what the window does with it is the window's.
+// the record of each side's 物性 fill, the layout's choices as typed. Reading and writing it is
+// case_json's and case_file's; what the window does with it is the window's.
 #pragma once
 
 #include <QMap>
@@ -26,10 +26,14 @@ struct FillRecord {
     bool operator==(const FillRecord&) const = default;
 };
 
+// The layout's eight choices as typed, by their keys in layout_keys; empty is the default.
+using LayoutTexts = std::array<QString, 8>;
+
 struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
     SheetInfo sheet;
     std::optional<FillRecord> tube_fill, shell_fill;
+    LayoutTexts layout{};
     bool operator==(const Case&) const = default;
 };
 

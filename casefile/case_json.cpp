@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/conversion.hpp"
@@ -149,8 +150,13 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
         return fill && !fill->fluid.isEmpty();
     };
     const bool fluids = names_fluid(c.tube_fill) || names_fluid(c.shell_fill);
-    QJsonObject root{{"format", qstr(format_id)},
-                     {"version", fluids ? format_version : first_format_version}};
+    // So is a layout choice for 1.5.0, which would lay out by its defaults instead.
+    const bool layout =
+        std::ranges::any_of(c.layout, [](const QString& t) { return !t.isEmpty(); });
+    const int version = layout   ? layout_format_version
+                        : fluids ? fluids_format_version
+                                 : first_format_version;
+    QJsonObject root{{"format", qstr(format_id)}, {"version", version}};
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {
         sides[side_of(field)][field.key] = c.fields.value(field.name);
@@ -168,6 +174,14 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     if (c.tube_fill) water["tube"] = water_json(*c.tube_fill);
     if (c.shell_fill) water["shell"] = water_json(*c.shell_fill);
     if (!water.isEmpty()) root["water"] = water;
+
+    if (layout) {
+        QJsonObject choices;
+        for (std::size_t i = 0; i < layout_keys.size(); ++i) {
+            if (!c.layout[i].isEmpty()) choices[layout_keys[i]] = c.layout[i];
+        }
+        root["layout"] = choices;
+    }
 
     if (results) {
         root["results"] = QJsonObject{{"K", results->K}, {"K_unit", "W/(㎡·℃)"}, {"A", results->A},
@@ -212,6 +226,10 @@ Case from_json(const QByteArray& bytes) {
     const QJsonObject water = object_at(root, "water", {});
     c.tube_fill = record_at(water, "tube");
     c.shell_fill = record_at(water, "shell");
+    const QJsonObject layout = object_at(root, "layout", {});
+    for (std::size_t i = 0; i < layout_keys.size(); ++i) {
+        c.layout[i] = text_at(layout, layout_keys[i], "layout");
+    }
     return c;
 }
 

@@ -1,5 +1,5 @@
 // The case file's format: UTF-8 JSON, indented, one object with "format", "version", "tube",
-// "shell", "sheet", "water" and, when current, "results". Files are case_file's.
+// "shell", "sheet", "water", "layout" and, when current, "results". Files are case_file's.
 #pragma once
 
 #include <QByteArray>
@@ -13,8 +13,10 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 2;        // read up to it; written where needed
-inline constexpr int first_format_version = 1;  // what a case of water alone is written as
+inline constexpr int format_version = 3;         // read up to it; written where needed
+inline constexpr int first_format_version = 1;   // what a case of water alone is written as
+inline constexpr int fluids_format_version = 2;  // a fill of another fluid
+inline constexpr int layout_format_version = 3;  // a layout choice
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 
@@ -25,6 +27,12 @@ struct FieldKey {
     const char* name;  // "Text1"
 };
 const std::array<FieldKey, 20>& field_keys();
+
+// The layout choices' keys under "layout", in the order of LayoutTexts.
+inline constexpr std::array<const char*, 8> layout_keys = {
+    "tube_length",         "arrangement",         "pitch",
+    "shell_diameter",      "baffle_spacing",      "roughness",
+    "allowable_tube_drop", "allowable_shell_drop"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

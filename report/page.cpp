@@ -7,17 +7,22 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextObjectInterface>
+#include <functional>
 
 #include "report/faces.hpp"
 #include "report/html_text.hpp"
+#include "report/tube_sheet.hpp"
 
 namespace report {
 namespace {
 
-// Where the temperature diagram goes in the HTML, to be replaced by the drawing itself.
+// Where each drawing goes in the HTML, to be replaced by the drawing itself.
 const QString diagram_mark = QString(QChar(0xE000)) + "diagram";
+const QString tube_sheet_mark = QString(QChar(0xE000)) + "tube_sheet";
 constexpr int diagram_object = QTextFormat::UserObject + 1;
+constexpr int tube_sheet_object = QTextFormat::UserObject + 2;
 constexpr double diagram_height_mm = 64, diagram_width_mm = 112;
+constexpr double tube_sheet_mm = 76;
 constexpr double label_points = 8, body_points = 9, footer_points = 8;
 
 QFont page_font(const QString& family, double points) {
@@ -62,27 +67,36 @@ void set_faces(QTextDocument& document, const PageFonts& fonts) {
     cursor.endEditBlock();
 }
 
-// The diagram as an object in the text's flow, drawn by QPainter on the document's device.
-class DiagramObject : public QObject, public QTextObjectInterface {
+// A drawing as an object in the text's flow, drawn by QPainter on the document's device.
+class DrawingObject : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 
   public:
-    DiagramObject(const Diagram& diagram, const LabelFonts& fonts, QSizeF size)
-        : diagram_(diagram), fonts_(fonts), size_(size) {}
+    using Paint = std::function<void(QPainter&, const QRectF&)>;
+    DrawingObject(Paint paint, QSizeF size) : paint_(std::move(paint)), size_(size) {}
 
     QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return size_; }
 
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                     const QTextFormat&) override {
-        paint_diagram(*painter, diagram_, rect, fonts_);
+        paint_(*painter, rect);
     }
 
   private:
-    Diagram diagram_;
-    LabelFonts fonts_;
+    Paint paint_;
     QSizeF size_;
 };
+
+// Puts the drawing where its mark stands in the document.
+void insert_drawing(QTextDocument& document, const QString& mark, int type,
+                    DrawingObject& drawing) {
+    document.documentLayout()->registerHandler(type, &drawing);
+    QTextCursor at = document.find(mark);
+    QTextCharFormat object;
+    object.setObjectType(type);
+    at.insertText(QString(QChar::ObjectReplacementCharacter), object);
+}
 
 // The case's header, blank cells where it has none, to write in by hand.
 QString sign_off_block(const Report& r) {
@@ -123,12 +137,12 @@ QString results_table(const Report& r) {
            row({"所需换热面积", "<i>A</i>", escaped(r.A), "㎡"}) + "</table>";
 }
 
-QString checks_table(const Report& r) {
+QString checks_table(const QList<CheckRow>& checks) {
     QString html =
         "<table width='100%' border='1' cellspacing='0' cellpadding='1'>"
         "<tr><th width='18%'>校核项目</th><th width='32%'>数值</th><th width='23%'>判据</th>"
         "<th width='27%'>结论</th></tr>";
-    for (const CheckRow& check : r.checks) {
+    for (const CheckRow& check : checks) {
         const QString colour =
             check.attention ? " style='color:" + QString(attention_colour) + "'" : QString();
         html += row({escaped(check.check), escaped(check.value), escaped(check.criterion),
@@ -184,7 +198,14 @@ QString page_html(const Report& r, const PageFonts& fonts) {
                 escaped(r.diagram_caption) + "</p>";
     }
     html += "</td></tr></table>";
-    html += "<h2>4 设计校核</h2>" + checks_table(r);
+    html += "<h2>4 设计校核</h2>" + checks_table(r.checks);
+    if (r.has_layout) {
+        html += "<h2>5 结构与压降</h2>" + checks_table(r.layout_rows);
+        if (r.tube_sheet) {
+            html += "<p align='center'>" + tube_sheet_mark + "</p><p align='center'>" +
+                    escaped(r.tube_sheet_caption) + "</p>";
+        }
+    }
     return html + "</body></html>";
 }
 
@@ -196,15 +217,19 @@ void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice&
     set_faces(document, fonts);
 
     const double dots_per_mm = device.logicalDpiY() / 25.4;
-    DiagramObject diagram(report.diagram.value_or(Diagram{}), label_fonts(fonts, label_points),
-                          QSizeF(diagram_width_mm, diagram_height_mm) * dots_per_mm);
-    if (report.diagram) {
-        document.documentLayout()->registerHandler(diagram_object, &diagram);
-        QTextCursor mark = document.find(diagram_mark);
-        QTextCharFormat object;
-        object.setObjectType(diagram_object);
-        mark.insertText(QString(QChar::ObjectReplacementCharacter), object);
-    }
+    const LabelFonts labels = label_fonts(fonts, label_points);
+    DrawingObject diagram(
+        [&](QPainter& painter, const QRectF& rect) {
+            paint_diagram(painter, *report.diagram, rect, labels);
+        },
+        QSizeF(diagram_width_mm, diagram_height_mm) * dots_per_mm);
+    if (report.diagram) insert_drawing(document, diagram_mark, diagram_object, diagram);
+    DrawingObject sheet(
+        [&](QPainter& painter, const QRectF& rect) {
+            paint_tube_sheet(painter, *report.tube_sheet, rect, labels);
+        },
+        QSizeF(tube_sheet_mm, tube_sheet_mm) * dots_per_mm);
+    if (report.tube_sheet) insert_drawing(document, tube_sheet_mark, tube_sheet_object, sheet);
 
     // The footer's line and text below the body, on every page.
     const LabelFonts footer_fonts = label_fonts(fonts, footer_points);

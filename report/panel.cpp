@@ -33,6 +33,11 @@ QString panel_html(const Report& r) {
         html += r.attention.contains(line) ? coloured(attention_colour, escaped(line))
                                            : "<p>" + escaped(line) + "</p>";
     }
+    if (r.has_layout) {
+        html += "<p><a href='" + QString(layout_link) +
+                "'>结构参数…</a>（管长、排列、壳径、折流板、"
+                "粗糙度、允许压降）</p>";
+    }
     html += heading(r.stale ? r.results_title + "（已过期）" : r.results_title);
     return html + paragraphs(r.results) + "</body></html>";
 }

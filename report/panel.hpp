@@ -11,4 +11,7 @@ namespace report {
 
 QString panel_html(const Report& report);
 
+// The link after the working that opens the layout's choices.
+inline constexpr char layout_link[] = "layout";
+
 }  // namespace report

@@ -80,6 +80,17 @@ Report make_report(const ReportInput& input) {
             Diagram{std::move(profile), exact(result.steps.dT1), exact(result.steps.dT2)};
         report.diagram_caption = diagram_caption(result);
     }
+    if (result.layout) {
+        report.has_layout = true;
+        report.layout_rows = layout_rows(*result.layout);
+        if (laid_out(*result.layout)) {
+            const calc::Layout& l = result.layout->layout;
+            report.tube_sheet = tube_sheet(l, result.layout->input.outer_diameter);
+            report.tube_sheet_caption = "图 2　管板布置（" + arrangement_name(l.arrangement) +
+                                        "，" + QString::number(l.tubes, 'f', 0) + " 根，" +
+                                        QString::number(l.passes, 'f', 0) + " 管程）";
+        }
+    }
     report.results = input.result_lines;
     return report;
 }

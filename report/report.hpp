@@ -12,6 +12,7 @@
 #include "casefile/case.hpp"
 #include "report/check_text.hpp"
 #include "report/temperature_diagram.hpp"
+#include "report/tube_sheet.hpp"
 #include "report/working_text.hpp"
 
 namespace report {
@@ -75,6 +76,10 @@ struct Report {
     QStringList results;
     std::optional<Diagram> diagram;  // none where the end differences have no profile
     QString diagram_caption;
+    bool has_layout = false;              // the result had a layout block, with or without figures
+    QList<CheckRow> layout_rows;          // the 计算书's section 5
+    std::optional<TubeSheet> tube_sheet;  // where the layout has its figures
+    QString tube_sheet_caption;
     QStringList notes;
     casefile::SheetInfo sheet;
     QString failure;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "report/faces.hpp"
+#include "report/marks.hpp"
 
 namespace report {
 namespace {
@@ -28,33 +29,6 @@ constexpr double left_margin = 2.8, right_margin = 0.6, top_margin = 1.5, bottom
 
 const QColor shell_colour(0xb3, 0x40, 0x0a), tube_colour(0x1f, 0x5a, 0xa6);
 
-// A label placed by `anchor`: its left, middle or right end there, as `horizontal` says, and
-// its middle at the anchor's height; on a white ground where a line passes under it.
-void place(QPainter& painter, const Label& label, const LabelFonts& fonts, QPointF anchor,
-           Qt::Alignment horizontal, bool ground = false) {
-    const QFontMetricsF metrics(fonts.latin, painter.device());
-    const double width = label_width(painter, label, fonts);
-    double left = anchor.x();
-    if (horizontal & Qt::AlignHCenter) left -= width / 2;
-    if (horizontal & Qt::AlignRight) left -= width;
-    if (ground) {
-        painter.fillRect(QRectF(left - metrics.height() * 0.15, anchor.y() - metrics.height() / 2,
-                                width + metrics.height() * 0.3, metrics.height()),
-                         Qt::white);
-    }
-    draw_label(painter, label, fonts, left,
-               anchor.y() + (metrics.ascent() - metrics.descent()) / 2);
-}
-
-// A filled arrowhead with its tip at `tip`, pointing along `direction`.
-void arrowhead(QPainter& painter, QPointF tip, QPointF direction, double size) {
-    const double length = std::hypot(direction.x(), direction.y());
-    if (length == 0) return;
-    const QPointF d = direction / length, n(-d.y(), d.x());
-    painter.drawPolygon(
-        QPolygonF{tip, tip - size * d + 0.35 * size * n, tip - size * d - 0.35 * size * n});
-}
-
 // The stream's arrow a little past its middle, pointing the way it flows.
 void flow_arrow(QPainter& painter, const QPolygonF& line, bool forwards, double size) {
     const qsizetype i = line.size() * 55 / 100;
@@ -66,10 +40,7 @@ void flow_arrow(QPainter& painter, const QPolygonF& line, bool forwards, double 
 // A vertical dimension line between two ends, with its label beside it.
 void end_difference(QPainter& painter, double x, double y1, double y2, const Label& label,
                     const LabelFonts& fonts, bool label_right, double em) {
-    painter.drawLine(QPointF(x, y1), QPointF(x, y2));
-    const double head = std::min(0.45 * em, std::abs(y2 - y1) / 3);
-    arrowhead(painter, QPointF(x, y1), QPointF(0, y1 - y2), head);
-    arrowhead(painter, QPointF(x, y2), QPointF(0, y2 - y1), head);
+    dimension(painter, QPointF(x, y1), QPointF(x, y2), 0.45 * em);
     place(painter, label, fonts, QPointF(label_right ? x + 0.3 * em : x - 0.3 * em, (y1 + y2) / 2),
           label_right ? Qt::AlignLeft : Qt::AlignRight, true);
 }

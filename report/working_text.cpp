@@ -97,7 +97,8 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
                             const FillSource& shell) {
     return fill_cautions(tube, shell) + check_text(result.checks).notes +
            film_hint_lines(result.steps.tube, Side::Tube) +
-           film_hint_lines(result.steps.shell, Side::Shell);
+           film_hint_lines(result.steps.shell, Side::Shell) +
+           (result.layout ? layout_notes(*result.layout) : QStringList());
 }
 
 QString film_working_text(const FilmResult& result, Side side, FillSource fill) {
@@ -115,7 +116,9 @@ QString sizing_working_text(const ResultWorking& result, FillSource tube, FillSo
     lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
-    lines << check_text(result.checks).lines << attention_lines(result, tube, shell);
+    lines << check_text(result.checks).lines;
+    if (result.layout) lines << layout_lines(*result.layout);
+    lines << attention_lines(result, tube, shell);
     return lines.join('\n');
 }
 

@@ -13,6 +13,7 @@
 #include "calc/sizing.hpp"
 #include "report/check_text.hpp"
 #include "report/fill_text.hpp"
+#include "report/layout_text.hpp"
 
 namespace report {
 
@@ -36,7 +37,8 @@ struct ResultWorking {
     calc::SizingWorking steps;
     calc::DesignChecks checks;
     ConvertedInputs converted;
-    QMap<QString, QString> texts;  // by field name
+    QMap<QString, QString> texts;         // by field name
+    std::optional<LayoutEntry> layout{};  // the tubes, shell, baffles and drops after the checks
 };
 
 // A "注意：" line for each value outside the range its side's correlation was fitted for.
@@ -46,9 +48,8 @@ QStringList film_hint_lines(const calc::FilmWorking& working, calc::Side side);
 // fitted for.
 CheckRow film_range_row(const calc::FilmWorking& working, calc::Side side);
 
-// Every "注意：" line of a result: the design checks', those that point at an input first,
-// then the ranges.
-// The cautions of the sides' fills come first.
+// Every "注意：" line of a result: the sides' fills' first, then the design checks', those that
+// point at an input first, then the ranges, then the layout's.
 QStringList attention_lines(const ResultWorking& result, const FillSource& tube = {},
                             const FillSource& shell = {});
 
@@ -59,7 +60,8 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube 
 QString film_working_text(const FilmResult& result, calc::Side side, FillSource fill = {});
 
 // The converted inputs, where the properties came from, both sides' lines, then
-// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then every "注意：" line.
+// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then the layout, then
+// every "注意：" line.
 QString sizing_working_text(const ResultWorking& result, FillSource tube = {},
                             FillSource shell = {});
 

@@ -74,7 +74,8 @@ void MainWindow::compute_result() {
     Label51->setText("W");
     QMap<QString, QString> texts;
     for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
-    computed_ = report::ResultWorking{input, working, checks, converted, texts};
+    computed_ = report::ResultWorking{input,     working, checks,
+                                      converted, texts,   layout_entry(input, working, checks)};
     show_working();
     status_line_->show_notes(
         report::attention_lines(*computed_, fill_source(tube_fill_, tube_fill_fields()),

@@ -75,6 +75,7 @@ casefile::Case MainWindow::current_case() const {
     c.sheet = sheet_;
     c.tube_fill = held(tube_fill_, tube_fill_fields());
     c.shell_fill = held(shell_fill_, shell_fill_fields());
+    c.layout = layout_texts_;
     return c;
 }
 
@@ -124,6 +125,7 @@ void MainWindow::new_case() {
     show_choice(calc::Side::Tube);
     show_choice(calc::Side::Shell);
     sheet_ = {};
+    layout_texts_ = {};
     set_case_path({});
     set_changed(false);
 }
@@ -144,6 +146,7 @@ void MainWindow::load_case(const QString& path) {
     show_choice(calc::Side::Tube);
     show_choice(calc::Side::Shell);
     sheet_ = c.sheet;
+    layout_texts_ = c.layout;
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());
     set_changed(false);

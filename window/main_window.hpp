@@ -26,6 +26,7 @@
 #include "window/case_prompt.hpp"
 #include "window/fluid_chooser.hpp"
 #include "window/fluid_fill.hpp"
+#include "window/layout_dialog.hpp"
 #include "window/result_label.hpp"
 #include "window/status_line.hpp"
 
@@ -75,7 +76,14 @@ class MainWindow : public QMainWindow {
     bool save_case();        // 保存 (Ctrl+S): to its file, or as save_case_as; false if not saved
     bool save_case_as();     // 另存为… (Ctrl+Shift+S): asks where, then save_case_to
     void edit_sheet_info();  // 计算书信息…: the header's four cells in a small dialog
-    void about();            // 帮助 → 关于
+    void edit_layout();  // 工具 → 结构参数… and the panel's link: the layout's choices
+    // What is wrong with the layout's choices, for the last result where there is one.
+    std::optional<ChoiceFault> check_layout(const casefile::LayoutTexts& texts) const;
+    // The choices as the case keeps them; a change is a change of the case, and a result
+    // still as computed is computed again with them.
+    void take_layout(const casefile::LayoutTexts& texts);
+    const casefile::LayoutTexts& layout_texts() const { return layout_texts_; }
+    void about();  // 帮助 → 关于
 
     // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then,
     // and leaves the recent list to the one who asked; save_case_to raises SaveFault and leaves
@@ -111,6 +119,10 @@ class MainWindow : public QMainWindow {
     // The working of the last results as tooltips, saying where a side's properties came from
     // while its fields hold what 水物性 wrote; again whenever one of those fields changes.
     void show_working();
+    // The layout after the checks, with the case's choices.
+    report::LayoutEntry layout_entry(const calc::SizingInput& input,
+                                     const calc::SizingWorking& working,
+                                     const calc::DesignChecks& checks) const;
 
     // A button's click runs its action through here: a fault ends the action, is reported,
     // and the window is idle again; no exception reaches Qt's event loop.
@@ -175,7 +187,9 @@ class MainWindow : public QMainWindow {
         std::vector<FluidChoice> undo, redo;
     };
     ChoiceHistory tube_choice_, shell_choice_;
-    FluidChooser* chooser_ = nullptr;             // built when first opened
+    FluidChooser* chooser_ = nullptr;        // built when first opened
+    LayoutDialog* layout_dialog_ = nullptr;  // built when first opened
+    casefile::LayoutTexts layout_texts_{};
     calc::Side chooser_side_ = calc::Side::Tube;  // the side it was opened for
     QString case_path_;
     // The menus' shortcuts, which win over a field's own use of the same key (Ctrl+E, which

@@ -1,5 +1,5 @@
-// The menu bar: 文件, 编辑, 视图, 帮助. Every entry runs through run_action like a button; the
-// report's three entries also make the results panel's context menu.
+// The menu bar: 文件, 编辑, 视图, 工具, 帮助. Every entry runs through run_action like a button;
+// the report's three entries also make the results panel's context menu.
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -63,6 +63,9 @@ void MainWindow::add_menus() {
     window_keys_.remove(QKeySequence(QKeySequence::Redo));
 
     add_view(*menuBar()->addMenu("视图(&V)"));
+
+    QMenu* tools = menuBar()->addMenu("工具(&T)");
+    add(*tools, "结构参数(&L)…", {}, &MainWindow::edit_layout);
 
     QMenu* help = menuBar()->addMenu("帮助(&H)");
     add(*help, "关于(&A)…", {}, &MainWindow::about);

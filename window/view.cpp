@@ -40,6 +40,9 @@ void MainWindow::add_view(QMenu& view) {
     working_text_->setTextInteractionFlags(Qt::TextBrowserInteraction |
                                            Qt::TextSelectableByKeyboard);
     working_panel_->setWidget(working_text_);
+    connect(working_text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        if (link.toString() == report::layout_link) run_action([this] { edit_layout(); });
+    });
     addDockWidget(Qt::RightDockWidgetArea, working_panel_);
     // The window opens as the form alone, unless the panel was shown when it was last closed.
     const bool shown = QSettings().value(shown_key, false).toBool();

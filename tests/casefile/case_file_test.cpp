@@ -72,6 +72,24 @@ TEST(CaseFile, MissingUnknownAndNumbers) {
     EXPECT_FALSE(c.tube_fill);
 }
 
+// A layout choice makes the file one 1.5.0 refuses; without one, 1.4.0 reads it as before.
+TEST(CaseFile, LayoutChoicesAndTheVersion) {
+    Case c = hostile_case();
+    EXPECT_TRUE(casefile::to_json(c).contains("\"version\": 1,"));
+    EXPECT_FALSE(casefile::to_json(c).contains("layout"));
+    c.layout[2] = "30 mm";
+    c.layout[1] = "正方形";
+    const QByteArray bytes = casefile::to_json(c);
+    EXPECT_TRUE(bytes.contains("\"version\": 3,"));
+    EXPECT_TRUE(bytes.contains("\"pitch\": \"30 mm\""));
+    EXPECT_FALSE(bytes.contains("tube_length"));  // empty: the default, left out
+    EXPECT_EQ(casefile::from_json(bytes), c);
+    const Case numbers =
+        casefile::from_json(with(R"(, "layout": {"shell_diameter": 400, "roughness": ""})"));
+    EXPECT_EQ(numbers.layout[3], "400");
+    EXPECT_EQ(numbers.layout[5], "");
+}
+
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
     struct Row {
         const char* what;
@@ -89,7 +107,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 3", R"({"format": "heat-exchanger-sizing-case", "version": 3})",
+        {"version 4", R"({"format": "heat-exchanger-sizing-case", "version": 4})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -110,7 +128,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 3);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 4);
     EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
 }
 

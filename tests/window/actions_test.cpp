@@ -66,10 +66,21 @@ class ActionsTest : public QObject {
         probe::fill_example(form);
         type(form, "Text9", velocity);
         click(form, "Command1");
+        // The layout's block after the checks is the layout tests'; the rest is as it was.
+        const auto without_layout = [](const QString& told) {
+            QStringList kept;
+            bool block = false;
+            for (const QString& line : told.split('\n')) {
+                if (line.startsWith("结构与压降")) block = true;
+                if (line.startsWith("注意：")) block = false;
+                if (!block) kept << line;
+            }
+            return kept.join('\n');
+        };
         for (const char* name : {"Label24", "Label27", "Label50"}) {
-            QCOMPARE(label(form, name)->toolTip(), working);
+            QCOMPARE(without_layout(label(form, name)->toolTip()), working);
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label(form, name));
-            QCOMPARE(reader->text(QAccessible::Description), working);
+            QCOMPARE(reader->text(QAccessible::Description), label(form, name)->toolTip());
             QCOMPARE(reader->text(QAccessible::Name), label(form, name)->text());
         }
     }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFileDialog>
+#include <QPaintEngine>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,8 +11,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "calc/layout.hpp"
 #include "calc/temperature_profile.hpp"
 #include "report/temperature_diagram.hpp"
+#include "report/tube_sheet.hpp"
 #include "window_probe.hpp"
 
 using probe::click;
@@ -41,6 +44,60 @@ QStringList fonts_not_embedded(const QString& pdf) {
     if (lines.size() < 4) missing << "fewer than two faces";
     return missing;
 }
+
+// A device that only counts what is drawn on it: the circles, and the dash-dotted lines.
+class CountingEngine : public QPaintEngine {
+  public:
+    CountingEngine() : QPaintEngine(AllFeatures) {}
+    int circles = 0, dash_dotted = 0;
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & DirtyPen) pen_ = state.pen();
+    }
+    void drawEllipse(const QRectF&) override { ++circles; }
+    void drawLines(const QLineF*, int count) override {
+        if (pen_.style() == Qt::DashDotLine) dash_dotted += count;
+    }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    Type type() const override { return User; }
+
+  private:
+    QPen pen_;
+};
+
+class CountingDevice : public QPaintDevice {
+  public:
+    mutable CountingEngine engine;
+    QPaintEngine* paintEngine() const override { return &engine; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+            case PdmHeight:
+                return 2000;
+            case PdmWidthMM:
+            case PdmHeightMM:
+                return 170;
+            case PdmDepth:
+                return 32;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 300;
+            default:
+                return 1;
+        }
+    }
+};
 
 }  // namespace
 
@@ -100,9 +157,14 @@ class SheetTest : public QObject {
         QVERIFY(!text.contains('^'));
         // The footer, whose runs the painter sets apart: pdftotext may drop their spaces.
         QVERIFY(
-            text.contains(QRegularExpression("管壳式换热器换热面积计算.*第 ?1 ?页 ?共 ?1 ?页")));
+            text.contains(QRegularExpression("管壳式换热器换热面积计算.*第 ?1 ?页 ?共 ?2 ?页")));
         const QString info = run("pdfinfo", {path});
-        QVERIFY2(info.contains(QRegularExpression("Pages: +1\n")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Pages: +2\n")), qPrintable(info));
+        // The layout after the checks, its drop against the one allowed, and the tube sheet.
+        for (const char* part : {"5 结构与压降", "7.3860 kPa", "ΔPt ≤ 100 kPa", "图 2",
+                                 "管板布置（正三角形，7 根，1 管程）"}) {
+            QVERIFY2(text.contains(part), part);
+        }
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
         QCOMPARE(fonts_not_embedded(path), QStringList());
         // Latin letters in the serif and its italic, Chinese in 宋体's and 楷体's substitutes.
@@ -133,10 +195,11 @@ class SheetTest : public QObject {
         }
         const QString text = text_of(path);
         QVERIFY2(text.contains("2006.831") && text.contains("2.0859118"), qPrintable(text));
-        QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+        QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +2\n")));
     }
 
-    // Every kind of 注意 at once, and a long header, still make one page.
+    // Every kind of 注意 at once, and a long header, still keep the checks on the first page;
+    // the layout, which a shell of 137.5 m stops, follows on the second.
     void every_attention_on_one_page() {
         window::MainWindow form;
         probe::fill_example(form);
@@ -161,13 +224,67 @@ class SheetTest : public QObject {
               "E-101A/B", "李四", "按与 Q 平衡的流量绘制"}) {
             QVERIFY2(text.contains(verdict), verdict);
         }
-        QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+        QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages: +2\n")));
+        const QString first = run("pdftotext", {"-l", "1", path, "-"});
+        QVERIFY(first.contains("4 设计校核") && first.contains("按与 Q 平衡的流量绘制"));
+        QVERIFY(text.contains("大于 1800 mm"));
         const QString picture = QStringLiteral(PICTURE_DIR) + "/sheet-every-attention";
         run("pdftoppm", {"-png", "-r", "150", "-singlefile", path, picture});
     }
 
     // The diagram measured against its own axes at the PDF's 1200 dpi: the curves end at the
     // four temperatures and pass the mid-area point worked by hand, ΔT = √(ΔT1·ΔT2).
+    // The drawing has a circle for the shell and one for each of N_T tubes, whatever the
+    // arrangement and however many partitions it keeps clear of.
+    void tube_sheet_draws_every_tube_data() {
+        QTest::addColumn<double>("area_times");  // of the worked example's
+        QTest::addColumn<double>("length");
+        QTest::addColumn<int>("arrangement");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<int>("partitions");
+        QTest::newRow("1 pass") << 1.0 << 4.5 << int(calc::Arrangement::Triangle) << 1 << 0;
+        QTest::newRow("2 passes") << 1.0 << 3.0 << int(calc::Arrangement::Square) << 2 << 1;
+        QTest::newRow("4 passes") << 1.0 << 1.5 << int(calc::Arrangement::RotatedSquare) << 4 << 2;
+        QTest::newRow("6 passes") << 2.0 << 1.5 << int(calc::Arrangement::Triangle) << 6 << 3;
+        QTest::newRow("392 tubes") << 100.0 << 9.0 << int(calc::Arrangement::Square) << 4 << 2;
+    }
+
+    void tube_sheet_draws_every_tube() {
+        QFETCH(double, area_times);
+        QFETCH(double, length);
+        QFETCH(int, arrangement);
+        QFETCH(int, passes);
+        QFETCH(int, partitions);
+        const calc::SizingInput input{{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0},
+                                      {0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5},
+                                      20.0f,
+                                      40.0f,
+                                      90.0f,
+                                      60.0f,
+                                      2.0f};
+        const calc::SizingWorking working = calc::sizing_working(input);
+        calc::LayoutInput in =
+            calc::layout_input(input, working,
+                               calc::design_checks(input, working.result, std::nullopt), false,
+                               false)
+                .input;
+        in.area *= area_times;
+        in.per_pass *= area_times > 50 ? 14.0 : 1.0;  // 98 tubes a pass
+        const calc::Layout l = calc::layout(
+            in, {.tube_length = length, .arrangement = calc::Arrangement(arrangement)});
+        QCOMPARE(l.stop, calc::LayoutStop::None);
+        QCOMPARE(int(l.passes), passes);
+        CountingDevice device;
+        {
+            QPainter painter(&device);
+            report::paint_tube_sheet(painter, report::tube_sheet(l, 0.025),
+                                     QRectF(0, 0, 2000, 2000),
+                                     {QFont("DejaVu Serif"), QFont("AR PL UMing CN")});
+        }
+        QCOMPARE(device.engine.circles, int(l.tubes) + 1);
+        QCOMPARE(device.engine.dash_dotted, partitions);
+    }
+
     void diagram_is_drawn_to_scale_data() {
         QTest::addColumn<QList<float>>("t1_t2_T1_T2");
         QTest::addColumn<QStringList>("ticks");

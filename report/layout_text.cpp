@@ -1,0 +1,356 @@
+#include "report/layout_text.hpp"
+
+#include <cmath>
+
+#include "report/summary.hpp"
+
+namespace report {
+namespace {
+
+using calc::LayoutChoice;
+
+constexpr char where_to_choose[] = "请在“工具 → 结构参数”中改正";
+
+QString count(double value) {
+    return QString::number(value, 'f', 0);
+}
+
+// A value as typed or chosen, without trailing zeros: 4.5, 31.25.
+QString plain(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+QString mm(double metres) {
+    return plain(metres * 1000.0) + " mm";
+}
+
+QString kpa(double pascals) {
+    return figure(pascals / 1000.0) + " kPa";
+}
+
+// A drop the user allows, as typed or by default: 100 kPa.
+QString allowed(double pascals) {
+    return plain(pascals / 1000.0) + " kPa";
+}
+
+QString percent(double fraction) {
+    return figure(fraction * 100.0) + " %";
+}
+
+QString attention(const QString& text) {
+    return "注意：" + text + "。";
+}
+
+QString gap_words(calc::LayoutGap gap) {
+    switch (gap) {
+        case calc::LayoutGap::Streams:
+            return "两侧温度走向不对";
+        case calc::LayoutGap::Correction:
+            return "温差校正系数 F 不存在";
+        case calc::LayoutGap::Balance:
+            return "管外流量无法确定";
+        case calc::LayoutGap::Tubes:
+            return "每程管数无法估算";
+        case calc::LayoutGap::NotPositive:
+            return "直径、流速、物性、流量、A 或 F 中有不为正的";
+        case calc::LayoutGap::None:
+            break;
+    }
+    return {};
+}
+
+QString length_rule_words(calc::LengthRule rule) {
+    switch (rule) {
+        case calc::LengthRule::InAim:
+            return "默认：面积裕度在 15–25 % 内、管程最少的标准管长";
+        case calc::LengthRule::AboveFloor:
+            return "默认：没有裕度在 15–25 % 内的标准管长，取裕度不低于 10 % 中最小的";
+        case calc::LengthRule::Fallback:
+            return "默认：没有裕度不低于 10 % 的标准管长，取 6 m";
+    }
+    return {};
+}
+
+// How a value came: the method's own, in its words, or the user's.
+QString chosen_or(const std::optional<double>& own, double value, const QString& by_default) {
+    return own && *own == value ? by_default : QString("选定");
+}
+
+QStringList figure_lines(const LayoutEntry& e) {
+    const calc::LayoutInput& in = e.input;
+    const calc::Layout& l = e.layout;
+    const calc::LayoutChoices& d = l.defaults;
+    QStringList lines;
+    if (l.per_pass == 0) return lines;  // a choice refused before the first step
+    lines << "每程管数 ns = " + count(l.per_pass) + "：ns = ⌈n⌉ = ⌈" + estimate(in.per_pass) + "⌉";
+    lines << "单程所需管长 L′ = " + figure(l.required_pass_length) +
+                 " m：L′ = (A/F)/(ns·π·do) = " + summary(in.area / in.correction) + "/(" +
+                 count(l.per_pass) + " × π × " + plain(in.outer_diameter) + ")";
+    lines << "管长 L = " + plain(l.length) + " m（" +
+                 chosen_or(d.tube_length, l.length, length_rule_words(l.length_rule)) + "）";
+    if (l.stop == calc::LayoutStop::TooManyPasses) {
+        lines << "管程数：L′/L = " + figure(l.length_ratio) + "，超过 6 管程，不作排管";
+        return lines;
+    }
+    lines << "管程数 Np = " + count(l.passes) + "：L′/L = " + figure(l.length_ratio) +
+                 "，取 1、2、4、6 中不小于它的最小者";
+    lines << "总管数 NT = " + count(l.tubes) + "：NT = ns·Np = " + count(l.per_pass) + " × " +
+                 count(l.passes);
+    lines << "管心距 t = " + mm(l.pitch) + "（" +
+                 chosen_or(d.pitch, l.pitch,
+                           "默认：φ" + plain(in.outer_diameter * 1000) + " 的标准管心距") +
+                 "，不小于 1.25·do = " + mm(calc::least_pitch_ratio * in.outer_diameter) + "）";
+    if (l.centre_tubes == 0) return lines;  // the pitch refused
+    const calc::ArrangementFactors factors = calc::arrangement_factors(l.arrangement);
+    lines << "中心线管数 nc = " + count(l.centre_tubes) + "：" + arrangement_name(l.arrangement) +
+                 "排列，nc = ⌈" + plain(factors.centre_line) + "·√NT⌉ = ⌈" +
+                 plain(factors.centre_line) + " × √" + count(l.tubes) + "⌉";
+    const QString bundle = "t·(nc − 1) + 2·b′ = " + plain(l.pitch) + " × " +
+                           count(l.centre_tubes - 1) + " + 2 × " +
+                           plain(calc::edge_ratio * in.outer_diameter) + " = " +
+                           figure(l.bundle_diameter) + " m（b′ = 1.5·do）";
+    if (l.stop == calc::LayoutStop::ShellTooLarge) {
+        lines << "壳体内径：" + bundle + "，大于 1800 mm，不作排管";
+        return lines;
+    }
+    lines << "壳体内径 D = " + mm(l.shell_diameter) + "：" + bundle + "，" +
+                 (l.shell_diameter == l.needed_shell ? QString("取标准壳径")
+                                                     : "选定，排管需 " + mm(l.needed_shell));
+    if (l.baffles == 0) return lines;  // the shell or the spacing refused
+    lines << "折流板数 NB = " + count(l.baffles) + "：NB = ⌈L/h⌉ − 1 = ⌈" + plain(l.length) + "/" +
+                 plain(l.baffle_spacing) + "⌉ − 1，间距 h = " + mm(l.baffle_spacing) + "（" +
+                 chosen_or(d.baffle_spacing, l.baffle_spacing, "默认：最接近 D/3 的标准间距") +
+                 "，圆缺 25 %）";
+    lines << "实际面积 S = " + figure(l.area) + " ㎡：S = NT·π·do·L = " + count(l.tubes) +
+                 " × π × " + plain(in.outer_diameter) + " × " + plain(l.length);
+    const QString required = l.passes >= 2
+                                 ? "A_req = A/F = " + figure(l.required_area) + " ㎡"
+                                 : "单管程 A_req = A = " + figure(l.required_area) + " ㎡";
+    lines << "面积裕度 H = " + percent(l.margin) + "：H = S/A_req − 1 = " + figure(l.area) + "/" +
+                 figure(l.required_area) + " − 1，" + required;
+    const calc::TubeDrop& t = l.tube;
+    const QString lambda = t.regime == calc::Regime::Laminar
+                               ? "λ = 64/Re = " + figure(t.friction)
+                               : "λ = " + figure(t.friction) +
+                                     "（Colebrook 式，ε/di = " + figure(t.relative_roughness) +
+                                     "）";
+    lines << "管程压降 ΔPt = " + kpa(t.drop) + "：Re = " + summary(t.reynolds, 100) + "，" +
+                 lambda + "，ΔP1 = λ·(L/di)·ρi·ui²/2 = " + figure(t.friction_drop) +
+                 " Pa，ΔP2 = 3·ρi·ui²/2 = " + figure(t.return_drop) +
+                 " Pa，(ΔP1 + ΔP2)·Ft·Ns·Np = (" + figure(t.friction_drop) + " + " +
+                 figure(t.return_drop) + ") × " + plain(t.fouling) + " × 1 × " + count(l.passes) +
+                 " Pa，允许 " + allowed(t.allowable);
+    const calc::ShellDrop& s = l.shell;
+    const QString flow = "A0 = h·(D − nc·do) = " + figure(s.cross_section) +
+                         " ㎡，u0 = Wo/(ρo·A0) = " + summary(in.shell_flow) + "/(" +
+                         plain(in.shell_density) + " × " + figure(s.cross_section) +
+                         ") = " + figure(s.velocity) +
+                         " m/s，Re0 = do·u0·ρo/μo = " + figure(s.reynolds);
+    if (!s.holds) {
+        lines << "壳程压降：" + flow + "，不高于 500，Esso 法不适用";
+        return lines;
+    }
+    lines << "壳程压降 ΔPs = " + kpa(s.drop) + "：" + flow +
+                 "，f0 = 5.0·Re0^−0.228 = " + figure(s.friction) +
+                 "，ΔP′1 = F·f0·nc·(NB + 1)·ρo·u0²/2 = " + figure(s.bundle_drop) +
+                 " Pa（F = " + plain(s.bundle_factor) +
+                 "），ΔP′2 = NB·(3.5 − 2h/D)·ρo·u0²/2 = " + figure(s.window_drop) +
+                 " Pa，(ΔP′1 + ΔP′2)·Fs·Ns = (" + figure(s.bundle_drop) + " + " +
+                 figure(s.window_drop) + ") × " + plain(s.fouling) + " × 1 Pa，允许 " +
+                 allowed(s.allowable);
+    return lines;
+}
+
+}  // namespace
+
+QString figure(double value) {
+    if (std::abs(value) >= 1e5 && std::abs(value) < 1e15) return QString::number(value, 'f', 0);
+    // The exponent of the value as rounded to 5 digits, so that 9.99996 is 10.000.
+    const QString scientific = QString::number(value, 'e', 4);
+    const int exponent = scientific.section('e', 1).toInt();
+    if (value == 0.0 || exponent < -5 || !std::isfinite(value)) return scientific;
+    return QString::number(value, 'f', 4 - exponent);
+}
+
+bool laid_out(const LayoutEntry& e) {
+    return e.gap == calc::LayoutGap::None && e.unreadable.isEmpty() &&
+           e.layout.stop == calc::LayoutStop::None;
+}
+
+QString arrangement_name(calc::Arrangement arrangement) {
+    switch (arrangement) {
+        case calc::Arrangement::Triangle:
+            return "正三角形";
+        case calc::Arrangement::Square:
+            return "正方形";
+        case calc::Arrangement::RotatedSquare:
+            return "转角正方形";
+    }
+    return {};
+}
+
+QString choice_name(LayoutChoice choice) {
+    switch (choice) {
+        case LayoutChoice::TubeLength:
+            return "管长 L";
+        case LayoutChoice::Arrangement:
+            return "排列方式";
+        case LayoutChoice::Pitch:
+            return "管心距 t";
+        case LayoutChoice::ShellDiameter:
+            return "壳体内径 D";
+        case LayoutChoice::BaffleSpacing:
+            return "折流板间距 h";
+        case LayoutChoice::Roughness:
+            return "管壁粗糙度 ε";
+        case LayoutChoice::AllowableTubeDrop:
+            return "管程允许压降";
+        case LayoutChoice::AllowableShellDrop:
+            return "壳程允许压降";
+    }
+    return {};
+}
+
+QString refusal_words(const calc::RefusedChoice& r) {
+    const QString name = choice_name(r.choice);
+    const calc::Range& a = r.allowed;
+    switch (r.choice) {
+        case LayoutChoice::TubeLength:
+            return name + " = " + plain(r.value) + " m 不是标准管长（1.5、2、3、4.5、6、9 m）";
+        case LayoutChoice::Pitch:
+            if (a.low == 0.0) return name + " = " + mm(r.value) + " 不是正数";
+            return name + " = " + mm(r.value) + " 小于 1.25·do = " + mm(a.low);
+        case LayoutChoice::ShellDiameter:
+            if (r.not_standard) return name + " = " + mm(r.value) + " 不是标准壳径（159–1800 mm）";
+            return name + " = " + mm(r.value) + " 小于排管所需的 " + mm(a.low);
+        case LayoutChoice::BaffleSpacing:
+            if (std::isinf(a.high)) return name + " = " + mm(r.value) + " 不是正数";
+            return name + " = " + mm(r.value) + " 不在 " + plain(a.low * 1000) + "–" + mm(a.high) +
+                   " 之内（0.2·D 至 D，且不小于 50 mm）";
+        case LayoutChoice::Roughness:
+            return name + " = " + mm(r.value) + " 不在 0.01–1 mm 之内";
+        case LayoutChoice::AllowableTubeDrop:
+        case LayoutChoice::AllowableShellDrop:
+            return name + " " + plain(r.value / 1000) + " kPa 不是正数";
+        case LayoutChoice::Arrangement:
+            break;
+    }
+    return name;
+}
+
+QStringList layout_lines(const LayoutEntry& e) {
+    const QString head = "结构与压降（固定管板式，单壳程，化工原理课程设计方法）";
+    if (!e.unreadable.isEmpty()) return {head + "：" + e.unreadable + "，不作排管"};
+    if (e.gap != calc::LayoutGap::None) return {head + "：" + gap_words(e.gap) + "，不作排管"};
+    if (e.layout.stop == calc::LayoutStop::Wall) {
+        return {head + "：管外直径 do 不大于管内直径 di，不作排管"};
+    }
+    QStringList lines{head + "："};
+    lines << figure_lines(e);
+    if (e.layout.stop == calc::LayoutStop::Refused) {
+        lines << "结构参数 " + refusal_words(*e.layout.refused) + "，不作排管";
+    }
+    return lines;
+}
+
+QStringList layout_notes(const LayoutEntry& e) {
+    const calc::Layout& l = e.layout;
+    QStringList notes;
+    if (!e.unreadable.isEmpty()) return {attention(e.unreadable + "：" + where_to_choose)};
+    if (e.gap != calc::LayoutGap::None) return {};
+    if (l.stop == calc::LayoutStop::Refused) {
+        return {attention("结构参数 " + refusal_words(*l.refused) + "：" + where_to_choose)};
+    }
+    if (l.stop == calc::LayoutStop::TooManyPasses) {
+        notes << attention("L′/L = " + figure(l.length_ratio) +
+                           "，需要 6 个以上管程：宜选更长的管子，或两台换热器串联");
+    }
+    if (l.stop == calc::LayoutStop::ShellTooLarge) {
+        notes << attention("排管所需壳径 " + figure(l.bundle_diameter) +
+                           " m，大于 1800 mm：宜分为几台换热器并联");
+    }
+    if (l.stop == calc::LayoutStop::None) {
+        if (l.margin < calc::margin_sound.low) {
+            notes << attention("面积裕度 H = " + percent(l.margin) +
+                               "，低于 10 %：面积偏小，宜选更长的管子");
+        } else if (l.margin > calc::margin_sound.high) {
+            notes << attention("面积裕度 H = " + percent(l.margin) +
+                               "，高于 40 %：面积浪费，宜选较短的管子");
+        }
+        if (!l.shell.holds) {
+            notes << attention("壳程 Re0 = " + figure(l.shell.reynolds) +
+                               "，不高于 500：Esso 法不适用，不给出壳程压降");
+        }
+        if (l.tube.regime == calc::Regime::Transition) {
+            notes << attention("管程 Re = " + summary(l.tube.reynolds, 100) +
+                               "，在 2000–4000 的过渡区：λ 按 Colebrook 式，数值不确定");
+        }
+        if (l.tube.drop > l.tube.allowable) {
+            notes << attention("管程压降 ΔPt = " + kpa(l.tube.drop) + "，高于允许的 " +
+                               allowed(l.tube.allowable) + "：宜降低管内流速或减少管程");
+        }
+        if (l.shell.holds && l.shell.drop > l.shell.allowable) {
+            notes << attention("壳程压降 ΔPs = " + kpa(l.shell.drop) + "，高于允许的 " +
+                               allowed(l.shell.allowable) + "：宜加大折流板间距或壳径");
+        }
+    }
+    if (l.stop == calc::LayoutStop::Wall) {
+        notes << attention("管外直径 do = " + plain(e.input.outer_diameter) +
+                           " m 不大于管内直径 di = " + plain(e.input.inner_diameter) +
+                           " m，管壁厚度不为正：请检查两侧的管道直径");
+    }
+    return notes;
+}
+
+QList<CheckRow> layout_rows(const LayoutEntry& e) {
+    if (!laid_out(e)) {
+        const QStringList lines = layout_lines(e);
+        const QStringList notes = layout_notes(e);
+        return {CheckRow{"结构与压降", lines.last().section("：", 1), informs,
+                         notes.isEmpty() ? informs : notes.first(), !notes.isEmpty()}};
+    }
+    const calc::Layout& l = e.layout;
+    const auto verdict = [](bool sound) { return sound ? within : QString("注意"); };
+    QList<CheckRow> rows;
+    rows << CheckRow{
+        "管程数、总管数",
+        "ns = " + count(l.per_pass) + "，Np = " + count(l.passes) + "，NT = " + count(l.tubes),
+        "Np ≤ 6", within};
+    rows << CheckRow{"管长、排列",
+                     "L = " + plain(l.length) + " m，" + arrangement_name(l.arrangement) +
+                         "，t = " + mm(l.pitch) + "，nc = " + count(l.centre_tubes),
+                     "t ≥ 1.25·do", within};
+    rows << CheckRow{
+        "壳体内径 D",
+        mm(l.shell_diameter) + "（排管需 " + figure(l.bundle_diameter * 1000) + " mm）",
+        "D ≤ 1800 mm", within};
+    rows << CheckRow{"折流板", "h = " + mm(l.baffle_spacing) + "，NB = " + count(l.baffles),
+                     "0.2·D ≤ h ≤ D", within};
+    const bool margin_sound =
+        l.margin >= calc::margin_sound.low && l.margin <= calc::margin_sound.high;
+    const bool margin_aim = l.margin >= calc::margin_aim.low && l.margin <= calc::margin_aim.high;
+    rows << CheckRow{"实际面积、面积裕度",
+                     "S = " + figure(l.area) + " ㎡，H = " + percent(l.margin),
+                     "宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %",
+                     margin_aim     ? within
+                     : margin_sound ? QString("可用")
+                                    : QString("注意"),
+                     !margin_sound};
+    const bool transition = l.tube.regime == calc::Regime::Transition;
+    rows << CheckRow{
+        "管程压降 ΔPt",
+        kpa(l.tube.drop) + "（Re = " + summary(l.tube.reynolds, 100) +
+            "，λ = " + figure(l.tube.friction) + "）",
+        "ΔPt ≤ " + allowed(l.tube.allowable),
+        transition ? QString("注意：过渡区") : verdict(l.tube.drop <= l.tube.allowable),
+        transition || l.tube.drop > l.tube.allowable};
+    const bool shell_sound = l.shell.holds && l.shell.drop <= l.shell.allowable;
+    rows << CheckRow{
+        "壳程压降 ΔPs",
+        (l.shell.holds ? kpa(l.shell.drop) + "（" : QString("—（")) +
+            "u0 = " + figure(l.shell.velocity) + " m/s，Re0 = " + figure(l.shell.reynolds) + "）",
+        "Re0 > 500，ΔPs ≤ " + allowed(l.shell.allowable), verdict(shell_sound), !shell_sound};
+    return rows;
+}
+
+}  // namespace report

@@ -1,0 +1,40 @@
+// The layout after the checks in Chinese: a line per figure with its formula and numbers, the
+// "注意：" lines in the method's order, and the rows of the 计算书's section 5. The figures
+// come from calc/layout; what the user chose is the window's.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "calc/layout.hpp"
+#include "report/check_text.hpp"
+
+namespace report {
+
+// A layout as the report has it: what kept it from starting, or its input and figures.
+struct LayoutEntry {
+    calc::LayoutGap gap = calc::LayoutGap::None;
+    QString unreadable;  // why a choice's text does not read, where one does not
+    calc::LayoutInput input{};
+    calc::Layout layout{};
+};
+
+// Whether the figures exist: no gap, nothing unreadable, no stop.
+bool laid_out(const LayoutEntry& entry);
+
+QStringList layout_lines(const LayoutEntry& entry);
+QStringList layout_notes(const LayoutEntry& entry);
+QList<CheckRow> layout_rows(const LayoutEntry& entry);
+
+// The words of a choice, "管心距 t", as its refusal and the 结构参数 dialog's messages say it.
+QString choice_name(calc::LayoutChoice choice);
+// "管心距 t = 30 mm 小于 1.25·do = 31.25 mm"
+QString refusal_words(const calc::RefusedChoice& refused);
+// "正三角形"
+QString arrangement_name(calc::Arrangement arrangement);
+
+// 5 significant digits with trailing zeros, as scripts read the figures: 2.4740, 18.605.
+QString figure(double value);
+
+}  // namespace report

@@ -1,0 +1,23 @@
+// The marks the sheet's drawings share: a label placed by an anchor, an arrowhead, a dimension
+// line. What each drawing shows is its own.
+#pragma once
+
+#include <QPainter>
+#include <QPointF>
+
+#include "report/faces.hpp"
+
+namespace report {
+
+// A label placed by `anchor`: its left, middle or right end there, as `horizontal` says, and
+// its middle at the anchor's height; on a white ground where a line passes under it.
+void place(QPainter& painter, const Label& label, const LabelFonts& fonts, QPointF anchor,
+           Qt::Alignment horizontal, bool ground = false);
+
+// A filled arrowhead with its tip at `tip`, pointing along `direction`.
+void arrowhead(QPainter& painter, QPointF tip, QPointF direction, double size);
+
+// A line from `a` to `b` with an arrowhead at each end, no larger than a third of it.
+void dimension(QPainter& painter, QPointF a, QPointF b, double head);
+
+}  // namespace report

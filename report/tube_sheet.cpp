@@ -1,0 +1,132 @@
+#include "report/tube_sheet.hpp"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "report/marks.hpp"
+
+namespace report {
+namespace {
+
+// The grid's places around the centre out to `reach`, in the arrangement's pattern.
+std::vector<QPointF> grid(calc::Arrangement arrangement, double t, double reach) {
+    double dx = t, dy = t;
+    if (arrangement == calc::Arrangement::Triangle) dy = t * std::sqrt(3.0) / 2;
+    if (arrangement == calc::Arrangement::RotatedSquare) dx = dy = t / std::sqrt(2.0);
+    const int rows = static_cast<int>(std::ceil(reach / dy)),
+              columns = static_cast<int>(std::ceil(reach / dx)) + 1;
+    std::vector<QPointF> places;
+    for (int j = -rows; j <= rows; ++j) {
+        for (int i = -columns; i <= columns; ++i) {
+            const bool odd = (j % 2) != 0;
+            if (arrangement == calc::Arrangement::RotatedSquare && ((i + j) % 2) != 0) continue;
+            const double shift = arrangement == calc::Arrangement::Triangle && odd ? t / 2 : 0.0;
+            places.emplace_back(i * dx + shift, j * dy);
+        }
+    }
+    return places;
+}
+
+double distance_to(const QLineF& line, QPointF p) {
+    const QPointF d = line.p2() - line.p1();
+    return std::abs(d.x() * (p.y() - line.p1().y()) - d.y() * (p.x() - line.p1().x())) /
+           std::hypot(d.x(), d.y());
+}
+
+}  // namespace
+
+TubeSheet tube_sheet(const calc::Layout& l, double outer_diameter) {
+    TubeSheet sheet{l.shell_diameter, outer_diameter, l.pitch, {}, {}, {}, {}};
+    const double r = l.shell_diameter / 2;
+    if (l.passes >= 2) sheet.partitions.emplace_back(-r, 0.0, r, 0.0);
+    if (l.passes >= 4) sheet.partitions.emplace_back(0.0, -r, 0.0, r);
+    if (l.passes >= 6) {
+        sheet.partitions.front() = QLineF(-r, r / 3, r, r / 3);
+        sheet.partitions.emplace_back(-r, -r / 3, r, -r / 3);
+    }
+    // Room enough for N_T tubes with their lanes, however the grid falls.
+    const double cell = l.pitch * l.pitch;
+    const double reach = std::sqrt(l.tubes * cell / 3.0) * 2.0 + 3.0 * l.pitch;
+    std::vector<QPointF> places;
+    for (const QPointF p : grid(l.arrangement, l.pitch, reach)) {
+        const bool in_lane = std::ranges::any_of(sheet.partitions, [&](const QLineF& line) {
+            return distance_to(line, p) < l.pitch / 2;
+        });
+        if (!in_lane) places.push_back(p);
+    }
+    // Nearest first; a tie by angle, so that the drawing is the same on every machine.
+    const auto key = [](QPointF p) {
+        return std::pair{std::round(std::hypot(p.x(), p.y()) * 1e9), std::atan2(p.y(), p.x())};
+    };
+    std::ranges::sort(places, [&](QPointF a, QPointF b) { return key(a) < key(b); });
+    places.resize(std::min(places.size(), static_cast<std::size_t>(l.tubes)));
+    sheet.tubes = std::move(places);
+    // t between the topmost tube and a neighbour, where a dimension has room.
+    if (sheet.tubes.size() >= 2) {
+        const auto top = std::ranges::max_element(sheet.tubes, [](QPointF a, QPointF b) {
+            return std::pair{a.y(), -a.x()} < std::pair{b.y(), -b.x()};
+        });
+        sheet.pitch_from = *top;
+        sheet.pitch_to = *top;
+        // A neighbour on its row if it has one, so that t reads along the row.
+        for (const QPointF p : sheet.tubes) {
+            const double gap = std::hypot(p.x() - top->x(), p.y() - top->y());
+            if (std::abs(gap - l.pitch) >= 1e-9 * l.pitch) continue;
+            const bool on_row = std::abs(p.y() - top->y()) < 1e-9 * l.pitch;
+            if (sheet.pitch_to == *top || on_row) sheet.pitch_to = p;
+            if (on_row) break;
+        }
+    }
+    return sheet;
+}
+
+void paint_tube_sheet(QPainter& painter, const TubeSheet& sheet, const QRectF& frame,
+                      const LabelFonts& fonts) {
+    const double em = QFontMetricsF(fonts.latin, painter.device()).height();
+    const double side = std::min(frame.width(), frame.height());
+    const QPointF centre = frame.center() + QPointF(0, -em);
+    // The shell fills the square less room for the dimensions below and above.
+    const double scale = (side - 5.0 * em) / sheet.shell_diameter;
+    const auto at = [&](QPointF p) { return centre + QPointF(p.x(), -p.y()) * scale; };
+    const double line = em / 14;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 2 * line));
+    const double r = sheet.shell_diameter / 2 * scale;
+    painter.drawEllipse(centre, r, r);
+    painter.setPen(QPen(Qt::black, line));
+    const double tube = sheet.outer_diameter / 2 * scale;
+    for (const QPointF p : sheet.tubes) painter.drawEllipse(at(p), tube, tube);
+    painter.setPen(QPen(Qt::black, line, Qt::DashDotLine));
+    for (const QLineF& partition : sheet.partitions) {
+        painter.drawLine(at(partition.p1()), at(partition.p2()));
+    }
+
+    painter.setPen(QPen(Qt::black, line));
+    painter.setBrush(Qt::black);
+    // D below the shell, with extension lines from its sides.
+    const double below = centre.y() + r + 1.2 * em;
+    painter.drawLine(QPointF(centre.x() - r, centre.y()),
+                     QPointF(centre.x() - r, below + 0.3 * em));
+    painter.drawLine(QPointF(centre.x() + r, centre.y()),
+                     QPointF(centre.x() + r, below + 0.3 * em));
+    dimension(painter, QPointF(centre.x() - r, below), QPointF(centre.x() + r, below), 0.45 * em);
+    const QString d = QString::number(sheet.shell_diameter * 1000, 'g', 6) + " mm";
+    place(painter, {{"D", true}, {" = " + d}}, fonts, QPointF(centre.x(), below + 0.9 * em),
+          Qt::AlignHCenter);
+    // t from centre to centre of two neighbouring tubes at the top of the bundle.
+    if (sheet.pitch_from != sheet.pitch_to) {
+        const QPointF a = at(sheet.pitch_from), b = at(sheet.pitch_to);
+        dimension(painter, a, b, 0.3 * em);
+        const QString t = QString::number(sheet.pitch * 1000, 'g', 6) + " mm";
+        place(painter, {{"t", true}, {" = " + t}}, fonts,
+              QPointF(std::max(a.x(), b.x()) + 0.4 * em, std::min(a.y(), b.y()) - 0.6 * em),
+              Qt::AlignLeft, true);
+    }
+    painter.restore();
+}
+
+}  // namespace report
