@@ -32,15 +32,16 @@ inline constexpr std::array<Double, 8> standard_spacings_mm{100, 150, 200, 250, 
 inline constexpr Double least_pitch_ratio = 1.25;  // t ≥ 1.25·d_o
 inline constexpr Double edge_ratio = 1.5;    // b′ = 1.5·d_o, centre of the outer tube to shell
 inline constexpr Double shell_passes = 1.0;  // N_s
-inline constexpr Range margin_aim{0.15, 0.25};          // the area margin H the method asks for
-inline constexpr Range margin_sound{0.10, 0.40};        // outside it, one 注意
-inline constexpr Double least_spacing_ratio = 0.2;      // h ≥ 0.2·D
-inline constexpr Double least_spacing = 0.05;           // h ≥ 50 mm
-inline constexpr Double return_heads = 3.0;             // ΔP_2 = 3·ρu²/2 per pass
-inline constexpr Double laminar_below = 2000.0;         // λ = 64/Re below it
-inline constexpr Double turbulent_from = 4000.0;        // Colebrook from it, uncertain below it
-inline constexpr Double default_roughness = 1e-4;       // m, carbon-steel tube in use
-inline constexpr Range roughness_range{1e-5, 1e-3};     // m
+inline constexpr Range margin_aim{0.15, 0.25};      // the area margin H the method asks for
+inline constexpr Range margin_sound{0.10, 0.40};    // outside it, one 注意
+inline constexpr Double least_spacing_ratio = 0.2;  // h ≥ 0.2·D
+inline constexpr Double least_spacing = 0.05;       // h ≥ 50 mm
+inline constexpr Double return_heads = 3.0;         // ΔP_2 = 3·ρu²/2 per pass
+inline constexpr Double laminar_below = 2000.0;     // λ = 64/Re below it
+inline constexpr Double turbulent_from = 4000.0;    // Colebrook from it, uncertain below it
+inline constexpr Double default_roughness = 1e-4;   // m, carbon-steel tube in use
+// m: from drawn stainless or copper tube (0.0015 mm) to badly corroded steel
+inline constexpr Range roughness_range{1e-6, 1e-3};
 inline constexpr Double esso_least_reynolds = 500.0;    // f_0 holds above it
 inline constexpr Double gas_density_below = 100.0;      // kg/m³: a side this light is a gas
 inline constexpr Double liquid_allowable_drop = 100e3;  // Pa

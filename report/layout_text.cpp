@@ -228,7 +228,7 @@ QString refusal_words(const calc::RefusedChoice& r) {
             return name + " = " + mm(r.value) + " 不在 " + plain(a.low * 1000) + "–" + mm(a.high) +
                    " 之内（0.2·D 至 D，且不小于 50 mm）";
         case LayoutChoice::Roughness:
-            return name + " = " + mm(r.value) + " 不在 0.01–1 mm 之内";
+            return name + " = " + mm(r.value) + " 不在 0.001–1 mm 之内";
         case LayoutChoice::AllowableTubeDrop:
         case LayoutChoice::AllowableShellDrop:
             return name + " " + plain(r.value / 1000) + " kPa 不是正数";

@@ -65,7 +65,7 @@ QString where_it_lies(LayoutChoice choice) {
         case LayoutChoice::BaffleSpacing:
             return "圆缺 25 % 的折流板的间距，在 0.2·D 与 D 之间，不小于 50 mm";
         case LayoutChoice::Roughness:
-            return "0.01–1 mm；碳钢管 0.1 mm，拉制不锈钢管、铜管 0.0015 mm";
+            return "0.001–1 mm；碳钢管 0.1 mm，拉制不锈钢管、铜管 0.0015 mm";
         case LayoutChoice::AllowableTubeDrop:
         case LayoutChoice::AllowableShellDrop:
             return "液体默认 100 kPa，气体 10 kPa";

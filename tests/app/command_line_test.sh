@@ -22,6 +22,26 @@ for line in "总传热系数为：2006.831" "传递热量:166960 W" "所需换�
     grep -qF "  $line" "$dir/out" || fail "--text does not say $line"
 done
 
+# The layout's figures as scripts read them, recomputed from the method on their own: by
+# default, and with a choice of length, arrangement, pitch, roughness and a drop allowed.
+figures() {
+    for symbol in Np NT D NB S H ΔPt ΔPs; do
+        grep -oE "(^|[^A-Za-zΔ])$symbol = [0-9.]+( mm| ㎡| %| kPa)?" "$dir/out" | head -1 |
+            sed -E "s/^[^A-Za-zΔ]//"
+    done
+}
+printf '%s\n' "Np = 1" "NT = 7" "D = 159 mm" "NB = 44" "S = 2.4740 ㎡" "H = 18.605 %" \
+    "ΔPt = 7.3860 kPa" "ΔPs = 2.0619 kPa" >"$dir/want"
+figures | diff - "$dir/want" || fail "the layout's figures of the worked example"
+choices='"layout": {"tube_length": "3", "arrangement": "square", "pitch": "40 mm",'
+choices+=' "roughness": 0.0015, "allowable_tube_drop": ""}'
+sed "s/\"format\"/$choices, \"format\"/; s/\"version\": 1/\"version\": 3/" "$dir/example.hxcase" \
+    >"$dir/layout.hxcase"
+[ "$(status "$program" --text "$dir/layout.hxcase")" = 0 ] || fail "a layout: $(cat "$dir/err")"
+printf '%s\n' "Np = 2" "NT = 14" "D = 273 mm" "NB = 29" "S = 3.2987 ㎡" "H = 49.903 %" \
+    "ΔPt = 9.3544 kPa" "ΔPs = 0.52952 kPa" >"$dir/want"
+figures | diff - "$dir/want" || fail "the layout's figures with choices"
+
 [ "$(status "$program" --pdf "$dir/sheet.pdf" "$dir/example.hxcase")" = 0 ] || fail "--pdf"
 pdftotext "$dir/sheet.pdf" - | grep -qF "2.0859118" || fail "the PDF has no area"
 pdfdetach -list "$dir/sheet.pdf" | grep -qF "example.hxcase" || fail "the PDF carries no case"

@@ -154,7 +154,7 @@ TEST(Layout, RefusedChoices) {
         {{.shell_diameter = 0.16}, calc::LayoutChoice::ShellDiameter, 0.159, 1.8},
         {{.baffle_spacing = 0.02}, calc::LayoutChoice::BaffleSpacing, 0.05, 0.159},
         {{.baffle_spacing = 0.2}, calc::LayoutChoice::BaffleSpacing, 0.05, 0.159},
-        {{.roughness = 2e-3}, calc::LayoutChoice::Roughness, 1e-5, 1e-3},
+        {{.roughness = 2e-3}, calc::LayoutChoice::Roughness, 1e-6, 1e-3},
         {{.allowable_shell_drop = 0.0}, calc::LayoutChoice::AllowableShellDrop, 0.0, inf},
     };
     for (const Row& row : rows) {
