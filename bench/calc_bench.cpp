@@ -1,11 +1,12 @@
 // size_exchanger against the floor it cannot beat (its four pow and one log calls alone),
-// the two conversions per call, and one water-property lookup beside them.
+// the two conversions per call, the layout after it, and one water-property lookup beside them.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
 #include "calc/calc.hpp"
 #include "calc/formulas.hpp"
+#include "calc/layout.hpp"
 #include "properties/fluid.hpp"
 #include "properties/fluid_search.hpp"
 #include "properties/saturated_water.hpp"
@@ -40,6 +41,20 @@ void SizeExchangerUnchecked(benchmark::State& state) {
     }
 }
 BENCHMARK(SizeExchangerUnchecked);
+
+// The whole layout after the checks of the worked example: the default length's six trials,
+// Colebrook, both drops; beside the sizing itself as the baseline.
+void Layout(benchmark::State& state) {
+    const calc::SizingInput input = example();
+    const calc::SizingWorking working = calc::sizing_working(input);
+    const calc::DesignChecks checks = calc::design_checks(input, working.result, std::nullopt);
+    calc::LayoutInput in = calc::layout_input(input, working, checks, false, false).input;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        benchmark::DoNotOptimize(calc::layout(in, {}));
+    }
+}
+BENCHMARK(Layout);
 
 double c_library_pow(double x, double y) {
     return std::pow(x, y);

@@ -260,7 +260,43 @@ Double baffle_count(Double length, Double spacing) {
     return std::max(1.0, whole_up(length / spacing) - 1.0);
 }
 
-Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
+namespace {
+
+bool all_finite(const Layout& l) {
+    const TubeDrop& t = l.tube;
+    const ShellDrop& s = l.shell;
+    return std::ranges::all_of(std::array{l.per_pass,
+                                          l.required_pass_length,
+                                          l.length,
+                                          l.length_ratio,
+                                          l.passes,
+                                          l.tubes,
+                                          l.pitch,
+                                          l.centre_tubes,
+                                          l.bundle_diameter,
+                                          l.shell_diameter,
+                                          l.baffle_spacing,
+                                          l.baffles,
+                                          l.area,
+                                          l.required_area,
+                                          l.margin,
+                                          t.friction,
+                                          t.head,
+                                          t.friction_drop,
+                                          t.return_drop,
+                                          t.drop,
+                                          s.cross_section,
+                                          s.velocity,
+                                          s.reynolds,
+                                          s.friction,
+                                          s.head,
+                                          s.bundle_drop,
+                                          s.window_drop,
+                                          s.drop},
+                               [](Double x) { return std::isfinite(x); });
+}
+
+Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     Layout l;
     const Double d_o = in.outer_diameter;
     if (!(d_o > in.inner_diameter)) {
@@ -343,6 +379,14 @@ Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
                        choices.allowable_tube_drop.value_or(*l.defaults.allowable_tube_drop));
     l.shell = shell_drop(in, l, shell_gas,
                          choices.allowable_shell_drop.value_or(*l.defaults.allowable_shell_drop));
+    return l;
+}
+
+}  // namespace
+
+Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
+    Layout l = lay_out(in, choices);
+    if (!all_finite(l)) l.stop = LayoutStop::Overflow;
     return l;
 }
 

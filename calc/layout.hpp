@@ -134,7 +134,8 @@ struct ShellDrop {
     Double allowable;
 };
 
-enum class LayoutStop { None, Wall, Refused, TooManyPasses, ShellTooLarge };
+// Overflow: a figure beyond the range of Double, from inputs no exchanger has.
+enum class LayoutStop { None, Wall, Refused, TooManyPasses, ShellTooLarge, Overflow };
 
 // Every figure in the method's order, counts as whole Doubles; a stop leaves those after it
 // unset.

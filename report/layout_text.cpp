@@ -245,6 +245,9 @@ QStringList layout_lines(const LayoutEntry& e) {
     if (e.layout.stop == calc::LayoutStop::Wall) {
         return {head + "：管外直径 do 不大于管内直径 di，不作排管"};
     }
+    if (e.layout.stop == calc::LayoutStop::Overflow) {
+        return {head + "：数值超出可计算的范围，不作排管"};
+    }
     QStringList lines{head + "："};
     lines << figure_lines(e);
     if (e.layout.stop == calc::LayoutStop::Refused) {

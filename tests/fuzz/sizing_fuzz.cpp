@@ -1,8 +1,10 @@
-// Any bytes as the eighteen field texts that 计算结果 reads, a line each in its order: the
+// Any bytes as the eighteen field texts that 计算结果 reads and the layout's choices, a line
+// each in its order: the
 // same conversions into the sizing give a Fault or finite K, A and Q that show without "nan"
 // or "inf", the same as the detailed call, and checks after it that show only finite numbers,
 // an F in (0, 1] and nothing at all for streams that do not run opposite ways;
-// the mean temperatures and film coefficients of both sides likewise.
+// the mean temperatures and film coefficients of both sides likewise; a layout whose every
+// figure is finite and every count a positive whole number.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -15,13 +17,15 @@
 #include "calc/design_checks.hpp"
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
+#include "calc/layout.hpp"
 #include "calc/sizing.hpp"
 
 namespace {
 
 // Text4 Text5 Text6 Text7 Text10 Text9, Text13 Text14 Text16 Text15 Text11 Text12,
-// Text1 Text2 Text20 Text19 Text3, Text18 (the shell flow, which may hold anything).
-constexpr std::size_t field_count = 18;
+// Text1 Text2 Text20 Text19 Text3, Text18 (the shell flow, which may hold anything), then
+// the layout's length, arrangement, pitch, shell, spacing, roughness and drops in SI units.
+constexpr std::size_t field_count = 26;
 
 std::array<std::string_view, field_count> split_lines(std::string_view bytes) {
     std::array<std::string_view, field_count> texts{};
@@ -77,6 +81,45 @@ void check_shown(const calc::DesignChecks& checks) {
     for (const calc::UnitSlip& slip : checks.slips) check_shown(slip.value);
 }
 
+std::optional<calc::Double> choice(std::string_view text) {
+    try {
+        return calc::to_number(text);
+    } catch (const calc::Fault&) {
+        return std::nullopt;
+    }
+}
+
+calc::LayoutChoices read_choices(const std::string_view* t) {
+    std::optional<calc::Arrangement> arrangement;
+    if (!t[1].empty()) arrangement = calc::Arrangement(static_cast<unsigned char>(t[1][0]) % 3);
+    return {choice(t[0]), arrangement,  choice(t[2]), choice(t[3]),
+            choice(t[4]), choice(t[5]), choice(t[6]), choice(t[7])};
+}
+
+bool whole(calc::Double count) {
+    return std::isfinite(count) && count >= 1 && count == std::floor(count);
+}
+
+// What each stop gives is finite, its counts whole; no stop, everything.
+void check_shown(const calc::Layout& l) {
+    using calc::LayoutStop;
+    if (l.stop == LayoutStop::Wall || l.stop == LayoutStop::Refused ||
+        l.stop == LayoutStop::Overflow) {
+        return;
+    }
+    check(whole(l.per_pass)), check_shown(l.required_pass_length), check_shown(l.length);
+    if (l.stop == LayoutStop::TooManyPasses) return;
+    check(whole(l.passes) && whole(l.tubes) && whole(l.centre_tubes));
+    check_shown(l.pitch), check_shown(l.bundle_diameter);
+    if (l.stop == LayoutStop::ShellTooLarge) return;
+    check(whole(l.baffles));
+    for (const calc::Double x :
+         {l.shell_diameter, l.baffle_spacing, l.area, l.required_area, l.margin, l.tube.friction,
+          l.tube.drop, l.shell.velocity, l.shell.reynolds, l.shell.drop}) {
+        check_shown(x);
+    }
+}
+
 calc::FluidSide read_side(const std::string_view* t) {
     return {calc::to_single_number(t[0]), calc::to_single_number(t[1]),
             calc::to_single_number(t[2]), calc::to_single_number(t[3]),
@@ -103,7 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check_shown(r.K), check_shown(r.A), check_shown(r.Q);
             const calc::SizingResult w = calc::sizing_working(input).result;
             check(w.K == r.K && w.A == r.A && w.Q == r.Q);
-            check_shown(calc::design_checks(input, r, read_if_number(t[17])));
+            const calc::DesignChecks checks = calc::design_checks(input, r, read_if_number(t[17]));
+            check_shown(checks);
+            const calc::LayoutStart start = calc::layout_input(
+                input, calc::sizing_working(input), checks, t[18].empty(), t[19].empty());
+            if (start.gap == calc::LayoutGap::None) {
+                check_shown(calc::layout(start.input, read_choices(&t[18])));
+            }
         } catch (const calc::Fault& fault) {
             try {
                 (void)calc::sizing_working(input);

@@ -56,6 +56,7 @@ class StructureTest : public QObject {
         for (auto it = placeholders.begin(); it != placeholders.end(); ++it) {
             QCOMPARE(edit(dialog, it.key())->placeholderText(), it.value());
         }
+        dialog->grab().save(QStringLiteral(PICTURE_DIR) + "/layout-dialog.png");  // to look at
 
         QTest::keyClicks(edit(dialog, "pitch"), "40");
         list(dialog, "arrangement")->setCurrentIndex(2);     // 正方形

@@ -4,7 +4,7 @@
 # Start menu, 应用和功能 and .hxcase know it, and the silent uninstaller takes all of it away
 # again. Installed for everyone, it starts with its window titled 管壳式换热器换热面积计算
 # within 10 s, opens a case as Explorer would, computes and saves it (the picture is left as
-# wine-window.png); --text says what the Linux build says, and --pdf writes a one-page 计算书
+# wine-window.png); --text says what the Linux build says, and --pdf writes the two-page 计算书
 # holding K, A and Q (left as wine-sheet.pdf). The zip, unpacked anywhere, reports the same.
 # Usage: installer_test.sh <setup.exe> <zip> <the Linux program> <example.hxcase> <picture dir>
 # Run under xvfb-run.
@@ -50,7 +50,7 @@ reports() {
     wine "$1" --text "$case" >"$dir/windows.txt" || fail "--text: $?"
     tr -d '\r' <"$dir/windows.txt" | cmp - "$dir/linux.txt" || fail "--text differs from Linux"
     wine "$1" --pdf "$(winepath -w "$dir/sheet.pdf")" "$case" || fail "--pdf: $?"
-    pdfinfo "$dir/sheet.pdf" | grep -qx "Pages: *1" || fail "the 计算书 is not one page"
+    pdfinfo "$dir/sheet.pdf" | grep -qx "Pages: *2" || fail "the 计算书 is not two pages"
     pdftotext "$dir/sheet.pdf" - >"$dir/sheet.txt"
     for number in 2006.831 166960 2.0859118; do
         grep -qF "$number" "$dir/sheet.txt" || fail "the 计算书 does not hold $number"
