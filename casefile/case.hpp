@@ -3,6 +3,7 @@
 // case_json's and case_file's; what the window does with it is the window's.
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <array>
@@ -37,9 +38,11 @@ struct Case {
     bool operator==(const Case&) const = default;
 };
 
-// K, A and Q as the window shows them, written for people and scripts; never read back.
+// K, A and Q as the window shows them, and the layout's figures as the working gives them
+// ("tubes", "7"), written for people and scripts; never read back.
 struct Results {
     QString K, A, Q;
+    QList<std::pair<QString, QString>> layout{};
 };
 
 }  // namespace casefile

@@ -184,8 +184,12 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     }
 
     if (results) {
-        root["results"] = QJsonObject{{"K", results->K}, {"K_unit", "W/(㎡·℃)"}, {"A", results->A},
-                                      {"A_unit", "㎡"},  {"Q", results->Q},      {"Q_unit", "W"}};
+        QJsonObject written{{"K", results->K}, {"K_unit", "W/(㎡·℃)"}, {"A", results->A},
+                            {"A_unit", "㎡"},  {"Q", results->Q},      {"Q_unit", "W"}};
+        QJsonObject layout;
+        for (const auto& [key, value] : results->layout) layout[key] = value;
+        if (!layout.isEmpty()) written["layout"] = layout;
+        root["results"] = written;
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -177,6 +177,18 @@ bool laid_out(const LayoutEntry& e) {
            e.layout.stop == calc::LayoutStop::None;
 }
 
+QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
+    if (!laid_out(e)) return {};
+    const calc::Layout& l = e.layout;
+    QList<std::pair<QString, QString>> figures{
+        {"passes", count(l.passes)},           {"tubes", count(l.tubes)},
+        {"shell_diameter", mm(l.shell_diameter)}, {"baffles", count(l.baffles)},
+        {"area", figure(l.area) + " ㎡"},       {"margin", percent(l.margin)},
+        {"tube_drop", kpa(l.tube.drop)}};
+    if (l.shell.holds) figures.append({"shell_drop", kpa(l.shell.drop)});
+    return figures;
+}
+
 QString arrangement_name(calc::Arrangement arrangement) {
     switch (arrangement) {
         case calc::Arrangement::Triangle:

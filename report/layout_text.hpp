@@ -27,6 +27,10 @@ QStringList layout_lines(const LayoutEntry& entry);
 QStringList layout_notes(const LayoutEntry& entry);
 QList<CheckRow> layout_rows(const LayoutEntry& entry);
 
+// The figures scripts read, by the case file's keys with their units: ("passes", "1"),
+// ("shell_diameter", "159 mm"), ("tube_drop", "7.3860 kPa"); none without figures.
+QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& entry);
+
 // The words of a choice, "管心距 t", as its refusal and the 结构参数 dialog's messages say it.
 QString choice_name(calc::LayoutChoice choice);
 // "管心距 t = 30 mm 小于 1.25·do = 31.25 mm"

@@ -89,7 +89,9 @@ bool MainWindow::fields_as_computed() const {
 
 std::optional<casefile::Results> MainWindow::current_results() const {
     if (!fields_as_computed()) return std::nullopt;
-    return casefile::Results{Label24->text(), Label27->text(), Label50->text()};
+    casefile::Results results{Label24->text(), Label27->text(), Label50->text()};
+    if (computed_->layout) results.layout = report::layout_figures(*computed_->layout);
+    return results;
 }
 
 void MainWindow::set_case_path(const QString& path) {

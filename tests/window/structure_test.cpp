@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDockWidget>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "casefile/case_file.hpp"
 #include "window_probe.hpp"
@@ -77,6 +80,13 @@ class StructureTest : public QObject {
         QCOMPARE(kept.layout[2], QString("40"));
         QCOMPARE(kept.layout[3], QString("400"));
         QCOMPARE(kept.layout[0], QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("\"version\": 3"));
+        // The figures for people and scripts, never read back.
+        QVERIFY(bytes.contains("\"shell_diameter\": \"400 mm\"") &&
+                bytes.contains("\"baffles\": \"29\""));
         window::MainWindow again;
         again.load_case(path);
         QCOMPARE(again.layout_texts(), kept.layout);
@@ -85,6 +95,21 @@ class StructureTest : public QObject {
         QCOMPARE(list(reopened, "shell_diameter")->currentText(), QString("400 mm"));
         QCOMPARE(list(reopened, "tube_length")->currentText(), QString("默认"));
         QCOMPARE(edit(reopened, "roughness")->placeholderText(), QString("默认 0.1"));
+    }
+
+    // The working's link opens the dialog too.
+    void reached_from_the_panel() {
+        window::MainWindow form;
+        form.show();
+        probe::fill_example(form);
+        click(form, "Command1");
+        form.findChild<QDockWidget*>("working_panel")->show();
+        auto* panel = form.findChild<QTextBrowser*>("working_text");
+        QVERIFY(panel->toHtml().contains("href=\"layout\""));
+        emit panel->anchorClicked(QUrl("layout"));
+        QDialog* dialog = form.findChild<QDialog*>("layout_dialog");
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->reject();
     }
 
     void default_and_ctrl_z() {
