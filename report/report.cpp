@@ -83,8 +83,10 @@ Report make_report(const ReportInput& input) {
     if (result.layout) {
         report.has_layout = true;
         report.layout_rows = layout_rows(*result.layout);
-        if (laid_out(*result.layout)) {
-            const calc::Layout& l = result.layout->layout;
+        // More tubes than any standard shell holds would be drawn as a grey disc, and slowly.
+        constexpr double most_drawn = 10000;
+        const calc::Layout& l = result.layout->layout;
+        if (laid_out(*result.layout) && l.tubes <= most_drawn) {
             report.tube_sheet = tube_sheet(l, result.layout->input.outer_diameter);
             report.tube_sheet_caption = "图 2　管板布置（" + arrangement_name(l.arrangement) +
                                         "，" + QString::number(l.tubes, 'f', 0) + " 根，" +
