@@ -166,7 +166,7 @@ QStringList figure_lines(const LayoutEntry& e) {
 QString figure(double value) {
     if (std::abs(value) >= 1e5 && std::abs(value) < 1e15) return QString::number(value, 'f', 0);
     // The exponent of the value as rounded to 5 digits, so that 9.99996 is 10.000.
-    const QString scientific = QString::number(value, 'e', 4);
+    QString scientific = QString::number(value, 'e', 4);
     const int exponent = scientific.section('e', 1).toInt();
     if (value == 0.0 || exponent < -5 || !std::isfinite(value)) return scientific;
     return QString::number(value, 'f', 4 - exponent);
@@ -180,11 +180,13 @@ bool laid_out(const LayoutEntry& e) {
 QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
     if (!laid_out(e)) return {};
     const calc::Layout& l = e.layout;
-    QList<std::pair<QString, QString>> figures{
-        {"passes", count(l.passes)},           {"tubes", count(l.tubes)},
-        {"shell_diameter", mm(l.shell_diameter)}, {"baffles", count(l.baffles)},
-        {"area", figure(l.area) + " ㎡"},       {"margin", percent(l.margin)},
-        {"tube_drop", kpa(l.tube.drop)}};
+    QList<std::pair<QString, QString>> figures{{"passes", count(l.passes)},
+                                               {"tubes", count(l.tubes)},
+                                               {"shell_diameter", mm(l.shell_diameter)},
+                                               {"baffles", count(l.baffles)},
+                                               {"area", figure(l.area) + " ㎡"},
+                                               {"margin", percent(l.margin)},
+                                               {"tube_drop", kpa(l.tube.drop)}};
     if (l.shell.holds) figures.append({"shell_drop", kpa(l.shell.drop)});
     return figures;
 }
@@ -224,7 +226,7 @@ QString choice_name(LayoutChoice choice) {
 }
 
 QString refusal_words(const calc::RefusedChoice& r) {
-    const QString name = choice_name(r.choice);
+    QString name = choice_name(r.choice);
     const calc::Range& a = r.allowed;
     switch (r.choice) {
         case LayoutChoice::TubeLength:

@@ -197,9 +197,10 @@ TEST(Layout, Colebrook) {
     };
     for (const Row& row : rows)
         expect_near(calc::colebrook(row.reynolds, row.roughness), row.lambda);
-    // Finite and positive over the whole turbulent range.
-    for (double re = 4000; re < 1e12; re *= 1.7) {
-        for (double r = 1e-6; r <= 0.05; r *= 2.3) {
+    // Finite and positive over the whole turbulent range, Re from 4000 to 10¹², ε/d to 0.05.
+    for (int i = 0; i <= 40; ++i) {
+        for (int j = 0; j <= 13; ++j) {
+            const double re = 4000 * std::pow(2.5e8, i / 40.0), r = 1e-6 * std::pow(5e4, j / 13.0);
             const double lambda = calc::colebrook(re, r);
             ASSERT_TRUE(std::isfinite(lambda) && lambda > 0) << re << " " << r;
         }
