@@ -99,7 +99,7 @@ QStringList figure_lines(const LayoutEntry& e) {
     lines << "管心距 t = " + mm(l.pitch) + "（" +
                  chosen_or(d.pitch, l.pitch,
                            "默认：φ" + plain(in.outer_diameter * 1000) + " 的标准管心距") +
-                 "，不小于 1.25·do = " + mm(calc::least_pitch_ratio * in.outer_diameter) + "）";
+                 "；1.25·do = " + mm(calc::least_pitch_ratio * in.outer_diameter) + "）";
     if (l.centre_tubes == 0) return lines;  // the pitch refused
     const calc::ArrangementFactors factors = calc::arrangement_factors(l.arrangement);
     lines << "中心线管数 nc = " + count(l.centre_tubes) + "：" + arrangement_name(l.arrangement) +
