@@ -348,7 +348,6 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
         l.stop = LayoutStop::ShellTooLarge;
         return l;
     }
-    l.needed_shell = *needed;
     l.defaults.shell_diameter = *needed;
     l.shell_diameter = choices.shell_diameter.value_or(*needed);
     if (!at_least(l.shell_diameter, *needed)) {

@@ -142,10 +142,10 @@ enum class LayoutStop { None, Wall, Refused, TooManyPasses, ShellTooLarge, Overf
 struct Layout {
     LayoutStop stop = LayoutStop::None;
     std::optional<RefusedChoice> refused;  // with LayoutStop::Refused
-    LayoutChoices defaults;                // the method's own choices, as far as it got
-    Double per_pass = 0;                   // n_s
-    Double required_pass_length = 0;       // L′ = (A/F)/(n_s·π·d_o)
-    Double length = 0;                     // L
+    LayoutChoices defaults;  // the method's own choices as far as it got; its shell holds the tubes
+    Double per_pass = 0;     // n_s
+    Double required_pass_length = 0;  // L′ = (A/F)/(n_s·π·d_o)
+    Double length = 0;                // L
     LengthRule length_rule = LengthRule::Fallback;
     Double length_ratio = 0;  // L′/L
     Double passes = 0;        // N_p
@@ -154,7 +154,6 @@ struct Layout {
     Arrangement arrangement = Arrangement::Triangle;
     Double centre_tubes = 0;     // n_c
     Double bundle_diameter = 0;  // t·(n_c − 1) + 2·b′
-    Double needed_shell = 0;     // the standard shell that holds it
     Double shell_diameter = 0;   // D
     Double baffle_spacing = 0;   // h
     Double baffles = 0;          // N_B

@@ -113,9 +113,10 @@ QStringList figure_lines(const LayoutEntry& e) {
         lines << "壳体内径：" + bundle + "，大于 1800 mm，不作排管";
         return lines;
     }
+    const double needed = d.shell_diameter.value_or(l.shell_diameter);
     lines << "壳体内径 D = " + mm(l.shell_diameter) + "：" + bundle + "，" +
-                 (l.shell_diameter == l.needed_shell ? QString("取标准壳径")
-                                                     : "选定，排管需 " + mm(l.needed_shell));
+                 (l.shell_diameter == needed ? QString("取标准壳径")
+                                             : "选定，排管需 " + mm(needed));
     if (l.baffles == 0) return lines;  // the shell or the spacing refused
     lines << "折流板数 NB = " + count(l.baffles) + "：NB = ⌈L/h⌉ − 1 = ⌈" + plain(l.length) + "/" +
                  plain(l.baffle_spacing) + "⌉ − 1，间距 h = " + mm(l.baffle_spacing) + "（" +
