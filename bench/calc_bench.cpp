@@ -1,12 +1,14 @@
 // size_exchanger against the floor it cannot beat (its four pow and one log calls alone),
-// the two conversions per call, the layout after it, and one water-property lookup beside them.
+// the two conversions per call, the layout and its rating after it, and one water-property
+// lookup beside them.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
 #include "calc/calc.hpp"
 #include "calc/formulas.hpp"
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
+#include "design/rating.hpp"
 #include "properties/fluid.hpp"
 #include "properties/fluid_search.hpp"
 #include "properties/saturated_water.hpp"
@@ -44,17 +46,34 @@ BENCHMARK(SizeExchangerUnchecked);
 
 // The whole layout after the checks of the worked example: the default length's six trials,
 // Colebrook, both drops; beside the sizing itself as the baseline.
-void Layout(benchmark::State& state) {
+design::LayoutInput example_layout_input() {
     const calc::SizingInput input = example();
     const calc::SizingWorking working = calc::sizing_working(input);
     const calc::DesignChecks checks = calc::design_checks(input, working.result, std::nullopt);
-    calc::LayoutInput in = calc::layout_input(input, working, checks, false, false).input;
+    return design::layout_input(input, working, checks, design::FillKind::Water,
+                                design::FillKind::Water)
+        .input;
+}
+
+void Layout(benchmark::State& state) {
+    design::LayoutInput in = example_layout_input();
     for (auto _ : state) {
         benchmark::DoNotOptimize(in);
-        benchmark::DoNotOptimize(calc::layout(in, {}));
+        benchmark::DoNotOptimize(design::layout(in, {}));
     }
 }
 BENCHMARK(Layout);
+
+// The rating of that layout alone: both films, fouling from the table, the wall, K′ and A′.
+void Rate(benchmark::State& state) {
+    design::LayoutInput in = example_layout_input();
+    const design::Layout l = design::layout(in, {});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        benchmark::DoNotOptimize(design::rate(in, l, {}));
+    }
+}
+BENCHMARK(Rate);
 
 double c_library_pow(double x, double y) {
     return std::pow(x, y);

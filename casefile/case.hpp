@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <optional>
 
 namespace casefile {
@@ -27,8 +28,11 @@ struct FillRecord {
     bool operator==(const FillRecord&) const = default;
 };
 
-// The layout's eight choices as typed, by their keys in layout_keys; empty is the default.
-using LayoutTexts = std::array<QString, 8>;
+// The layout's and the rating's choices as typed, by their keys in layout_keys; empty is the
+// default. The first eight are the layout's own, the rest came with the rating.
+inline constexpr std::size_t layout_choice_count = 14;
+inline constexpr std::size_t rating_choices_from = 8;
+using LayoutTexts = std::array<QString, layout_choice_count>;
 
 struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
@@ -38,11 +42,12 @@ struct Case {
     bool operator==(const Case&) const = default;
 };
 
-// K, A and Q as the window shows them, and the layout's figures as the working gives them
-// ("tubes", "7"), written for people and scripts; never read back.
+// K, A and Q as the window shows them, and the layout's and the rating's figures as the
+// working gives them ("tubes", "7"), written for people and scripts; never read back.
 struct Results {
     QString K, A, Q;
     QList<std::pair<QString, QString>> layout{};
+    QList<std::pair<QString, QString>> rating{};
 };
 
 }  // namespace casefile

@@ -150,10 +150,13 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
         return fill && !fill->fluid.isEmpty();
     };
     const bool fluids = names_fluid(c.tube_fill) || names_fluid(c.shell_fill);
-    // So is a layout choice for 1.5.0, which would lay out by its defaults instead.
-    const bool layout =
-        std::ranges::any_of(c.layout, [](const QString& t) { return !t.isEmpty(); });
-    const int version = layout   ? layout_format_version
+    // So is a layout choice for 1.5.0, which would lay out by its defaults instead, and a
+    // choice 1.6.0 does not know, which it would drop.
+    const auto chosen = [](const QString& t) { return !t.isEmpty(); };
+    const bool layout = std::ranges::any_of(c.layout, chosen);
+    const bool rating = std::any_of(c.layout.begin() + rating_choices_from, c.layout.end(), chosen);
+    const int version = rating   ? rating_format_version
+                        : layout ? layout_format_version
                         : fluids ? fluids_format_version
                                  : first_format_version;
     QJsonObject root{{"format", qstr(format_id)}, {"version", version}};
@@ -189,6 +192,9 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
         QJsonObject layout;
         for (const auto& [key, value] : results->layout) layout[key] = value;
         if (!layout.isEmpty()) written["layout"] = layout;
+        QJsonObject rating;
+        for (const auto& [key, value] : results->rating) rating[key] = value;
+        if (!rating.isEmpty()) written["rating"] = rating;
         root["results"] = written;
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

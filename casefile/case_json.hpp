@@ -13,10 +13,11 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 3;         // read up to it; written where needed
+inline constexpr int format_version = 4;         // read up to it; written where needed
 inline constexpr int first_format_version = 1;   // what a case of water alone is written as
 inline constexpr int fluids_format_version = 2;  // a fill of another fluid
 inline constexpr int layout_format_version = 3;  // a layout choice
+inline constexpr int rating_format_version = 4;  // a choice of passes, tubes per pass or rating
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 
@@ -29,10 +30,11 @@ struct FieldKey {
 const std::array<FieldKey, 20>& field_keys();
 
 // The layout choices' keys under "layout", in the order of LayoutTexts.
-inline constexpr std::array<const char*, 8> layout_keys = {
-    "tube_length",         "arrangement",         "pitch",
-    "shell_diameter",      "baffle_spacing",      "roughness",
-    "allowable_tube_drop", "allowable_shell_drop"};
+inline constexpr std::array<const char*, layout_choice_count> layout_keys = {
+    "tube_length",         "arrangement",          "pitch",          "shell_diameter",
+    "baffle_spacing",      "roughness",            "allowable_tube_drop",
+    "allowable_shell_drop", "passes",              "tubes_per_pass", "tube_fouling",
+    "shell_fouling",       "tube_material",        "wall_conductivity"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

@@ -7,7 +7,7 @@
 namespace report {
 namespace {
 
-using calc::LayoutChoice;
+using design::LayoutChoice;
 
 constexpr char where_to_choose[] = "请在“工具 → 结构参数”中改正";
 
@@ -15,57 +15,42 @@ QString count(double value) {
     return QString::number(value, 'f', 0);
 }
 
-// A value as typed or chosen, without trailing zeros: 4.5, 31.25.
-QString plain(double value) {
-    return QString::number(value, 'g', 6);
-}
-
-QString mm(double metres) {
-    return plain(metres * 1000.0) + " mm";
-}
-
-QString kpa(double pascals) {
-    return figure(pascals / 1000.0) + " kPa";
-}
 
 // A drop the user allows, as typed or by default: 100 kPa.
 QString allowed(double pascals) {
     return plain(pascals / 1000.0) + " kPa";
 }
 
-QString percent(double fraction) {
-    return figure(fraction * 100.0) + " %";
-}
 
 QString attention(const QString& text) {
     return "注意：" + text + "。";
 }
 
-QString gap_words(calc::LayoutGap gap) {
+QString gap_words(design::LayoutGap gap) {
     switch (gap) {
-        case calc::LayoutGap::Streams:
+        case design::LayoutGap::Streams:
             return "两侧温度走向不对";
-        case calc::LayoutGap::Correction:
+        case design::LayoutGap::Correction:
             return "温差校正系数 F 不存在";
-        case calc::LayoutGap::Balance:
+        case design::LayoutGap::Balance:
             return "管外流量无法确定";
-        case calc::LayoutGap::Tubes:
+        case design::LayoutGap::Tubes:
             return "每程管数无法估算";
-        case calc::LayoutGap::NotPositive:
+        case design::LayoutGap::NotPositive:
             return "直径、流速、物性、流量、A 或 F 中有不为正的";
-        case calc::LayoutGap::None:
+        case design::LayoutGap::None:
             break;
     }
     return {};
 }
 
-QString length_rule_words(calc::LengthRule rule) {
+QString length_rule_words(design::LengthRule rule) {
     switch (rule) {
-        case calc::LengthRule::InAim:
+        case design::LengthRule::InAim:
             return "默认：面积裕度在 15–25 % 内、管程最少的标准管长";
-        case calc::LengthRule::AboveFloor:
+        case design::LengthRule::AboveFloor:
             return "默认：没有裕度在 15–25 % 内的标准管长，取裕度不低于 10 % 中最小的";
-        case calc::LengthRule::Fallback:
+        case design::LengthRule::Fallback:
             return "默认：没有裕度不低于 10 % 的标准管长，取 6 m";
     }
     return {};
@@ -77,39 +62,46 @@ QString chosen_or(const std::optional<double>& own, double value, const QString&
 }
 
 QStringList figure_lines(const LayoutEntry& e) {
-    const calc::LayoutInput& in = e.input;
-    const calc::Layout& l = e.layout;
-    const calc::LayoutChoices& d = l.defaults;
+    const design::LayoutInput& in = e.input;
+    const design::Layout& l = e.layout;
+    const design::LayoutChoices& d = l.defaults;
     QStringList lines;
     if (l.per_pass == 0) return lines;  // a choice refused before the first step
-    lines << "每程管数 ns = " + count(l.per_pass) + "：ns = ⌈n⌉ = ⌈" + estimate(in.per_pass) + "⌉";
+    const QString own_per_pass = "⌈n⌉ = ⌈" + estimate(in.per_pass) + "⌉";
+    lines << "每程管数 ns = " + count(l.per_pass) + "：" +
+                 (d.per_pass == l.per_pass ? "ns = " + own_per_pass
+                                           : "选定（按输入流速 " + own_per_pass + " = " +
+                                                 count(d.per_pass.value_or(0)) + "）") +
+                 "，管内实际流速 ui′ = Wi/(ρi·ns·π·di²/4) = " + figure(l.tube_velocity) + " m/s";
     lines << "单程所需管长 L′ = " + figure(l.required_pass_length) +
                  " m：L′ = (A/F)/(ns·π·do) = " + summary(in.area / in.correction) + "/(" +
-                 count(l.per_pass) + " × π × " + plain(in.outer_diameter) + ")";
+                 count(l.per_pass) + " × π × " + plain(in.shell.diameter) + ")";
     lines << "管长 L = " + plain(l.length) + " m（" +
                  chosen_or(d.tube_length, l.length, length_rule_words(l.length_rule)) + "）";
-    if (l.stop == calc::LayoutStop::TooManyPasses) {
+    if (l.stop == design::LayoutStop::TooManyPasses) {
         lines << "管程数：L′/L = " + figure(l.length_ratio) + "，超过 6 管程，不作排管";
         return lines;
     }
+    const std::optional<double> own_passes = design::tube_passes(l.length_ratio);
     lines << "管程数 Np = " + count(l.passes) + "：L′/L = " + figure(l.length_ratio) +
-                 "，取 1、2、4、6 中不小于它的最小者";
+                 (own_passes == l.passes ? QString("，取 1、2、4、6 中不小于它的最小者")
+                                         : QString("，选定"));
     lines << "总管数 NT = " + count(l.tubes) + "：NT = ns·Np = " + count(l.per_pass) + " × " +
                  count(l.passes);
     lines << "管心距 t = " + mm(l.pitch) + "（" +
                  chosen_or(d.pitch, l.pitch,
-                           "默认：φ" + plain(in.outer_diameter * 1000) + " 的标准管心距") +
-                 "；1.25·do = " + mm(calc::least_pitch_ratio * in.outer_diameter) + "）";
+                           "默认：φ" + plain(in.shell.diameter * 1000) + " 的标准管心距") +
+                 "；1.25·do = " + mm(design::least_pitch_ratio * in.shell.diameter) + "）";
     if (l.centre_tubes == 0) return lines;  // the pitch refused
-    const calc::ArrangementFactors factors = calc::arrangement_factors(l.arrangement);
+    const design::ArrangementFactors factors = design::arrangement_factors(l.arrangement);
     lines << "中心线管数 nc = " + count(l.centre_tubes) + "：" + arrangement_name(l.arrangement) +
                  "排列，nc = ⌈" + plain(factors.centre_line) + "·√NT⌉ = ⌈" +
                  plain(factors.centre_line) + " × √" + count(l.tubes) + "⌉";
     const QString bundle = "t·(nc − 1) + 2·b′ = " + plain(l.pitch) + " × " +
                            count(l.centre_tubes - 1) + " + 2 × " +
-                           plain(calc::edge_ratio * in.outer_diameter) + " = " +
+                           plain(design::edge_ratio * in.shell.diameter) + " = " +
                            figure(l.bundle_diameter) + " m（b′ = 1.5·do）";
-    if (l.stop == calc::LayoutStop::ShellTooLarge) {
+    if (l.stop == design::LayoutStop::ShellTooLarge) {
         lines << "壳体内径：" + bundle + "，大于 1800 mm，不作排管";
         return lines;
     }
@@ -123,28 +115,28 @@ QStringList figure_lines(const LayoutEntry& e) {
                  chosen_or(d.baffle_spacing, l.baffle_spacing, "默认：最接近 D/3 的标准间距") +
                  "，圆缺 25 %）";
     lines << "实际面积 S = " + figure(l.area) + " ㎡：S = NT·π·do·L = " + count(l.tubes) +
-                 " × π × " + plain(in.outer_diameter) + " × " + plain(l.length);
+                 " × π × " + plain(in.shell.diameter) + " × " + plain(l.length);
     const QString required = l.passes >= 2
                                  ? "A_req = A/F = " + figure(l.required_area) + " ㎡"
                                  : "单管程 A_req = A = " + figure(l.required_area) + " ㎡";
     lines << "面积裕度 H = " + percent(l.margin) + "：H = S/A_req − 1 = " + figure(l.area) + "/" +
                  figure(l.required_area) + " − 1，" + required;
-    const calc::TubeDrop& t = l.tube;
-    const QString lambda = t.regime == calc::Regime::Laminar
-                               ? "λ = 64/Re = " + figure(t.friction)
+    const design::TubeDrop& t = l.tube;
+    const QString lambda = t.regime == design::Regime::Laminar
+                               ? "λ = 64/Rei′ = " + figure(t.friction)
                                : "λ = " + figure(t.friction) +
                                      "（Colebrook 式，ε/di = " + figure(t.relative_roughness) +
                                      "）";
-    lines << "管程压降 ΔPt = " + kpa(t.drop) + "：Re = " + summary(t.reynolds, 100) + "，" +
-                 lambda + "，ΔP1 = λ·(L/di)·ρi·ui²/2 = " + figure(t.friction_drop) +
-                 " Pa，ΔP2 = 3·ρi·ui²/2 = " + figure(t.return_drop) +
+    lines << "管程压降 ΔPt = " + kpa(t.drop) + "：按 ui′，Rei′ = " + summary(t.reynolds, 100) +
+                 "，" + lambda + "，ΔP1 = λ·(L/di)·ρi·ui′²/2 = " + figure(t.friction_drop) +
+                 " Pa，ΔP2 = 3·ρi·ui′²/2 = " + figure(t.return_drop) +
                  " Pa，(ΔP1 + ΔP2)·Ft·Ns·Np = (" + figure(t.friction_drop) + " + " +
                  figure(t.return_drop) + ") × " + plain(t.fouling) + " × 1 × " + count(l.passes) +
                  " Pa，允许 " + allowed(t.allowable);
-    const calc::ShellDrop& s = l.shell;
+    const design::ShellDrop& s = l.shell;
     const QString flow = "A0 = h·(D − nc·do) = " + figure(s.cross_section) +
                          " ㎡，u0 = Wo/(ρo·A0) = " + summary(in.shell_flow) + "/(" +
-                         plain(in.shell_density) + " × " + figure(s.cross_section) +
+                         plain(in.shell.density) + " × " + figure(s.cross_section) +
                          ") = " + figure(s.velocity) +
                          " m/s，Re0 = do·u0·ρo/μo = " + figure(s.reynolds);
     if (!s.holds) {
@@ -173,14 +165,30 @@ QString figure(double value) {
     return QString::number(value, 'f', 4 - exponent);
 }
 
+QString plain(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+QString mm(double metres) {
+    return plain(metres * 1000.0) + " mm";
+}
+
+QString kpa(double pascals) {
+    return figure(pascals / 1000.0) + " kPa";
+}
+
+QString percent(double fraction) {
+    return figure(fraction * 100.0) + " %";
+}
+
 bool laid_out(const LayoutEntry& e) {
-    return e.gap == calc::LayoutGap::None && e.unreadable.isEmpty() &&
-           e.layout.stop == calc::LayoutStop::None;
+    return e.gap == design::LayoutGap::None && e.unreadable.isEmpty() &&
+           e.layout.stop == design::LayoutStop::None;
 }
 
 QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
     if (!laid_out(e)) return {};
-    const calc::Layout& l = e.layout;
+    const design::Layout& l = e.layout;
     QList<std::pair<QString, QString>> figures{{"passes", count(l.passes)},
                                                {"tubes", count(l.tubes)},
                                                {"shell_diameter", mm(l.shell_diameter)},
@@ -192,13 +200,13 @@ QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
     return figures;
 }
 
-QString arrangement_name(calc::Arrangement arrangement) {
+QString arrangement_name(design::Arrangement arrangement) {
     switch (arrangement) {
-        case calc::Arrangement::Triangle:
+        case design::Arrangement::Triangle:
             return "正三角形";
-        case calc::Arrangement::Square:
+        case design::Arrangement::Square:
             return "正方形";
-        case calc::Arrangement::RotatedSquare:
+        case design::Arrangement::RotatedSquare:
             return "转角正方形";
     }
     return {};
@@ -222,11 +230,23 @@ QString choice_name(LayoutChoice choice) {
             return "管程允许压降";
         case LayoutChoice::AllowableShellDrop:
             return "壳程允许压降";
+        case LayoutChoice::Passes:
+            return "管程数 Np";
+        case LayoutChoice::PerPass:
+            return "每程管数 ns";
+        case LayoutChoice::TubeFouling:
+            return "管内污垢热阻 Rsi";
+        case LayoutChoice::ShellFouling:
+            return "管外污垢热阻 Rso";
+        case LayoutChoice::Material:
+            return "管材";
+        case LayoutChoice::WallConductivity:
+            return "管壁导热系数 λw";
     }
     return {};
 }
 
-QString refusal_words(const calc::RefusedChoice& r) {
+QString refusal_words(const design::RefusedChoice& r) {
     QString name = choice_name(r.choice);
     const calc::Range& a = r.allowed;
     switch (r.choice) {
@@ -247,7 +267,18 @@ QString refusal_words(const calc::RefusedChoice& r) {
         case LayoutChoice::AllowableTubeDrop:
         case LayoutChoice::AllowableShellDrop:
             return name + " " + plain(r.value / 1000) + " kPa 不是正数";
+        case LayoutChoice::Passes:
+            return name + " = " + plain(r.value) + " 不是 1、2、4、6 之一";
+        case LayoutChoice::PerPass:
+            if (r.not_standard) return name + " = " + plain(r.value) + " 不是整数";
+            return name + " = " + plain(r.value) + " 不在 1–5000 之内";
+        case LayoutChoice::TubeFouling:
+        case LayoutChoice::ShellFouling:
+            return name + " = " + plain(r.value) + " ㎡·℃/W 不在 0–0.005 之内";
+        case LayoutChoice::WallConductivity:
+            return name + " = " + plain(r.value) + " W/(m·℃) 不在 1–500 之内";
         case LayoutChoice::Arrangement:
+        case LayoutChoice::Material:
             break;
     }
     return name;
@@ -256,42 +287,42 @@ QString refusal_words(const calc::RefusedChoice& r) {
 QStringList layout_lines(const LayoutEntry& e) {
     const QString head = "结构与压降（固定管板式，单壳程，化工原理课程设计方法）";
     if (!e.unreadable.isEmpty()) return {head + "：" + e.unreadable + "，不作排管"};
-    if (e.gap != calc::LayoutGap::None) return {head + "：" + gap_words(e.gap) + "，不作排管"};
-    if (e.layout.stop == calc::LayoutStop::Wall) {
+    if (e.gap != design::LayoutGap::None) return {head + "：" + gap_words(e.gap) + "，不作排管"};
+    if (e.layout.stop == design::LayoutStop::Wall) {
         return {head + "：管外直径 do 不大于管内直径 di，不作排管"};
     }
-    if (e.layout.stop == calc::LayoutStop::Overflow) {
+    if (e.layout.stop == design::LayoutStop::Overflow) {
         return {head + "：数值超出可计算的范围，不作排管"};
     }
     QStringList lines{head + "："};
     lines << figure_lines(e);
-    if (e.layout.stop == calc::LayoutStop::Refused) {
+    if (e.layout.stop == design::LayoutStop::Refused) {
         lines << "结构参数 " + refusal_words(*e.layout.refused) + "，不作排管";
     }
     return lines;
 }
 
 QStringList layout_notes(const LayoutEntry& e) {
-    const calc::Layout& l = e.layout;
+    const design::Layout& l = e.layout;
     QStringList notes;
     if (!e.unreadable.isEmpty()) return {attention(e.unreadable + "：" + where_to_choose)};
-    if (e.gap != calc::LayoutGap::None) return {};
-    if (l.stop == calc::LayoutStop::Refused) {
+    if (e.gap != design::LayoutGap::None) return {};
+    if (l.stop == design::LayoutStop::Refused) {
         return {attention("结构参数 " + refusal_words(*l.refused) + "：" + where_to_choose)};
     }
-    if (l.stop == calc::LayoutStop::TooManyPasses) {
+    if (l.stop == design::LayoutStop::TooManyPasses) {
         notes << attention("L′/L = " + figure(l.length_ratio) +
                            "，需要 6 个以上管程：宜选更长的管子，或两台换热器串联");
     }
-    if (l.stop == calc::LayoutStop::ShellTooLarge) {
+    if (l.stop == design::LayoutStop::ShellTooLarge) {
         notes << attention("排管所需壳径 " + figure(l.bundle_diameter) +
                            " m，大于 1800 mm：宜分为几台换热器并联");
     }
-    if (l.stop == calc::LayoutStop::None) {
-        if (l.margin < calc::margin_sound.low) {
+    if (l.stop == design::LayoutStop::None) {
+        if (l.margin < design::margin_sound.low) {
             notes << attention("面积裕度 H = " + percent(l.margin) +
                                "，低于 10 %：面积偏小，宜选更长的管子");
-        } else if (l.margin > calc::margin_sound.high) {
+        } else if (l.margin > design::margin_sound.high) {
             notes << attention("面积裕度 H = " + percent(l.margin) +
                                "，高于 40 %：面积浪费，宜选较短的管子");
         }
@@ -299,8 +330,8 @@ QStringList layout_notes(const LayoutEntry& e) {
             notes << attention("壳程 Re0 = " + figure(l.shell.reynolds) +
                                "，不高于 500：Esso 法不适用，不给出壳程压降");
         }
-        if (l.tube.regime == calc::Regime::Transition) {
-            notes << attention("管程 Re = " + summary(l.tube.reynolds, 100) +
+        if (l.tube.regime == design::Regime::Transition) {
+            notes << attention("管程 Rei′ = " + summary(l.tube.reynolds, 100) +
                                "，在 2000–4000 的过渡区：λ 按 Colebrook 式，数值不确定");
         }
         if (l.tube.drop > l.tube.allowable) {
@@ -312,9 +343,9 @@ QStringList layout_notes(const LayoutEntry& e) {
                                allowed(l.shell.allowable) + "：宜加大折流板间距或壳径");
         }
     }
-    if (l.stop == calc::LayoutStop::Wall) {
-        notes << attention("管外直径 do = " + plain(e.input.outer_diameter) +
-                           " m 不大于管内直径 di = " + plain(e.input.inner_diameter) +
+    if (l.stop == design::LayoutStop::Wall) {
+        notes << attention("管外直径 do = " + plain(e.input.shell.diameter) +
+                           " m 不大于管内直径 di = " + plain(e.input.tube.diameter) +
                            " m，管壁厚度不为正：请检查两侧的管道直径");
     }
     return notes;
@@ -327,7 +358,7 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
         return {CheckRow{"结构与压降", lines.last().section("：", 1), informs,
                          notes.isEmpty() ? informs : notes.first(), !notes.isEmpty()}};
     }
-    const calc::Layout& l = e.layout;
+    const design::Layout& l = e.layout;
     const auto verdict = [](bool sound) { return sound ? within : QString("注意"); };
     QList<CheckRow> rows;
     rows << CheckRow{
@@ -345,8 +376,8 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
     rows << CheckRow{"折流板", "h = " + mm(l.baffle_spacing) + "，NB = " + count(l.baffles),
                      "0.2·D ≤ h ≤ D", within};
     const bool margin_sound =
-        l.margin >= calc::margin_sound.low && l.margin <= calc::margin_sound.high;
-    const bool margin_aim = l.margin >= calc::margin_aim.low && l.margin <= calc::margin_aim.high;
+        l.margin >= design::margin_sound.low && l.margin <= design::margin_sound.high;
+    const bool margin_aim = l.margin >= design::margin_aim.low && l.margin <= design::margin_aim.high;
     rows << CheckRow{"实际面积、面积裕度",
                      "S = " + figure(l.area) + " ㎡，H = " + percent(l.margin),
                      "宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %",
@@ -354,10 +385,10 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
                      : margin_sound ? QString("可用")
                                     : QString("注意"),
                      !margin_sound};
-    const bool transition = l.tube.regime == calc::Regime::Transition;
+    const bool transition = l.tube.regime == design::Regime::Transition;
     rows << CheckRow{
         "管程压降 ΔPt",
-        kpa(l.tube.drop) + "（Re = " + summary(l.tube.reynolds, 100) +
+        kpa(l.tube.drop) + "（Rei′ = " + summary(l.tube.reynolds, 100) +
             "，λ = " + figure(l.tube.friction) + "）",
         "ΔPt ≤ " + allowed(l.tube.allowable),
         transition ? QString("注意：过渡区") : verdict(l.tube.drop <= l.tube.allowable),

@@ -6,18 +6,21 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
+#include "design/rating.hpp"
 #include "report/check_text.hpp"
 
 namespace report {
 
 // A layout as the report has it: what kept it from starting, or its input and figures.
 struct LayoutEntry {
-    calc::LayoutGap gap = calc::LayoutGap::None;
+    design::LayoutGap gap = design::LayoutGap::None;
     QString unreadable;  // why a choice's text does not read, where one does not
-    calc::LayoutInput input{};
-    calc::Layout layout{};
+    design::LayoutInput input{};
+    design::Layout layout{};
+    std::optional<design::Rating> rating{};  // where laid out
 };
 
 // Whether the figures exist: no gap, nothing unreadable, no stop.
@@ -32,13 +35,19 @@ QList<CheckRow> layout_rows(const LayoutEntry& entry);
 QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& entry);
 
 // The words of a choice, "管心距 t", as its refusal and the 结构参数 dialog's messages say it.
-QString choice_name(calc::LayoutChoice choice);
+QString choice_name(design::LayoutChoice choice);
 // "管心距 t = 30 mm 小于 1.25·do = 31.25 mm"
-QString refusal_words(const calc::RefusedChoice& refused);
+QString refusal_words(const design::RefusedChoice& refused);
 // "正三角形"
-QString arrangement_name(calc::Arrangement arrangement);
+QString arrangement_name(design::Arrangement arrangement);
 
 // 5 significant digits with trailing zeros, as scripts read the figures: 2.4740, 18.605.
 QString figure(double value);
+// The same figures as a percentage, "18.605 %", and in kPa, "7.3860 kPa".
+QString percent(double fraction);
+QString kpa(double pascals);
+// A value as typed or chosen, without trailing zeros: 4.5, 31.25.
+QString plain(double value);
+QString mm(double metres);
 
 }  // namespace report

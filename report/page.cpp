@@ -206,6 +206,7 @@ QString page_html(const Report& r, const PageFonts& fonts) {
                     escaped(r.tube_sheet_caption) + "</p>";
         }
     }
+    if (!r.rating_rows.isEmpty()) html += "<h2>6 核算</h2>" + checks_table(r.rating_rows);
     return html + "</body></html>";
 }
 

@@ -4,6 +4,7 @@
 #include "calc/units.hpp"
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
+#include "report/rating_text.hpp"
 #include "report/steps_text.hpp"
 #include "report/summary.hpp"
 
@@ -83,11 +84,14 @@ Report make_report(const ReportInput& input) {
     if (result.layout) {
         report.has_layout = true;
         report.layout_rows = layout_rows(*result.layout);
+        report.rating_rows =
+            rating_rows(*result.layout, result.steps.result.K, result.steps.tube.alpha,
+                        result.steps.shell.alpha, result.steps.result.A);
         // More tubes than any standard shell holds would be drawn as a grey disc, and slowly.
         constexpr double most_drawn = 10000;
-        const calc::Layout& l = result.layout->layout;
+        const design::Layout& l = result.layout->layout;
         if (laid_out(*result.layout) && l.tubes <= most_drawn) {
-            report.tube_sheet = tube_sheet(l, result.layout->input.outer_diameter);
+            report.tube_sheet = tube_sheet(l, result.layout->input.shell.diameter);
             report.tube_sheet_caption = "图 2　管板布置（" + arrangement_name(l.arrangement) +
                                         "，" + QString::number(l.tubes, 'f', 0) + " 根，" +
                                         QString::number(l.passes, 'f', 0) + " 管程）";

@@ -78,6 +78,7 @@ struct Report {
     QString diagram_caption;
     bool has_layout = false;              // the result had a layout block, with or without figures
     QList<CheckRow> layout_rows;          // the 计算书's section 5
+    QList<CheckRow> rating_rows;          // its section 6, where the layout was rated
     std::optional<TubeSheet> tube_sheet;  // where the layout has its figures
     QString tube_sheet_caption;
     QStringList notes;

@@ -10,18 +10,18 @@ namespace report {
 namespace {
 
 // The grid's places around the centre out to `reach`, in the arrangement's pattern.
-std::vector<QPointF> grid(calc::Arrangement arrangement, double t, double reach) {
+std::vector<QPointF> grid(design::Arrangement arrangement, double t, double reach) {
     double dx = t, dy = t;
-    if (arrangement == calc::Arrangement::Triangle) dy = t * std::sqrt(3.0) / 2;
-    if (arrangement == calc::Arrangement::RotatedSquare) dx = dy = t / std::sqrt(2.0);
+    if (arrangement == design::Arrangement::Triangle) dy = t * std::sqrt(3.0) / 2;
+    if (arrangement == design::Arrangement::RotatedSquare) dx = dy = t / std::sqrt(2.0);
     const int rows = static_cast<int>(std::ceil(reach / dy)),
               columns = static_cast<int>(std::ceil(reach / dx)) + 1;
     std::vector<QPointF> places;
     for (int j = -rows; j <= rows; ++j) {
         for (int i = -columns; i <= columns; ++i) {
             const bool odd = (j % 2) != 0;
-            if (arrangement == calc::Arrangement::RotatedSquare && ((i + j) % 2) != 0) continue;
-            const double shift = arrangement == calc::Arrangement::Triangle && odd ? t / 2 : 0.0;
+            if (arrangement == design::Arrangement::RotatedSquare && ((i + j) % 2) != 0) continue;
+            const double shift = arrangement == design::Arrangement::Triangle && odd ? t / 2 : 0.0;
             places.emplace_back(i * dx + shift, j * dy);
         }
     }
@@ -36,7 +36,7 @@ double distance_to(const QLineF& line, QPointF p) {
 
 }  // namespace
 
-TubeSheet tube_sheet(const calc::Layout& l, double outer_diameter) {
+TubeSheet tube_sheet(const design::Layout& l, double outer_diameter) {
     TubeSheet sheet{l.shell_diameter, outer_diameter, l.pitch, {}, {}, {}, {}};
     const double r = l.shell_diameter / 2;
     if (l.passes >= 2) sheet.partitions.emplace_back(-r, 0.0, r, 0.0);

@@ -8,7 +8,7 @@
 #include <QRectF>
 #include <vector>
 
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
 #include "report/faces.hpp"
 
 namespace report {
@@ -23,7 +23,7 @@ struct TubeSheet {
 
 // The N_T places of the arrangement's grid nearest the centre, clear of the partitions'
 // lanes: for 2 passes one across, for 4 a cross, for 6 two across and one down.
-TubeSheet tube_sheet(const calc::Layout& layout, double outer_diameter);
+TubeSheet tube_sheet(const design::Layout& layout, double outer_diameter);
 
 // Draws it in `frame`, the largest square in it, its labels in the two faces.
 void paint_tube_sheet(QPainter& painter, const TubeSheet& sheet, const QRectF& frame,

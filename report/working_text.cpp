@@ -8,6 +8,7 @@
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
 #include "report/range_text.hpp"
+#include "report/rating_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
@@ -95,10 +96,15 @@ CheckRow film_range_row(const calc::FilmWorking& working, Side side) {
 
 QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
                             const FillSource& shell) {
+    QStringList design;
+    if (result.layout) {
+        // An exchanger too small for its duty comes before everything the layout says.
+        const RatingNotes rating = rating_notes(*result.layout);
+        design = rating.first + layout_notes(*result.layout) + rating.rest;
+    }
     return fill_cautions(tube, shell) + check_text(result.checks).notes +
            film_hint_lines(result.steps.tube, Side::Tube) +
-           film_hint_lines(result.steps.shell, Side::Shell) +
-           (result.layout ? layout_notes(*result.layout) : QStringList());
+           film_hint_lines(result.steps.shell, Side::Shell) + design;
 }
 
 QString film_working_text(const FilmResult& result, Side side, FillSource fill) {
@@ -117,7 +123,10 @@ QString sizing_working_text(const ResultWorking& result, FillSource tube, FillSo
     lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
                  " ℃，Δtm = " + summary(working.dtm) + " ℃";
     lines << check_text(result.checks).lines;
-    if (result.layout) lines << layout_lines(*result.layout);
+    if (result.layout) {
+        lines << layout_lines(*result.layout);
+        lines << rating_lines(*result.layout, working.result.K);
+    }
     lines << attention_lines(result, tube, shell);
     return lines.join('\n');
 }

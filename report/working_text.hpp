@@ -49,7 +49,8 @@ QStringList film_hint_lines(const calc::FilmWorking& working, calc::Side side);
 CheckRow film_range_row(const calc::FilmWorking& working, calc::Side side);
 
 // Every "注意：" line of a result: the sides' fills' first, then the design checks', those that
-// point at an input first, then the ranges, then the layout's.
+// point at an input first, then the ranges, then the rating's H′ below 10 %, the layout's and
+// the rating's others.
 QStringList attention_lines(const ResultWorking& result, const FillSource& tube = {},
                             const FillSource& shell = {});
 
@@ -60,8 +61,8 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube 
 QString film_working_text(const FilmResult& result, calc::Side side, FillSource fill = {});
 
 // The converted inputs, where the properties came from, both sides' lines, then
-// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then the layout, then
-// every "注意：" line.
+// "ΔT1 = 50 ℃，ΔT2 = 40 ℃，Δtm = 44.814 ℃", then the design checks, then the layout and its
+// rating, then every "注意：" line.
 QString sizing_working_text(const ResultWorking& result, FillSource tube = {},
                             FillSource shell = {});
 

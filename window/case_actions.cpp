@@ -14,6 +14,7 @@
 #include "casefile/case_file.hpp"
 #include "casefile/case_json.hpp"
 #include "properties/out_of_range.hpp"
+#include "report/rating_text.hpp"
 #include "window/case_prompt.hpp"
 #include "window/fault_report.hpp"
 #include "window/layout_table.hpp"
@@ -90,7 +91,10 @@ bool MainWindow::fields_as_computed() const {
 std::optional<casefile::Results> MainWindow::current_results() const {
     if (!fields_as_computed()) return std::nullopt;
     casefile::Results results{Label24->text(), Label27->text(), Label50->text()};
-    if (computed_->layout) results.layout = report::layout_figures(*computed_->layout);
+    if (computed_->layout) {
+        results.layout = report::layout_figures(*computed_->layout);
+        results.rating = report::rating_figures(*computed_->layout);
+    }
     return results;
 }
 

@@ -1,5 +1,5 @@
 // The layout's choices in the window: the 结构参数 dialog, their check against the last result,
-// and the layout a result gets with them.
+// and the layout and rating a result gets with them.
 #include "properties/fluid_table.hpp"
 #include "report/layout_text.hpp"
 #include "window/main_window.hpp"
@@ -7,29 +7,38 @@
 namespace window {
 namespace {
 
-bool gas(const report::FillSource& fill) {
-    return fill && fill->fluid->kind == properties::FluidKind::Gas;
+design::FillKind fill_kind(const report::FillSource& fill) {
+    if (!fill) return design::FillKind::Typed;
+    switch (fill->fluid->kind) {
+        case properties::FluidKind::Water:
+            return design::FillKind::Water;
+        case properties::FluidKind::Gas:
+            return design::FillKind::Gas;
+        case properties::FluidKind::Liquid:
+            break;
+    }
+    return design::FillKind::Liquid;
 }
 
-std::size_t index_of(calc::LayoutChoice choice) {
-    for (std::size_t i = 0; i < choice_rows.size(); ++i) {
-        if (choice_rows[i].choice == choice) return i;
-    }
-    return 0;
-}
 
 }  // namespace
 
 report::LayoutEntry MainWindow::layout_entry(const calc::SizingInput& input,
                                              const calc::SizingWorking& working,
                                              const calc::DesignChecks& checks) const {
-    const calc::LayoutStart start =
-        calc::layout_input(input, working, checks, gas(fill_source(tube_fill_, tube_fill_fields())),
-                           gas(fill_source(shell_fill_, shell_fill_fields())));
+    const design::LayoutStart start =
+        design::layout_input(input, working, checks,
+                             fill_kind(fill_source(tube_fill_, tube_fill_fields())),
+                             fill_kind(fill_source(shell_fill_, shell_fill_fields())));
     report::LayoutEntry entry{start.gap, {}, start.input, {}};
     try {
-        const calc::LayoutChoices choices = read_layout_choices(layout_texts_);
-        if (start.gap == calc::LayoutGap::None) entry.layout = calc::layout(start.input, choices);
+        const design::LayoutChoices choices = read_layout_choices(layout_texts_);
+        if (start.gap == design::LayoutGap::None) {
+            entry.layout = design::layout(start.input, choices);
+            if (report::laid_out(entry)) {
+                entry.rating = design::rate(start.input, entry.layout, choices);
+            }
+        }
     } catch (const ChoiceFault& fault) {
         entry.unreadable = fault.words;
     }
@@ -37,20 +46,20 @@ report::LayoutEntry MainWindow::layout_entry(const calc::SizingInput& input,
 }
 
 std::optional<ChoiceFault> MainWindow::check_layout(const casefile::LayoutTexts& texts) const {
-    calc::LayoutChoices choices;
+    design::LayoutChoices choices;
     try {
         choices = read_layout_choices(texts);
     } catch (const ChoiceFault& fault) {
         return fault;
     }
     // What needs no result is refused without one; the rest against the last result.
-    std::optional<calc::RefusedChoice> refused = calc::refused_choice(choices);
+    std::optional<design::RefusedChoice> refused = design::refused_choice(choices);
     if (!refused && computed_ && computed_->layout &&
-        computed_->layout->gap == calc::LayoutGap::None) {
-        refused = calc::layout(computed_->layout->input, choices).refused;
+        computed_->layout->gap == design::LayoutGap::None) {
+        refused = design::layout(computed_->layout->input, choices).refused;
     }
     if (!refused) return std::nullopt;
-    return ChoiceFault{index_of(refused->choice), report::refusal_words(*refused)};
+    return ChoiceFault{choice_index(refused->choice), report::refusal_words(*refused)};
 }
 
 void MainWindow::take_layout(const casefile::LayoutTexts& texts) {
@@ -66,9 +75,30 @@ void MainWindow::edit_layout() {
             this, [this](const casefile::LayoutTexts& texts) { return check_layout(texts); },
             [this](const casefile::LayoutTexts& texts) { take_layout(texts); });
     }
-    calc::LayoutChoices defaults{.roughness = calc::default_roughness};
+    design::LayoutChoices defaults{.roughness = design::default_roughness};
     if (computed_ && computed_->layout) defaults = computed_->layout->layout.defaults;
-    if (!defaults.roughness) defaults.roughness = calc::default_roughness;
+    if (!defaults.roughness) defaults.roughness = design::default_roughness;
+    defaults.material = design::Material::CarbonSteel;
+    // The wall's default is the conductivity of the material chosen, if one reads.
+    std::optional<design::Material> material;
+    try {
+        material = read_layout_choices(layout_texts_).material;
+    } catch (const ChoiceFault&) {
+    }
+    defaults.wall_conductivity =
+        design::material_conductivity(material.value_or(design::Material::CarbonSteel));
+    if (computed_ && computed_->layout && computed_->layout->rating) {
+        const report::LayoutEntry& e = *computed_->layout;
+        const auto own = [](design::FillKind fill, double celsius, double velocity) {
+            const design::AppliedFouling f =
+                design::applied_fouling(std::nullopt, fill, celsius, velocity);
+            return design::FoulingChoice{f.service, f.resistance};
+        };
+        defaults.tube_fouling = own(e.input.tube_fill, e.input.tube_mean_temperature,
+                                    e.rating->tube.velocity);
+        defaults.shell_fouling = own(e.input.shell_fill, e.input.shell_mean_temperature,
+                                     e.rating->shell.velocity);
+    }
     layout_dialog_->open_with(layout_texts_, defaults);
 }
 

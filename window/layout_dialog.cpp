@@ -6,33 +6,44 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
+#include <QToolButton>
 
 #include "casefile/case_json.hpp"
 #include "report/layout_text.hpp"
+#include "report/rating_text.hpp"
 #include "window/unit_words.hpp"
 
 namespace window {
 namespace {
 
-using calc::LayoutChoice;
+using design::LayoutChoice;
 
 bool is_list(LayoutChoice choice) {
     return choice == LayoutChoice::TubeLength || choice == LayoutChoice::Arrangement ||
-           choice == LayoutChoice::ShellDiameter;
+           choice == LayoutChoice::ShellDiameter || choice == LayoutChoice::Passes ||
+           choice == LayoutChoice::Material;
 }
 
 // The rows a list offers after its default, each with the text the case keeps.
 QStringList list_texts(LayoutChoice choice) {
     QStringList texts;
     if (choice == LayoutChoice::TubeLength) {
-        for (const double l : calc::standard_lengths) texts << QString::number(l);
+        for (const double l : design::standard_lengths) texts << QString::number(l);
     } else if (choice == LayoutChoice::ShellDiameter) {
-        for (const double mm : calc::standard_shells_mm) texts << QString::number(mm);
+        for (const double mm : design::standard_shells_mm) texts << QString::number(mm);
+    } else if (choice == LayoutChoice::Passes) {
+        for (const double passes : design::standard_passes) texts << QString::number(passes);
+    } else if (choice == LayoutChoice::Material) {
+        for (const design::MaterialRow& row : design::material_table) {
+            texts << report::material_name(row.material);
+        }
     } else {
-        for (const calc::Arrangement a : {calc::Arrangement::Triangle, calc::Arrangement::Square,
-                                          calc::Arrangement::RotatedSquare}) {
+        for (const design::Arrangement a : {design::Arrangement::Triangle, design::Arrangement::Square,
+                                          design::Arrangement::RotatedSquare}) {
             texts << report::arrangement_name(a);
         }
     }
@@ -44,8 +55,10 @@ std::optional<double> reading(std::size_t index, const QString& text) {
     casefile::LayoutTexts one{};
     one[index] = text;
     try {
-        const calc::LayoutChoices c = read_layout_choices(one);
+        const design::LayoutChoices c = read_layout_choices(one);
         if (c.arrangement) return static_cast<double>(*c.arrangement);
+        if (c.material) return static_cast<double>(*c.material);
+        if (c.passes) return c.passes;
         return c.tube_length ? c.tube_length : c.shell_diameter;
     } catch (const ChoiceFault&) {
         return std::nullopt;
@@ -69,8 +82,70 @@ QString where_it_lies(LayoutChoice choice) {
         case LayoutChoice::AllowableTubeDrop:
         case LayoutChoice::AllowableShellDrop:
             return "液体默认 100 kPa，气体 10 kPa";
+        case LayoutChoice::Passes:
+            return "1、2、4 或 6；少于 L′/L 时照样采用，其代价见面积裕度 H 与 H′";
+        case LayoutChoice::PerPass:
+            return "整数 1–5000；默认按输入的管内流速，决定管内实际流速 ui′";
+        case LayoutChoice::TubeFouling:
+        case LayoutChoice::ShellFouling:
+            return "TEMA 污垢热阻表中的一项（按“表…”选取），或 0–0.005 ㎡·℃/W 的数值；默认：水取"
+                   "循环冷却水（已处理），其他流体 0.000176";
+        case LayoutChoice::Material:
+            return "管子材料，决定管壁导热系数";
+        case LayoutChoice::WallConductivity:
+            return "1–500 W/(m·℃)；填写时代替管材的导热系数";
     }
     return {};
+}
+
+// The text a default shows, in the choice's own unit: "4.5 m", "循环冷却水（已处理） 0.000176".
+QString default_text(const ChoiceRow& row, const design::LayoutChoices& d, bool list) {
+    const auto own = [&](const std::optional<double>& value) {
+        if (!value) return QString();
+        return in_own_unit(row, *value) + (list && *row.unit ? QString(" ") + row.unit : QString());
+    };
+    const auto fouling = [](const std::optional<design::FoulingChoice>& f) {
+        if (!f) return QString();
+        const QString value = QString::number(f->resistance, 'g', 6);
+        return f->service ? report::fouling_name(*f->service) + " " + value : value;
+    };
+    switch (row.choice) {
+        case LayoutChoice::TubeLength:
+            return own(d.tube_length);
+        case LayoutChoice::Arrangement:
+            return d.arrangement ? report::arrangement_name(*d.arrangement) : QString();
+        case LayoutChoice::Pitch:
+            return own(d.pitch);
+        case LayoutChoice::ShellDiameter:
+            return own(d.shell_diameter);
+        case LayoutChoice::BaffleSpacing:
+            return own(d.baffle_spacing);
+        case LayoutChoice::Roughness:
+            return own(d.roughness);
+        case LayoutChoice::AllowableTubeDrop:
+            return own(d.allowable_tube_drop);
+        case LayoutChoice::AllowableShellDrop:
+            return own(d.allowable_shell_drop);
+        case LayoutChoice::Passes:
+            return own(d.passes);
+        case LayoutChoice::PerPass:
+            return own(d.per_pass);
+        case LayoutChoice::TubeFouling:
+            return fouling(d.tube_fouling);
+        case LayoutChoice::ShellFouling:
+            return fouling(d.shell_fouling);
+        case LayoutChoice::Material:
+            return d.material ? report::material_name(*d.material) : QString();
+        case LayoutChoice::WallConductivity:
+            return own(d.wall_conductivity);
+    }
+    return {};
+}
+
+// The page a choice is on: the layout's own, or the rating's.
+bool on_rating_page(LayoutChoice choice) {
+    return choice == LayoutChoice::TubeFouling || choice == LayoutChoice::ShellFouling ||
+           choice == LayoutChoice::Material || choice == LayoutChoice::WallConductivity;
 }
 
 }  // namespace
@@ -80,19 +155,31 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
     : QDialog(parent), check_(std::move(check)), taken_(std::move(taken)) {
     setObjectName("layout_dialog");
     setWindowTitle("结构参数");
-    auto* grid = new QGridLayout(this);
+    auto* outer = new QGridLayout(this);
     auto* intro = new QLabel(
-        "按化工原理课程设计方法排管并计算两侧压降。留空或按“默认”即取方法的默认值。", this);
+        "按化工原理课程设计方法排管、计算两侧压降并核算。留空或按“默认”即取方法的默认值。",
+        this);
     intro->setWordWrap(true);
-    grid->addWidget(intro, 0, 0, 1, 4);
+    outer->addWidget(intro, 0, 0);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName("layout_pages");
+    outer->addWidget(pages, 1, 0);
+    QWidget* page_widgets[2] = {new QWidget(pages), new QWidget(pages)};
+    QGridLayout* grids[2] = {new QGridLayout(page_widgets[0]), new QGridLayout(page_widgets[1])};
+    pages->addTab(page_widgets[0], "排管与压降");
+    pages->addTab(page_widgets[1], "核算");
+    int lines[2] = {0, 0};
     for (std::size_t i = 0; i < choice_rows.size(); ++i) {
         const ChoiceRow& row = choice_rows[i];
-        const int line = static_cast<int>(i) + 1;
+        const int page = on_rating_page(row.choice) ? 1 : 0;
+        QWidget* at = page_widgets[page];
+        QGridLayout* grid = grids[page];
+        const int line = lines[page]++;
         const QString name = casefile::layout_keys[i];
         const QString caption = report::choice_name(row.choice);
         QWidget* input = nullptr;
         if (is_list(row.choice)) {
-            QComboBox* list = lists_[i] = new QComboBox(this);
+            QComboBox* list = lists_[i] = new QComboBox(at);
             list->addItem("默认", QString());
             for (const QString& text : list_texts(row.choice)) {
                 list->addItem(*row.unit ? text + " " + row.unit : text, text);
@@ -106,9 +193,11 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
             connect(undo, &QShortcut::activated, this, [this, i] { undo_choice(i); });
             input = list;
         } else {
-            QLineEdit* field = fields_[i] = new QLineEdit(this);
-            field->setToolTip("只写数字时按 " + QString(row.unit) + " 计；也可带单位：" +
-                              unit_list(row.quantity));
+            QLineEdit* field = fields_[i] = new QLineEdit(at);
+            if (row.form == ChoiceForm::Quantity) {
+                field->setToolTip("只写数字时按 " + QString(row.unit) + " 计；也可带单位：" +
+                                  unit_list(row.quantity));
+            }
             input = field;
         }
         input->setObjectName(name);
@@ -118,28 +207,48 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
             input->setToolTip(where_it_lies(row.choice));
         else
             input->setToolTip(where_it_lies(row.choice) + "。" + input->toolTip());
-        auto* label = new QLabel(caption + "：", this);
+        auto* label = new QLabel(caption + "：", at);
         label->setBuddy(input);
-        auto* restore = new QPushButton("默认", this);
+        if (row.form == ChoiceForm::Fouling) {
+            // The table's rows, each put in the field as one step of its own Ctrl+Z.
+            auto* table = new QToolButton(at);
+            table->setText("表…");
+            table->setObjectName(name + "_table");
+            table->setAccessibleName(caption + " 污垢热阻表");
+            table->setPopupMode(QToolButton::InstantPopup);
+            auto* menu = new QMenu(table);
+            for (const QString& entry : fouling_names()) {
+                menu->addAction(entry, this, [this, i, entry] {
+                    QLineEdit* field = fields_[i];
+                    field->selectAll();
+                    field->insert(entry);
+                    field->setFocus();
+                });
+            }
+            table->setMenu(menu);
+            grid->addWidget(table, line, 4);
+        }
+        auto* restore = new QPushButton("默认", at);
         restore->setObjectName(name + "_default");
         restore->setAccessibleName(caption + " 默认");
         restore->setAutoDefault(false);
         connect(restore, &QPushButton::clicked, this, [this, i] { restore_default(i); });
         grid->addWidget(label, line, 0);
         grid->addWidget(input, line, 1);
-        grid->addWidget(new QLabel(row.unit, this), line, 2);
+        grid->addWidget(new QLabel(row.unit, at), line, 2);
         grid->addWidget(restore, line, 3);
     }
+    for (QGridLayout* grid : grids) grid->setRowStretch(grid->rowCount(), 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("确定");
     buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    grid->addWidget(buttons, static_cast<int>(choice_rows.size()) + 1, 0, 1, 4);
+    outer->addWidget(buttons, 2, 0);
     connect(buttons, &QDialogButtonBox::accepted, this, &LayoutDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void LayoutDialog::open_with(const casefile::LayoutTexts& texts,
-                             const calc::LayoutChoices& defaults) {
+                             const design::LayoutChoices& defaults) {
     undoing_ = true;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const QString text = texts[i].trimmed();
@@ -170,25 +279,9 @@ void LayoutDialog::open_with(const casefile::LayoutTexts& texts,
     open();
 }
 
-void LayoutDialog::show_defaults(const calc::LayoutChoices& d) {
-    const std::array<std::optional<double>, 8> values{
-        d.tube_length,
-        d.arrangement ? std::optional<double>(0.0) : std::nullopt,
-        d.pitch,
-        d.shell_diameter,
-        d.baffle_spacing,
-        d.roughness,
-        d.allowable_tube_drop,
-        d.allowable_shell_drop};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const ChoiceRow& row = choice_rows[i];
-        QString shown;
-        if (row.choice == LayoutChoice::Arrangement && d.arrangement) {
-            shown = report::arrangement_name(*d.arrangement);
-        } else if (values[i]) {
-            shown =
-                in_own_unit(row, *values[i]) + (lists_[i] ? QString(" ") + row.unit : QString());
-        }
+void LayoutDialog::show_defaults(const design::LayoutChoices& d) {
+    for (std::size_t i = 0; i < choice_rows.size(); ++i) {
+        const QString shown = default_text(choice_rows[i], d, lists_[i] != nullptr);
         if (QComboBox* list = lists_[i]) {
             list->setItemText(0, shown.isEmpty() ? QString("默认") : "默认（" + shown + "）");
         } else {
@@ -229,12 +322,15 @@ void LayoutDialog::confirm() {
     const casefile::LayoutTexts chosen = texts();
     if (const std::optional<ChoiceFault> fault = check_(chosen)) {
         QMessageBox::warning(this, "输入有误", fault->words + "。");
-        if (QLineEdit* field = fields_[fault->index]) {
-            field->setFocus();
-            field->selectAll();
-        } else {
-            lists_[fault->index]->setFocus();
+        QWidget* input = fields_[fault->index]
+                             ? static_cast<QWidget*>(fields_[fault->index])
+                             : static_cast<QWidget*>(lists_[fault->index]);
+        // The page the choice is on comes to the front.
+        if (auto* pages = findChild<QTabWidget*>("layout_pages")) {
+            pages->setCurrentIndex(on_rating_page(choice_rows[fault->index].choice) ? 1 : 0);
         }
+        input->setFocus();
+        if (QLineEdit* field = fields_[fault->index]) field->selectAll();
         return;
     }
     accept();

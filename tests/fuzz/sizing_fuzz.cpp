@@ -17,7 +17,7 @@
 #include "calc/design_checks.hpp"
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
 #include "calc/sizing.hpp"
 
 namespace {
@@ -89,9 +89,9 @@ std::optional<calc::Double> choice(std::string_view text) {
     }
 }
 
-calc::LayoutChoices read_choices(const std::string_view* t) {
-    std::optional<calc::Arrangement> arrangement;
-    if (!t[1].empty()) arrangement = calc::Arrangement(static_cast<unsigned char>(t[1][0]) % 3);
+design::LayoutChoices read_choices(const std::string_view* t) {
+    std::optional<design::Arrangement> arrangement;
+    if (!t[1].empty()) arrangement = design::Arrangement(static_cast<unsigned char>(t[1][0]) % 3);
     return {choice(t[0]), arrangement,  choice(t[2]), choice(t[3]),
             choice(t[4]), choice(t[5]), choice(t[6]), choice(t[7])};
 }
@@ -101,8 +101,8 @@ bool whole(calc::Double count) {
 }
 
 // What each stop gives is finite, its counts whole; no stop, everything.
-void check_shown(const calc::Layout& l) {
-    using calc::LayoutStop;
+void check_shown(const design::Layout& l) {
+    using design::LayoutStop;
     if (l.stop == LayoutStop::Wall || l.stop == LayoutStop::Refused ||
         l.stop == LayoutStop::Overflow) {
         return;
@@ -148,10 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(w.K == r.K && w.A == r.A && w.Q == r.Q);
             const calc::DesignChecks checks = calc::design_checks(input, r, read_if_number(t[17]));
             check_shown(checks);
-            const calc::LayoutStart start = calc::layout_input(
+            const design::LayoutStart start = design::layout_input(
                 input, calc::sizing_working(input), checks, t[18].empty(), t[19].empty());
-            if (start.gap == calc::LayoutGap::None) {
-                check_shown(calc::layout(start.input, read_choices(&t[18])));
+            if (start.gap == design::LayoutGap::None) {
+                check_shown(design::layout(start.input, read_choices(&t[18])));
             }
         } catch (const calc::Fault& fault) {
             try {

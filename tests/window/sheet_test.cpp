@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
 #include "calc/temperature_profile.hpp"
 #include "report/temperature_diagram.hpp"
 #include "report/tube_sheet.hpp"
@@ -242,11 +242,11 @@ class SheetTest : public QObject {
         QTest::addColumn<int>("arrangement");
         QTest::addColumn<int>("passes");
         QTest::addColumn<int>("partitions");
-        QTest::newRow("1 pass") << 1.0 << 4.5 << int(calc::Arrangement::Triangle) << 1 << 0;
-        QTest::newRow("2 passes") << 1.0 << 3.0 << int(calc::Arrangement::Square) << 2 << 1;
-        QTest::newRow("4 passes") << 1.0 << 1.5 << int(calc::Arrangement::RotatedSquare) << 4 << 2;
-        QTest::newRow("6 passes") << 2.0 << 1.5 << int(calc::Arrangement::Triangle) << 6 << 3;
-        QTest::newRow("392 tubes") << 100.0 << 9.0 << int(calc::Arrangement::Square) << 4 << 2;
+        QTest::newRow("1 pass") << 1.0 << 4.5 << int(design::Arrangement::Triangle) << 1 << 0;
+        QTest::newRow("2 passes") << 1.0 << 3.0 << int(design::Arrangement::Square) << 2 << 1;
+        QTest::newRow("4 passes") << 1.0 << 1.5 << int(design::Arrangement::RotatedSquare) << 4 << 2;
+        QTest::newRow("6 passes") << 2.0 << 1.5 << int(design::Arrangement::Triangle) << 6 << 3;
+        QTest::newRow("392 tubes") << 100.0 << 9.0 << int(design::Arrangement::Square) << 4 << 2;
     }
 
     void tube_sheet_draws_every_tube() {
@@ -263,16 +263,16 @@ class SheetTest : public QObject {
                                       60.0f,
                                       2.0f};
         const calc::SizingWorking working = calc::sizing_working(input);
-        calc::LayoutInput in =
-            calc::layout_input(input, working,
-                               calc::design_checks(input, working.result, std::nullopt), false,
-                               false)
+        design::LayoutInput in =
+            design::layout_input(input, working,
+                                 calc::design_checks(input, working.result, std::nullopt),
+                                 design::FillKind::Typed, design::FillKind::Typed)
                 .input;
         in.area *= area_times;
         in.per_pass *= area_times > 50 ? 14.0 : 1.0;  // 98 tubes a pass
-        const calc::Layout l = calc::layout(
-            in, {.tube_length = length, .arrangement = calc::Arrangement(arrangement)});
-        QCOMPARE(l.stop, calc::LayoutStop::None);
+        const design::Layout l = design::layout(
+            in, {.tube_length = length, .arrangement = design::Arrangement(arrangement)});
+        QCOMPARE(l.stop, design::LayoutStop::None);
         QCOMPARE(int(l.passes), passes);
         CountingDevice device;
         {

@@ -1,7 +1,8 @@
 // From the area to a fixed-tube-sheet exchanger of one shell pass: the tubes, the passes, the
 // shell, the baffles and each side's pressure drop, by the procedure of a Chinese
 // process-engineering course design (化工原理课程设计), one function per step. Never raises;
-// where the choices come from and how the figures are worded is left to the window and report.
+// the rating of what was laid out is rating.hpp's; where the choices come from and how the
+// figures are worded is left to the window and report.
 #pragma once
 
 #include <array>
@@ -10,9 +11,14 @@
 #include "calc/correlation_range.hpp"
 #include "calc/design_checks.hpp"
 #include "calc/numbers.hpp"
+#include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "design/rating_tables.hpp"
 
-namespace calc {
+namespace design {
+
+using calc::Double;
+using calc::Range;
 
 enum class Arrangement { Triangle, Square, RotatedSquare };  // 正三角形, 正方形, 转角正方形
 
@@ -28,6 +34,7 @@ inline constexpr std::array<Double, 20> standard_shells_mm{159,  219,  273,  325
                                                            600,  700,  800,  900,  1000, 1100, 1200,
                                                            1300, 1400, 1500, 1600, 1700, 1800};
 inline constexpr std::array<Double, 8> standard_spacings_mm{100, 150, 200, 250, 300, 350, 450, 600};
+inline constexpr Range per_pass_range{1, 5000};  // n_s the user may choose
 
 inline constexpr Double least_pitch_ratio = 1.25;  // t ≥ 1.25·d_o
 inline constexpr Double edge_ratio = 1.5;    // b′ = 1.5·d_o, centre of the outer tube to shell
@@ -62,18 +69,34 @@ struct LayoutChoices {
     std::optional<Double> baffle_spacing{};    // m, in [0.2·D, D]
     std::optional<Double> roughness{};         // m, in roughness_range
     std::optional<Double> allowable_tube_drop{}, allowable_shell_drop{};  // Pa, > 0
+    std::optional<Double> passes{};                           // N_p, one of standard_passes
+    std::optional<Double> per_pass{};                         // n_s, whole, in per_pass_range
+    std::optional<FoulingChoice> tube_fouling{}, shell_fouling{};  // R_si, R_so
+    std::optional<Material> material{};                       // of the tubes
+    std::optional<Double> wall_conductivity{};                // λ_w, W/(m·℃), over the material
 };
 
-// What the calculation already knows, SI units.
+// Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid or a gas.
+enum class FillKind { Typed, Water, Liquid, Gas };
+
+// What the calculation already knows, SI units; tube.diameter is d_i, shell.diameter d_o, and
+// the velocities are those typed.
 struct LayoutInput {
-    Double inner_diameter, outer_diameter;  // d_i (tube side), d_o (shell side)
-    Double tube_velocity, tube_density, tube_viscosity, tube_flow, tube_reynolds;
-    Double shell_density, shell_viscosity, shell_flow;  // W_o typed, or the balancing Ws
-    Double area;                                        // A, m²
-    Double correction;                                  // F of the checks
-    Double per_pass;                                    // n = W/(ρ·u·π·d_i²/4)
-    bool tube_gas, shell_gas;                           // the side's fill is a gas
+    calc::FluidSide tube, shell;
+    Double tube_flow, shell_flow;  // W_i; W_o typed, or the balancing Ws
+    Double area;                   // A, m²
+    Double correction;             // F of the checks
+    Double per_pass;               // n = W/(ρ·u·π·d_i²/4)
+    Double duty;                   // |Q|, W
+    Double mean_difference;        // |Δt_m|, ℃, counter-flow
+    Double tube_mean_temperature, shell_mean_temperature;  // ℃
+    bool tube_heated, shell_heated;                        // the outlet hotter than the inlet
+    FillKind tube_fill, shell_fill;
 };
+
+// A side is a gas where its fill is a gas, or where it is lighter than gas_density_below.
+bool tube_gas(const LayoutInput& input);
+bool shell_gas(const LayoutInput& input);
 
 // What the checks must have given before a layout can start.
 enum class LayoutGap { None, Streams, Correction, Balance, Tubes, NotPositive };
@@ -83,8 +106,8 @@ struct LayoutStart {
     LayoutInput input;  // where there is no gap
 };
 
-LayoutStart layout_input(const SizingInput& input, const SizingWorking& working,
-                         const DesignChecks& checks, bool tube_gas, bool shell_gas);
+LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorking& working,
+                         const calc::DesignChecks& checks, FillKind tube, FillKind shell);
 
 enum class LayoutChoice {
     TubeLength,
@@ -94,16 +117,22 @@ enum class LayoutChoice {
     BaffleSpacing,
     Roughness,
     AllowableTubeDrop,
-    AllowableShellDrop
+    AllowableShellDrop,
+    Passes,
+    PerPass,
+    TubeFouling,
+    ShellFouling,
+    Material,
+    WallConductivity
 };
 
 // A choice the method cannot take: its value and where it must lie (a standard value for the
-// length and the shell, low ≥ the needed one).
+// length, the shell and the passes, low ≥ the needed one).
 struct RefusedChoice {
     LayoutChoice choice;
     Double value;
     Range allowed;
-    bool not_standard = false;  // a length or shell outside the standard list
+    bool not_standard = false;  // a length, shell or passes outside the standard list, n_s not whole
 };
 
 // The choices' faults that need no calculation, the first in LayoutChoice order.
@@ -144,6 +173,7 @@ struct Layout {
     std::optional<RefusedChoice> refused;  // with LayoutStop::Refused
     LayoutChoices defaults;  // the method's own choices as far as it got; its shell holds the tubes
     Double per_pass = 0;     // n_s
+    Double tube_velocity = 0;         // u_i′ = W_i/(ρ_i·n_s·π·d_i²/4)
     Double required_pass_length = 0;  // L′ = (A/F)/(n_s·π·d_o)
     Double length = 0;                // L
     LengthRule length_rule = LengthRule::Fallback;
@@ -165,6 +195,7 @@ struct Layout {
 };
 
 // Each step of the method on its own, as the tests check them.
+Double laid_out_velocity(const LayoutInput& input, Double per_pass);  // u_i′
 Double colebrook(Double reynolds, Double relative_roughness);
 Double friction_factor(Double reynolds, Double relative_roughness);
 std::optional<Double> tube_passes(Double length_ratio);  // the least of 1, 2, 4, 6 ≥ L′/L
@@ -176,4 +207,4 @@ Double baffle_count(Double length, Double spacing);
 
 Layout layout(const LayoutInput& input, const LayoutChoices& choices);
 
-}  // namespace calc
+}  // namespace design

@@ -1,4 +1,4 @@
-#include "calc/layout.hpp"
+#include "design/layout.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "math/same_math.h"
 
-namespace calc {
+namespace design {
 namespace {
 
 constexpr Double pi = std::numbers::pi;
@@ -41,33 +41,43 @@ bool positive(Double x) {
     return std::isfinite(x) && x > 0.0;
 }
 
+// Margins a few ulps apart, as N_p·L = 9 m gives from 6 × 1.5 and 2 × 4.5, are the same margin.
+bool same_margin(Double a, Double b) {
+    return std::abs(a - b) <= whole_tolerance;
+}
+
 // Steps 4, 5 and 10 for one tube length: the passes, the tubes and the margin.
 struct Trial {
     Double length, ratio, passes, tubes, area, required, margin;
 };
 
+// A chosen N_p is kept whatever L′/L asks.
 std::optional<Trial> trial(const LayoutInput& in, Double per_pass, Double pass_length,
-                           Double length) {
+                           Double length, std::optional<Double> chosen_passes) {
     const Double ratio = pass_length / length;
-    const std::optional<Double> passes = tube_passes(ratio);
+    const std::optional<Double> passes = chosen_passes ? chosen_passes : tube_passes(ratio);
     if (!passes) return std::nullopt;
     const Double tubes = per_pass * *passes;
     // S = N_T·π·d_o·L;  A_req = A/F for two passes or more, A for one;  H = S/A_req − 1
-    const Double area = tubes * pi * in.outer_diameter * length;
+    const Double area = tubes * pi * in.shell.diameter * length;
     const Double required = *passes >= 2.0 ? in.area / in.correction : in.area;
     return Trial{length, ratio, *passes, tubes, area, required, area / required - 1.0};
 }
 
 // The length whose margin lies in 15–25 % with the fewest passes (the shorter on a tie); else
-// the one with the least margin of 10 % or more; else 6 m.
+// the one with the least margin of 10 % or more (the fewest passes on a tie, then the shorter);
+// else 6 m. The lengths are tried shortest first, so a tie keeps the one found first.
 std::pair<Double, LengthRule> default_length(const LayoutInput& in, Double per_pass,
-                                             Double pass_length) {
+                                             Double pass_length,
+                                             std::optional<Double> chosen_passes) {
     std::optional<Trial> aimed, floor;
     for (const Double length : standard_lengths) {
-        const std::optional<Trial> t = trial(in, per_pass, pass_length, length);
+        const std::optional<Trial> t = trial(in, per_pass, pass_length, length, chosen_passes);
         if (!t) continue;
         if (within(t->margin, margin_aim) && (!aimed || t->passes < aimed->passes)) aimed = t;
-        if (t->margin >= margin_sound.low && (!floor || t->margin < floor->margin)) floor = t;
+        if (t->margin < margin_sound.low) continue;
+        const bool tie = floor && same_margin(t->margin, floor->margin);
+        if (!floor || (tie ? t->passes < floor->passes : t->margin < floor->margin)) floor = t;
     }
     if (aimed) return {aimed->length, LengthRule::InAim};
     if (floor) return {floor->length, LengthRule::AboveFloor};
@@ -84,18 +94,21 @@ Range standard_range(const auto& list, Double scale) {
 
 // ΔP_t = (ΔP_1 + ΔP_2)·F_t·N_s·N_p;  ΔP_1 = λ·(L/d_i)·ρu²/2;  ΔP_2 = 3·ρu²/2;
 // F_t = 1.4 for d_o ≥ 25 mm, 1.5 below.
+// All at the laid-out velocity u_i′.
 TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Double allowable) {
     TubeDrop d{};
-    d.reynolds = in.tube_reynolds;
-    d.relative_roughness = roughness / in.inner_diameter;
+    const Double d_i = in.tube.diameter;
+    const Double rho = in.tube.density;
+    d.reynolds = d_i * l.tube_velocity * rho / in.tube.viscosity;
+    d.relative_roughness = roughness / d_i;
     d.friction = friction_factor(d.reynolds, d.relative_roughness);
     d.regime = d.reynolds < laminar_below    ? Regime::Laminar
                : d.reynolds < turbulent_from ? Regime::Transition
                                              : Regime::Turbulent;
-    d.head = in.tube_density * in.tube_velocity * in.tube_velocity / 2.0;
-    d.friction_drop = d.friction * (l.length / in.inner_diameter) * d.head;
+    d.head = rho * l.tube_velocity * l.tube_velocity / 2.0;
+    d.friction_drop = d.friction * (l.length / d_i) * d.head;
     d.return_drop = return_heads * d.head;
-    d.fouling = at_least(in.outer_diameter, 0.025) ? 1.4 : 1.5;
+    d.fouling = at_least(in.shell.diameter, 0.025) ? 1.4 : 1.5;
     d.drop = (d.friction_drop + d.return_drop) * d.fouling * shell_passes * l.passes;
     d.allowable = allowable;
     return d;
@@ -106,15 +119,17 @@ TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Dou
 // ΔP′_2 = N_B·(3.5 − 2h/D)·ρu_0²/2;  F_s = 1.15 for a liquid, 1.0 for a gas.
 ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double allowable) {
     ShellDrop d{};
-    d.cross_section = l.baffle_spacing * (l.shell_diameter - l.centre_tubes * in.outer_diameter);
-    d.velocity = in.shell_flow / (in.shell_density * d.cross_section);
-    d.reynolds = in.outer_diameter * d.velocity * in.shell_density / in.shell_viscosity;
+    const Double d_o = in.shell.diameter;
+    const Double rho = in.shell.density;
+    d.cross_section = l.baffle_spacing * (l.shell_diameter - l.centre_tubes * d_o);
+    d.velocity = in.shell_flow / (rho * d.cross_section);
+    d.reynolds = d_o * d.velocity * rho / in.shell.viscosity;
     d.allowable = allowable;
     d.holds = d.reynolds > esso_least_reynolds;
     if (!d.holds) return d;
     d.friction = 5.0 * same_pow(d.reynolds, -0.228);
     d.bundle_factor = arrangement_factors(l.arrangement).bundle;
-    d.head = in.shell_density * d.velocity * d.velocity / 2.0;
+    d.head = rho * d.velocity * d.velocity / 2.0;
     d.bundle_drop = d.bundle_factor * d.friction * l.centre_tubes * (l.baffles + 1.0) * d.head;
     d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
     d.fouling = gas ? 1.0 : 1.15;
@@ -136,33 +151,46 @@ ArrangementFactors arrangement_factors(Arrangement arrangement) {
     return {1.1, 0.5};
 }
 
-LayoutStart layout_input(const SizingInput& input, const SizingWorking& working,
-                         const DesignChecks& checks, bool tube_gas, bool shell_gas) {
+bool tube_gas(const LayoutInput& in) {
+    return in.tube_fill == FillKind::Gas || in.tube.density < gas_density_below;
+}
+
+bool shell_gas(const LayoutInput& in) {
+    return in.shell_fill == FillKind::Gas || in.shell.density < gas_density_below;
+}
+
+LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorking& working,
+                         const calc::DesignChecks& checks, FillKind tube, FillKind shell) {
     if (!opposite(checks.trends)) return {LayoutGap::Streams, {}};
     if (!checks.correction || !checks.correction->exists) return {LayoutGap::Correction, {}};
     if (!checks.balance) return {LayoutGap::Balance, {}};
     if (!checks.tubes) return {LayoutGap::Tubes, {}};
-    const LayoutInput in{input.tube.diameter,
-                         input.shell.diameter,
-                         input.tube.velocity,
-                         input.tube.density,
-                         input.tube.viscosity,
+    const LayoutInput in{input.tube,
+                         input.shell,
                          input.W,
-                         working.tube.reynolds,
-                         input.shell.density,
-                         input.shell.viscosity,
                          checks.balance->shell_flow,
                          working.result.A,
                          checks.correction->F,
                          checks.tubes->per_pass,
-                         tube_gas,
-                         shell_gas};
+                         std::abs(Double{working.result.Q}),
+                         std::abs(Double{working.dtm}),
+                         (Double{input.t1} + Double{input.t2}) / 2.0,
+                         (Double{input.T1} + Double{input.T2}) / 2.0,
+                         checks.trends.tube == calc::Trend::Rises,
+                         checks.trends.shell == calc::Trend::Rises,
+                         tube,
+                         shell};
     const bool all_positive = std::ranges::all_of(
-        std::array{in.inner_diameter, in.outer_diameter, in.tube_velocity, in.tube_density,
-                   in.tube_viscosity, in.tube_flow, in.tube_reynolds, in.shell_density,
-                   in.shell_viscosity, in.shell_flow, in.area, in.correction, in.per_pass},
+        std::array<Double, 16>{in.tube.diameter, in.shell.diameter, in.tube.velocity,
+                               in.tube.density, in.tube.viscosity, in.tube.conductivity,
+                               in.tube.specific_heat, in.shell.density, in.shell.viscosity,
+                               in.shell.conductivity, in.shell.specific_heat, in.tube_flow,
+                               in.shell_flow, in.area, in.correction, in.per_pass},
         positive);
-    return {all_positive ? LayoutGap::None : LayoutGap::NotPositive, in};
+    const bool all_finite = std::isfinite(in.duty) && std::isfinite(in.mean_difference) &&
+                            std::isfinite(in.tube_mean_temperature) &&
+                            std::isfinite(in.shell_mean_temperature);
+    return {all_positive && all_finite ? LayoutGap::None : LayoutGap::NotPositive, in};
 }
 
 std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
@@ -189,6 +217,25 @@ std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
     if (c.allowable_shell_drop && !positive(*c.allowable_shell_drop)) {
         return RefusedChoice{LayoutChoice::AllowableShellDrop, *c.allowable_shell_drop, {0.0}};
     }
+    if (c.passes && std::ranges::none_of(standard_passes, [&](Double p) { return p == *c.passes; })) {
+        return RefusedChoice{LayoutChoice::Passes, *c.passes, standard_range(standard_passes, 1.0),
+                             true};
+    }
+    if (c.per_pass && !(within(*c.per_pass, per_pass_range) && *c.per_pass == std::floor(*c.per_pass))) {
+        return RefusedChoice{LayoutChoice::PerPass, *c.per_pass, per_pass_range,
+                             *c.per_pass != std::floor(*c.per_pass)};
+    }
+    const auto fouling = [&](const std::optional<FoulingChoice>& f, LayoutChoice choice) {
+        return f && !f->service && !within(f->resistance, fouling_range)
+                   ? std::optional(RefusedChoice{choice, f->resistance, fouling_range})
+                   : std::nullopt;
+    };
+    if (auto r = fouling(c.tube_fouling, LayoutChoice::TubeFouling)) return r;
+    if (auto r = fouling(c.shell_fouling, LayoutChoice::ShellFouling)) return r;
+    if (c.wall_conductivity && !within(*c.wall_conductivity, wall_conductivity_range)) {
+        return RefusedChoice{LayoutChoice::WallConductivity, *c.wall_conductivity,
+                             wall_conductivity_range};
+    }
     return std::nullopt;
 }
 
@@ -213,6 +260,12 @@ Double colebrook(Double reynolds, Double relative_roughness) {
 Double friction_factor(Double reynolds, Double relative_roughness) {
     if (reynolds < laminar_below) return 64.0 / reynolds;
     return colebrook(reynolds, relative_roughness);
+}
+
+// u_i′ = W_i/(ρ_i·n_s·π·d_i²/4): the worked example's 2 kg/s in 7 tubes, 0.91338 m/s.
+Double laid_out_velocity(const LayoutInput& in, Double per_pass) {
+    const Double d_i = in.tube.diameter;
+    return in.tube_flow / (in.tube.density * per_pass * (pi * d_i * d_i / 4.0));
 }
 
 std::optional<Double> tube_passes(Double length_ratio) {
@@ -266,6 +319,7 @@ bool all_finite(const Layout& l) {
     const TubeDrop& t = l.tube;
     const ShellDrop& s = l.shell;
     return std::ranges::all_of(std::array{l.per_pass,
+                                          l.tube_velocity,
                                           l.required_pass_length,
                                           l.length,
                                           l.length_ratio,
@@ -298,8 +352,8 @@ bool all_finite(const Layout& l) {
 
 Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     Layout l;
-    const Double d_o = in.outer_diameter;
-    if (!(d_o > in.inner_diameter)) {
+    const Double d_o = in.shell.diameter;
+    if (!(d_o > in.tube.diameter)) {
         l.stop = LayoutStop::Wall;
         return l;
     }
@@ -314,17 +368,25 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
         return l;
     }
 
-    // 1, 2: n_s = ⌈n⌉;  L′ = (A/F)/(n_s·π·d_o)
-    l.per_pass = std::ceil(in.per_pass);
+    // 1, 2: n_s = ⌈n⌉;  u_i′ = W_i/(ρ_i·n_s·π·d_i²/4);  L′ = (A/F)/(n_s·π·d_o)
+    l.defaults.per_pass = std::ceil(in.per_pass);
+    l.per_pass = choices.per_pass.value_or(*l.defaults.per_pass);
+    l.tube_velocity = laid_out_velocity(in, l.per_pass);
     l.required_pass_length = in.area / in.correction / (l.per_pass * pi * d_o);
 
     // 3, 4, 5, 10
-    const auto [length, rule] = default_length(in, l.per_pass, l.required_pass_length);
+    const auto [length, rule] =
+        default_length(in, l.per_pass, l.required_pass_length, choices.passes);
     l.defaults.tube_length = length;
     l.length_rule = rule;
     l.length = choices.tube_length.value_or(length);
     l.length_ratio = l.required_pass_length / l.length;
-    const std::optional<Trial> t = trial(in, l.per_pass, l.required_pass_length, l.length);
+    // What 默认 on the passes would give: the passes of the length chosen without them.
+    const Double unforced =
+        choices.passes ? default_length(in, l.per_pass, l.required_pass_length, {}).first : length;
+    l.defaults.passes = tube_passes(l.required_pass_length / choices.tube_length.value_or(unforced));
+    const std::optional<Trial> t =
+        trial(in, l.per_pass, l.required_pass_length, l.length, choices.passes);
     if (!t) {
         l.stop = LayoutStop::TooManyPasses;
         return l;
@@ -369,14 +431,12 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     l.margin = t->margin;
 
     // 11 and the drops
-    const bool tube_gas = in.tube_gas || in.tube_density < gas_density_below;
-    const bool shell_gas = in.shell_gas || in.shell_density < gas_density_below;
     l.defaults.roughness = default_roughness;
-    l.defaults.allowable_tube_drop = tube_gas ? gas_allowable_drop : liquid_allowable_drop;
-    l.defaults.allowable_shell_drop = shell_gas ? gas_allowable_drop : liquid_allowable_drop;
+    l.defaults.allowable_tube_drop = tube_gas(in) ? gas_allowable_drop : liquid_allowable_drop;
+    l.defaults.allowable_shell_drop = shell_gas(in) ? gas_allowable_drop : liquid_allowable_drop;
     l.tube = tube_drop(in, l, choices.roughness.value_or(default_roughness),
                        choices.allowable_tube_drop.value_or(*l.defaults.allowable_tube_drop));
-    l.shell = shell_drop(in, l, shell_gas,
+    l.shell = shell_drop(in, l, shell_gas(in),
                          choices.allowable_shell_drop.value_or(*l.defaults.allowable_shell_drop));
     return l;
 }
@@ -389,4 +449,4 @@ Layout layout(const LayoutInput& in, const LayoutChoices& choices) {
     return l;
 }
 
-}  // namespace calc
+}  // namespace design
