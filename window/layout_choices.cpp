@@ -39,7 +39,8 @@ double quantity(const ChoiceRow& row, const QString& text) {
     // A number alone is in the choice's own unit, read as if that unit followed it.
     std::string typed = text.toStdString();
     if (!calc::carries_unit(typed)) typed += std::string(" ") + row.unit;
-    return calc::to_number(typed, row.quantity) * own_unit_in_si(row);
+    const double si = calc::to_number(typed, row.quantity);  // m for a length, kPa for a drop
+    return row.quantity == calc::UnitQuantity::Pressure ? si * 1000.0 : si;
 }
 
 }  // namespace

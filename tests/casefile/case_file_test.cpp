@@ -88,6 +88,14 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
         casefile::from_json(with(R"(, "layout": {"shell_diameter": 400, "roughness": ""})"));
     EXPECT_EQ(numbers.layout[3], "400");
     EXPECT_EQ(numbers.layout[5], "");
+    // A choice of the rating's makes it one 1.6.0, which would drop it, refuses.
+    c.layout[13] = "45";
+    c.layout[10] = "河水";
+    const QByteArray rated = casefile::to_json(c);
+    EXPECT_TRUE(rated.contains("\"version\": 4,"));
+    EXPECT_TRUE(rated.contains("\"tube_fouling\": \"河水\""));
+    EXPECT_TRUE(rated.contains("\"wall_conductivity\": \"45\""));
+    EXPECT_EQ(casefile::from_json(rated), c);
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -107,7 +115,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 4", R"({"format": "heat-exchanger-sizing-case", "version": 4})",
+        {"version 5", R"({"format": "heat-exchanger-sizing-case", "version": 5})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -128,7 +136,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 4);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 5);
     EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
 }
 

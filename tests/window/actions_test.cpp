@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -14,6 +15,13 @@ using probe::click;
 using probe::field;
 using probe::label;
 using probe::type;
+
+// A 注意 of the layout or its rating, which the layout tests check; the rest is the sizing's.
+bool design_note(const QString& line) {
+    static const QRegularExpression note(
+        "^注意：(按核算|管程 Rei′|管程 Pri|管内流速 ui′|管外流速 uo|壳程 Reo|壳程 Re0|面积裕度|管程压降|壳程压降)");
+    return note.match(line).hasMatch();
+}
 
 class ActionsTest : public QObject {
     Q_OBJECT
@@ -73,7 +81,7 @@ class ActionsTest : public QObject {
             for (const QString& line : told.split('\n')) {
                 if (line.startsWith("结构与压降")) block = true;
                 if (line.startsWith("注意：")) block = false;
-                if (!block) kept << line;
+                if (!block && !design_note(line)) kept << line;
             }
             return kept.join('\n');
         };
@@ -158,7 +166,11 @@ class ActionsTest : public QObject {
         click(form, "Command1");
         const QString working = label(form, "Label50")->toolTip();
         for (const QString& line : said) QVERIFY2(working.contains(line), qPrintable(working));
-        if (said.size() == 1 && !said[0].startsWith("注意")) QVERIFY(!working.contains("注意"));
+        if (said.size() == 1 && !said[0].startsWith("注意")) {
+            for (const QString& line : working.split('\n')) {
+                QVERIFY2(!line.contains("注意") || design_note(line), qPrintable(line));
+            }
+        }
     }
 
     void full_width_input_reads_as_typed() {

@@ -161,8 +161,13 @@ class SheetTest : public QObject {
         const QString info = run("pdfinfo", {path});
         QVERIFY2(info.contains(QRegularExpression("Pages: +2\n")), qPrintable(info));
         // The layout after the checks, its drop against the one allowed, and the tube sheet.
-        for (const char* part : {"5 结构与压降", "7.3860 kPa", "ΔPt ≤ 100 kPa", "图 2",
+        for (const char* part : {"5 结构与压降", "6.1985 kPa", "ΔPt ≤ 100 kPa", "图 2",
                                  "管板布置（正三角形，7 根，1 管程）"}) {
+            QVERIFY2(text.contains(part), part);
+        }
+        // The rating beside the estimate: K′ against K, A′ against S, and its margin.
+        for (const char* part : {"6 核算", "核算 K′ = 969.30", "A′ = 3.8436", "-35.633 %",
+                                 "2.8384e-05"}) {
             QVERIFY2(text.contains(part), part);
         }
         QVERIFY2(info.contains("(A4)"), qPrintable(info));

@@ -198,9 +198,10 @@ class StructureTest : public QObject {
         // u₀ = 1.3282/(977.8·0.1·(0.273 − 6·0.025)) and Re₀ = 0.025·u₀·977.8/0.02.
         QTest::newRow("Re₀ below 500") << QStringList{"Text15", "0.02"} << QStringList{}
                                        << QStringList{"壳程 Re0 = 134.98，不高于 500"};
-        QTest::newRow("transition in the tubes")  // u = 0.12: Re = 2983
+        // u = 0.12: 54 tubes a pass, Rei′ = 4·2/(π·0.02·54·0.000801) = 2944
+        QTest::newRow("transition in the tubes")
             << QStringList{"Text9", "0.12"} << QStringList{}
-            << QStringList{"管程 Re = 2983，在 2000–4000 的过渡区"};
+            << QStringList{"管程 Rei′ = 2944，在 2000–4000 的过渡区"};
         // 6 m: S = 7·π·0.025·6 = 3.2987 ㎡ for A = 2.0859, and both drops above 1 kPa.
         QTest::newRow("in the method's order")
             << QStringList{} << QStringList{"tube_length",          "6", "allowable_tube_drop", "1",

@@ -70,10 +70,13 @@ class ViewTest : public QObject {
         QTest::addColumn<QStringList>("edits");  // name, text, ...
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("count");
-        QTest::newRow("worked example") << QStringList{} << "计算完成，无注意事项" << 0;
-        QTest::newRow("F below 0.75")
+        // Its 7 tubes of 4.5 m, rated as laid out, hold 2.4740 of the 3.8436 ㎡ the duty needs.
+        QTest::newRow("worked example")
+            << QStringList{} << "注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。"
+            << 1;
+        QTest::newRow("F below 0.75")  // and the rating's H′ after it
             << QStringList{"Text2", "70"}
-            << "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用多壳程或纯逆流。" << 1;
+            << "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用多壳程或纯逆流。" << 2;
         QTest::newRow("no F")
             << QStringList{"Text2", "80"}
             << "注意：这组温度下 F 不存在：单壳程不宜用于这组温度，宜用多壳程或纯逆流。" << 1;
@@ -81,39 +84,42 @@ class ViewTest : public QObject {
             << QStringList{"Text18", "1.0"}
             << "注意：管外放热与管内吸热相差 -24.71 %，超过 ±5 %：请检查管外质量流量、比热和进出口"
                "温度。"
-            << 1;
+            << 2;
         // μ 1000 times too large: Re = 24.86 and Pr = 5410 leave the correlation's range too,
         // and the area, 84 times the example's, needs more than 6 passes of 9 m tubes.
         QTest::newRow("μ in mPa·s")
             << QStringList{"Text7", "0.801"}
             << "注意：管内动力粘度 μ = 0.801 N·s/㎡，水类流体不会这么大：是否按 mPa·s 填写？" << 4;
         // Pr = 0.00541; Q a thousandth of the example's leaves one pass of 7 tubes 75 times too
-        // large, and the balancing shell flow too slow for the shell-side method (Re₀ = 9.7).
+        // large, and the balancing shell flow too slow for the shell-side method (Re₀ = 9.7);
+        // the rating adds Pri, Reo, H′ above 40 % and uo.
         QTest::newRow("cp in kJ")
             << QStringList{"Text6", "4.174"}
             << "注意：管内平均比热 cp = 4.174 J/(kg·℃)，没有流体的比热这么小：是否按 kJ/(kg·℃) "
                "填写？"
-            << 4;
-        QTest::newRow("λ from a ×10⁻² column")  // Pr = 0.0541
+            << 8;
+        QTest::newRow("λ from a ×10⁻² column")  // Pr = 0.0541, in the rating too, and H′
             << QStringList{"Text4", "61.8"}
             << "注意：管内均导热率 λ = 61.8 W/(m·℃)，水类流体不会这么大：是否按 ×10⁻² W/(m·℃) "
                "的表列数值 填写？"
-            << 2;
+            << 4;
         QTest::newRow("shell d in mm")  // Re = 3.0·10⁷, and 25 m tubes need a shell of 137.5 m
             << QStringList{"Text11", "25"}
             << "注意：管外管道直径 d = 25 m，换热管没有这么粗：是否按 mm 填写？" << 3;
+        // 128 tubes a pass: laminar at 0.05 m/s in the rating too, H′ and both velocities low.
         QTest::newRow("laminar in the tubes")
             << QStringList{"Text9", "0.05"}
-            << "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。" << 1;
+            << "注意：管内 Re = 1243，低于 10⁴：管内关联式用于湍流，此结果仅供参考。" << 5;
         QTest::newRow("both cool")
             << QStringList{"Text1", "40", "Text2", "20"}
             << "注意：管内、管外流体同为降温，热量无处可去：请检查进出口温度。" << 1;
         QTest::newRow("both warm")
             << QStringList{"Text20", "60", "Text19", "90"}
             << "注意：管内、管外流体同为升温，热量无从而来：请检查进出口温度。" << 1;
+        // 28 tubes of 2 m in 4 passes; the rating worked in Python: H′ = −27.032 %.
         QTest::newRow("hot fluid in the tubes")
             << QStringList{"Text1", "90", "Text2", "60", "Text20", "20", "Text19", "40"}
-            << "计算完成，无注意事项" << 0;
+            << "注意：按核算面积不足：H′ = -27.032 %，需 A′ = 6.0276 ㎡；增加管数或管长。" << 1;
     }
 
     void notes_on_the_status_line_and_in_the_panel() {
@@ -236,7 +242,9 @@ class ViewTest : public QObject {
         click(form, "Command1");
         type(form, "Text3", "3");
         QAccessible::installUpdateHandler(nullptr);
-        QCOMPARE(heard, QStringList({"计算完成，无注意事项", ""}));  // once each: shown, emptied
+        // once each: shown, emptied
+        QCOMPARE(heard, QStringList({"注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。",
+                                     ""}));
     }
 
   private:
