@@ -1,10 +1,10 @@
-// Any bytes as the eighteen field texts that 计算结果 reads and the layout's choices, a line
-// each in its order: the
-// same conversions into the sizing give a Fault or finite K, A and Q that show without "nan"
-// or "inf", the same as the detailed call, and checks after it that show only finite numbers,
-// an F in (0, 1] and nothing at all for streams that do not run opposite ways;
-// the mean temperatures and film coefficients of both sides likewise; a layout whose every
-// figure is finite and every count a positive whole number.
+// Any bytes as the eighteen field texts that 计算结果 reads and the layout's and the rating's
+// choices, a line each in its order: the same conversions into the sizing give a Fault or
+// finite K, A and Q that show without "nan" or "inf", the same as the detailed call, and checks
+// after it that show only finite numbers, an F in (0, 1] and nothing at all for streams that do
+// not run opposite ways; the mean temperatures and film coefficients of both sides likewise; a
+// layout whose every figure is finite and every count a positive whole number; and a rating
+// whose figures, where it gives them, are finite with K′ > 0.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -17,15 +17,18 @@
 #include "calc/design_checks.hpp"
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
-#include "design/layout.hpp"
 #include "calc/sizing.hpp"
+#include "design/layout.hpp"
+#include "design/rating.hpp"
 
 namespace {
 
 // Text4 Text5 Text6 Text7 Text10 Text9, Text13 Text14 Text16 Text15 Text11 Text12,
 // Text1 Text2 Text20 Text19 Text3, Text18 (the shell flow, which may hold anything), then
-// the layout's length, arrangement, pitch, shell, spacing, roughness and drops in SI units.
-constexpr std::size_t field_count = 26;
+// the layout's length, arrangement, pitch, shell, spacing, roughness and drops in SI units,
+// then the passes, tubes per pass, both fouling resistances (a number, or '#' and a byte for a
+// row of the table), the material (a byte) and the wall's conductivity.
+constexpr std::size_t field_count = 32;
 
 std::array<std::string_view, field_count> split_lines(std::string_view bytes) {
     std::array<std::string_view, field_count> texts{};
@@ -89,11 +92,28 @@ std::optional<calc::Double> choice(std::string_view text) {
     }
 }
 
+unsigned byte(std::string_view text, std::size_t at) {
+    return text.size() > at ? static_cast<unsigned char>(text[at]) : 0u;
+}
+
+std::optional<design::FoulingChoice> fouling(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    if (text[0] == '#') {
+        return design::FoulingChoice{design::FoulingService(byte(text, 1) % 22)};
+    }
+    const std::optional<calc::Double> value = choice(text);
+    return value ? std::optional(design::FoulingChoice{{}, *value}) : std::nullopt;
+}
+
 design::LayoutChoices read_choices(const std::string_view* t) {
     std::optional<design::Arrangement> arrangement;
-    if (!t[1].empty()) arrangement = design::Arrangement(static_cast<unsigned char>(t[1][0]) % 3);
-    return {choice(t[0]), arrangement,  choice(t[2]), choice(t[3]),
-            choice(t[4]), choice(t[5]), choice(t[6]), choice(t[7])};
+    if (!t[1].empty()) arrangement = design::Arrangement(byte(t[1], 0) % 3);
+    std::optional<design::Material> material;
+    if (!t[12].empty()) material = design::Material(byte(t[12], 0) % 6);
+    return {choice(t[0]),  arrangement,     choice(t[2]),     choice(t[3]),
+            choice(t[4]),  choice(t[5]),    choice(t[6]),     choice(t[7]),
+            choice(t[8]),  choice(t[9]),    fouling(t[10]),   fouling(t[11]),
+            material,      choice(t[13])};
 }
 
 bool whole(calc::Double count) {
@@ -118,6 +138,18 @@ void check_shown(const design::Layout& l) {
           l.tube.drop, l.shell.velocity, l.shell.reynolds, l.shell.drop}) {
         check_shown(x);
     }
+}
+
+// Where the rating gives its figures, every one is finite, K′ positive and no more than K_c.
+void check_shown(const design::Rating& r) {
+    if (!r.finite) return;
+    for (const calc::Double x :
+         {r.tube.alpha, r.shell.alpha, r.coefficient, r.clean_coefficient, r.required_area,
+          r.margin, r.carried_fouling, r.tube.velocity, r.shell.velocity, r.shell.reynolds}) {
+        check_shown(x);
+    }
+    check(r.coefficient > 0 && r.coefficient <= r.clean_coefficient && r.required_area > 0);
+    check(r.tube_fouling.resistance >= 0 && r.shell_fouling.resistance >= 0);
 }
 
 calc::FluidSide read_side(const std::string_view* t) {
@@ -149,9 +181,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const calc::DesignChecks checks = calc::design_checks(input, r, read_if_number(t[17]));
             check_shown(checks);
             const design::LayoutStart start = design::layout_input(
-                input, calc::sizing_working(input), checks, t[18].empty(), t[19].empty());
+                input, calc::sizing_working(input), checks, design::FillKind(t[18].size() % 4),
+                design::FillKind(t[19].size() % 4));
             if (start.gap == design::LayoutGap::None) {
-                check_shown(design::layout(start.input, read_choices(&t[18])));
+                const design::LayoutChoices choices = read_choices(&t[18]);
+                const design::Layout l = design::layout(start.input, choices);
+                check_shown(l);
+                if (l.stop == design::LayoutStop::None) {
+                    check_shown(design::rate(start.input, l, choices));
+                }
             }
         } catch (const calc::Fault& fault) {
             try {

@@ -1,6 +1,7 @@
 // The 结构参数 dialog and the layout's 注意 end to end in the real window: the defaults it
 // shows for the worked example (worked by hand from the method), 默认 and Ctrl+Z, the
-// refusals that name their choice, the case file, and each 注意 on the status line.
+// refusals that name their choice, the rating's choices, the case file, and each 注意 on the
+// status line.
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -8,9 +9,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QMenu>
+#include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include "casefile/case_file.hpp"
+#include "window/status_line.hpp"
 #include "window_probe.hpp"
 
 using probe::click;
@@ -112,6 +117,79 @@ class StructureTest : public QObject {
         dialog->reject();
     }
 
+    // The rating's page: its defaults for typed water, the fouling table's rows each one Ctrl+Z,
+    // a material, and what they make of the rating (worked in Python: 14 tubes of 6 m in 2 passes,
+    // 河水 at 30 ℃ and 0.913 m/s, 0.000704 outside, copper).
+    void rating_choices_and_the_case_file() {
+        QTemporaryDir dir;
+        window::MainWindow form;
+        form.show();
+        probe::fill_example(form);
+        click(form, "Command1");
+        QDialog* dialog = open_layout(form);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QApplication::setActiveWindow(dialog);
+        QCOMPARE(list(dialog, "passes")->currentText(), QString("默认（1）"));
+        QCOMPARE(list(dialog, "tube_material")->currentText(), QString("默认（碳钢）"));
+        const QMap<const char*, QString> placeholders = {{"tubes_per_pass", "默认 7"},
+                                                         {"tube_fouling", "默认 0.000176"},
+                                                         {"shell_fouling", "默认 0.000176"},
+                                                         {"wall_conductivity", "默认 50"}};
+        for (auto it = placeholders.begin(); it != placeholders.end(); ++it) {
+            QCOMPARE(edit(dialog, it.key())->placeholderText(), it.value());
+        }
+        auto* pages = dialog->findChild<QTabWidget*>("layout_pages");
+        pages->setCurrentIndex(1);
+        dialog->grab().save(QStringLiteral(PICTURE_DIR) + "/layout-dialog-rating.png");
+
+        QLineEdit* tube_fouling = edit(dialog, "tube_fouling");
+        QTest::keyClicks(tube_fouling, "0.0002");
+        auto* table = dialog->findChild<QToolButton*>("tube_fouling_table");
+        QVERIFY(table && table->menu());
+        const QList<QAction*> rows = table->menu()->actions();
+        QCOMPARE(rows.size(), 22);
+        QCOMPARE(rows[5]->text(), QString("河水"));
+        rows[5]->trigger();
+        QCOMPARE(tube_fouling->text(), QString("河水"));
+        QCOMPARE(QApplication::focusWidget(), tube_fouling);
+        QTest::keyClick(tube_fouling, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(tube_fouling->text(), QString("0.0002"));
+        rows[5]->trigger();
+        QTest::keyClicks(edit(dialog, "shell_fouling"), "0.000704");
+        list(dialog, "tube_material")->setCurrentIndex(3);  // 紫铜
+        list(dialog, "passes")->setCurrentIndex(list(dialog, "passes")->findData("2"));
+        list(dialog, "tube_length")->setCurrentIndex(list(dialog, "tube_length")->findData("6"));
+        confirm(dialog);
+        QVERIFY(!dialog->isVisible());
+        const QString working = probe::label(form, "Label27")->toolTip();
+        for (const char* part :
+             {"Rsi = 0.000352 ㎡·℃/W（选定：河水，≤ 52 ℃、> 0.9 m/s", "λw = 380 W/(m·℃)（紫铜）",
+              "K′ = 559.77 W/(㎡·℃)", "A′ = 7.0213 ㎡", "H′ = -6.0385 %"}) {
+            QVERIFY2(working.contains(part), part);
+        }
+        QCOMPARE(form.findChild<window::StatusLine*>("status_line")->full_text(),
+                 QString("注意：按核算面积不足：H′ = -6.0385 %，需 A′ = 7.0213 ㎡；增加管数或管长。"
+                         "（共 2 条注意）"));  // before the layout's H = 199.8 % on the estimate
+
+        const QString path = dir.filePath("rating.hxcase");
+        form.save_case_to(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (const char* part : {"\"version\": 4", "\"passes\": \"2\"", "\"tube_fouling\": \"河水\"",
+                                 "\"shell_fouling\": \"0.000704\"", "\"tube_material\": \"紫铜\"",
+                                 "\"K\": \"559.77 W/(㎡·℃)\""}) {
+            QVERIFY2(bytes.contains(part), part);
+        }
+        window::MainWindow again;
+        again.load_case(path);
+        QCOMPARE(again.layout_texts(), form.layout_texts());
+        QDialog* reopened = open_layout(again);
+        QCOMPARE(list(reopened, "tube_material")->currentText(), QString("紫铜"));
+        QCOMPARE(edit(reopened, "wall_conductivity")->placeholderText(), QString("默认 380"));
+        reopened->reject();
+    }
+
     void default_and_ctrl_z() {
         window::MainWindow form;
         form.show();
@@ -158,6 +236,22 @@ class StructureTest : public QObject {
         QTest::newRow("no drop") << "allowable_shell_drop"
                                  << "0"
                                  << "壳程允许压降 0 kPa 不是正数";
+        QTest::newRow("half a tube") << "tubes_per_pass"
+                                     << "7.5"
+                                     << "每程管数 ns = 7.5 不是整数";
+        QTest::newRow("fouling too high") << "tube_fouling"
+                                          << "0.01"
+                                          << "管内污垢热阻 Rsi = 0.01 ㎡·℃/W 不在 0–0.005 之内";
+        QTest::newRow("fouling not in the table")
+            << "shell_fouling"
+            << "脏水"
+            << "「管外污垢热阻 Rso」中的“脏水”既不是污垢热阻表中的一项";
+        QTest::newRow("wall too conductive") << "wall_conductivity"
+                                             << "600"
+                                             << "管壁导热系数 λw = 600 W/(m·℃) 不在 1–500 之内";
+        QTest::newRow("wall in a pressure") << "wall_conductivity"
+                                            << "5 kPa"
+                                            << "「管壁导热系数 λw」中的“5 kPa”，其单位不是";
     }
 
     void refusals_name_the_choice() {
