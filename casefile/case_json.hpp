@@ -31,10 +31,11 @@ const std::array<FieldKey, 20>& field_keys();
 
 // The layout choices' keys under "layout", in the order of LayoutTexts.
 inline constexpr std::array<const char*, layout_choice_count> layout_keys = {
-    "tube_length",         "arrangement",          "pitch",          "shell_diameter",
-    "baffle_spacing",      "roughness",            "allowable_tube_drop",
-    "allowable_shell_drop", "passes",              "tubes_per_pass", "tube_fouling",
-    "shell_fouling",       "tube_material",        "wall_conductivity"};
+    "tube_length",         "arrangement",          "pitch",
+    "shell_diameter",      "baffle_spacing",       "roughness",
+    "allowable_tube_drop", "allowable_shell_drop", "passes",
+    "tubes_per_pass",      "tube_fouling",         "shell_fouling",
+    "tube_material",       "wall_conductivity"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

@@ -217,11 +217,13 @@ std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
     if (c.allowable_shell_drop && !positive(*c.allowable_shell_drop)) {
         return RefusedChoice{LayoutChoice::AllowableShellDrop, *c.allowable_shell_drop, {0.0}};
     }
-    if (c.passes && std::ranges::none_of(standard_passes, [&](Double p) { return p == *c.passes; })) {
+    if (c.passes &&
+        std::ranges::none_of(standard_passes, [&](Double p) { return p == *c.passes; })) {
         return RefusedChoice{LayoutChoice::Passes, *c.passes, standard_range(standard_passes, 1.0),
                              true};
     }
-    if (c.per_pass && !(within(*c.per_pass, per_pass_range) && *c.per_pass == std::floor(*c.per_pass))) {
+    if (c.per_pass &&
+        !(within(*c.per_pass, per_pass_range) && *c.per_pass == std::floor(*c.per_pass))) {
         return RefusedChoice{LayoutChoice::PerPass, *c.per_pass, per_pass_range,
                              *c.per_pass != std::floor(*c.per_pass)};
     }
@@ -384,7 +386,8 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     // What 默认 on the passes would give: the passes of the length chosen without them.
     const Double unforced =
         choices.passes ? default_length(in, l.per_pass, l.required_pass_length, {}).first : length;
-    l.defaults.passes = tube_passes(l.required_pass_length / choices.tube_length.value_or(unforced));
+    l.defaults.passes =
+        tube_passes(l.required_pass_length / choices.tube_length.value_or(unforced));
     const std::optional<Trial> t =
         trial(in, l.per_pass, l.required_pass_length, l.length, choices.passes);
     if (!t) {

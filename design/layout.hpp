@@ -10,8 +10,8 @@
 
 #include "calc/correlation_range.hpp"
 #include "calc/design_checks.hpp"
-#include "calc/numbers.hpp"
 #include "calc/film_coefficient.hpp"
+#include "calc/numbers.hpp"
 #include "calc/sizing.hpp"
 #include "design/rating_tables.hpp"
 
@@ -69,11 +69,11 @@ struct LayoutChoices {
     std::optional<Double> baffle_spacing{};    // m, in [0.2·D, D]
     std::optional<Double> roughness{};         // m, in roughness_range
     std::optional<Double> allowable_tube_drop{}, allowable_shell_drop{};  // Pa, > 0
-    std::optional<Double> passes{};                           // N_p, one of standard_passes
-    std::optional<Double> per_pass{};                         // n_s, whole, in per_pass_range
+    std::optional<Double> passes{};                                // N_p, one of standard_passes
+    std::optional<Double> per_pass{};                              // n_s, whole, in per_pass_range
     std::optional<FoulingChoice> tube_fouling{}, shell_fouling{};  // R_si, R_so
-    std::optional<Material> material{};                       // of the tubes
-    std::optional<Double> wall_conductivity{};                // λ_w, W/(m·℃), over the material
+    std::optional<Material> material{};                            // of the tubes
+    std::optional<Double> wall_conductivity{};  // λ_w, W/(m·℃), over the material
 };
 
 // Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid or a gas.
@@ -83,12 +83,12 @@ enum class FillKind { Typed, Water, Liquid, Gas };
 // the velocities are those typed.
 struct LayoutInput {
     calc::FluidSide tube, shell;
-    Double tube_flow, shell_flow;  // W_i; W_o typed, or the balancing Ws
-    Double area;                   // A, m²
-    Double correction;             // F of the checks
-    Double per_pass;               // n = W/(ρ·u·π·d_i²/4)
-    Double duty;                   // |Q|, W
-    Double mean_difference;        // |Δt_m|, ℃, counter-flow
+    Double tube_flow, shell_flow;                          // W_i; W_o typed, or the balancing Ws
+    Double area;                                           // A, m²
+    Double correction;                                     // F of the checks
+    Double per_pass;                                       // n = W/(ρ·u·π·d_i²/4)
+    Double duty;                                           // |Q|, W
+    Double mean_difference;                                // |Δt_m|, ℃, counter-flow
     Double tube_mean_temperature, shell_mean_temperature;  // ℃
     bool tube_heated, shell_heated;                        // the outlet hotter than the inlet
     FillKind tube_fill, shell_fill;
@@ -132,7 +132,8 @@ struct RefusedChoice {
     LayoutChoice choice;
     Double value;
     Range allowed;
-    bool not_standard = false;  // a length, shell or passes outside the standard list, n_s not whole
+    bool not_standard =
+        false;  // a length, shell or passes outside the standard list, n_s not whole
 };
 
 // The choices' faults that need no calculation, the first in LayoutChoice order.

@@ -28,14 +28,28 @@ Resistances resistances(const Rating& r, Double d_i, Double d_o) {
 
 bool all_finite(const Rating& r) {
     const Resistances& s = r.resistances;
-    return std::ranges::all_of(
-        std::array{r.tube.velocity, r.tube.reynolds, r.tube.prandtl, r.tube.alpha,
-                   r.shell.equivalent_diameter, r.shell.cross_section, r.shell.velocity,
-                   r.shell.reynolds, r.shell.prandtl, r.shell.alpha, r.wall.mean_diameter,
-                   s.tube_film, s.wall, s.shell_film, r.coefficient, r.clean_coefficient,
-                   r.mean_difference, r.required_area, r.margin, r.duty_coefficient,
-                   r.carried_fouling},
-        [](Double x) { return std::isfinite(x); });
+    return std::ranges::all_of(std::array{r.tube.velocity,
+                                          r.tube.reynolds,
+                                          r.tube.prandtl,
+                                          r.tube.alpha,
+                                          r.shell.equivalent_diameter,
+                                          r.shell.cross_section,
+                                          r.shell.velocity,
+                                          r.shell.reynolds,
+                                          r.shell.prandtl,
+                                          r.shell.alpha,
+                                          r.wall.mean_diameter,
+                                          s.tube_film,
+                                          s.wall,
+                                          s.shell_film,
+                                          r.coefficient,
+                                          r.clean_coefficient,
+                                          r.mean_difference,
+                                          r.required_area,
+                                          r.margin,
+                                          r.duty_coefficient,
+                                          r.carried_fouling},
+                               [](Double x) { return std::isfinite(x); });
 }
 
 }  // namespace
@@ -60,8 +74,7 @@ TubeFilm tube_film(const calc::FluidSide& fluid, Double length, bool gas, bool h
     f.form = thin ? TubeForm::DittusBoelter : TubeForm::SiederTate;
     f.exponent = thin ? (heated ? 0.4 : 0.3) : third;
     f.wall_factor = thin ? 1.0 : wall_factor(gas, heated);
-    const calc::FilmWorking w =
-        power_law(fluid, {thin ? 0.023 : 0.027, 0.8, f.exponent});
+    const calc::FilmWorking w = power_law(fluid, {thin ? 0.023 : 0.027, 0.8, f.exponent});
     f.velocity = fluid.velocity;
     f.reynolds = w.reynolds;
     f.prandtl = w.prandtl;
@@ -162,8 +175,8 @@ Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices
     r.tube = tube_film(tube, l.length, tube_gas(in), in.tube_heated);
     r.shell = shell_film(in.shell, in.shell_flow, l.arrangement, l.pitch, d_o, l.shell_diameter,
                          l.baffle_spacing, shell_gas(in), in.shell_heated);
-    r.tube_fouling = applied_fouling(choices.tube_fouling, in.tube_fill,
-                                     in.tube_mean_temperature, r.tube.velocity);
+    r.tube_fouling = applied_fouling(choices.tube_fouling, in.tube_fill, in.tube_mean_temperature,
+                                     r.tube.velocity);
     r.shell_fouling = applied_fouling(choices.shell_fouling, in.shell_fill,
                                       in.shell_mean_temperature, r.shell.velocity);
     r.wall = wall(d_i, d_o, choices.material, choices.wall_conductivity);

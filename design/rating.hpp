@@ -11,12 +11,12 @@
 
 namespace design {
 
-inline constexpr Double tube_laminar_below = 2300.0;     // Re_i′: the laminar form below it
-inline constexpr Double tube_transition_below = 1e4;     // the transition factor below it
-inline constexpr Double short_tube_below = 60.0;         // L/d_i: the entrance factor below it
-inline constexpr Double viscous_above = 2e-3;            // μ_i, Pa·s: Sieder–Tate above it
-inline constexpr Range tube_prandtl_range{0.7, 120.0};   // where the tube-side forms hold
-inline constexpr Range kern_reynolds_range{2e3, 1e6};    // where Kern's form holds
+inline constexpr Double tube_laminar_below = 2300.0;    // Re_i′: the laminar form below it
+inline constexpr Double tube_transition_below = 1e4;    // the transition factor below it
+inline constexpr Double short_tube_below = 60.0;        // L/d_i: the entrance factor below it
+inline constexpr Double viscous_above = 2e-3;           // μ_i, Pa·s: Sieder–Tate above it
+inline constexpr Range tube_prandtl_range{0.7, 120.0};  // where the tube-side forms hold
+inline constexpr Range kern_reynolds_range{2e3, 1e6};   // where Kern's form holds
 
 enum class TubeForm { DittusBoelter, SiederTate, Laminar };
 
@@ -52,8 +52,8 @@ struct AppliedFouling {
 };
 
 struct Wall {
-    Double thickness, mean_diameter;  // b = (d_o − d_i)/2, d_m = (d_o − d_i)/ln(d_o/d_i)
-    Double conductivity;              // λ_w
+    Double thickness, mean_diameter;   // b = (d_o − d_i)/2, d_m = (d_o − d_i)/ln(d_o/d_i)
+    Double conductivity;               // λ_w
     std::optional<Material> material;  // none where λ_w was typed
 };
 
@@ -76,7 +76,7 @@ struct Rating {
     Double duty_coefficient;   // K_S = |Q|/(S·Δt_m′)
     Double carried_fouling;    // R_max = 1/K_S − 1/K_c
     Range tube_velocities, shell_velocities;  // the recommended ranges for each side's state
-    bool finite;               // every figure a finite number
+    bool finite;                              // every figure a finite number
 };
 
 // φ_w = (μ/μ_w)^0.14 as the textbook takes it: 1.05 heated, 0.95 cooled, 1.0 for a gas.

@@ -15,12 +15,10 @@ QString count(double value) {
     return QString::number(value, 'f', 0);
 }
 
-
 // A drop the user allows, as typed or by default: 100 kPa.
 QString allowed(double pascals) {
     return plain(pascals / 1000.0) + " kPa";
 }
-
 
 QString attention(const QString& text) {
     return "注意：" + text + "。";
@@ -377,7 +375,8 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
                      "0.2·D ≤ h ≤ D", within};
     const bool margin_sound =
         l.margin >= design::margin_sound.low && l.margin <= design::margin_sound.high;
-    const bool margin_aim = l.margin >= design::margin_aim.low && l.margin <= design::margin_aim.high;
+    const bool margin_aim =
+        l.margin >= design::margin_aim.low && l.margin <= design::margin_aim.high;
     rows << CheckRow{"实际面积、面积裕度",
                      "S = " + figure(l.area) + " ㎡，H = " + percent(l.margin),
                      "宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %",

@@ -46,8 +46,8 @@ QString heated(bool is_heated) {
 }
 
 const QString& column_words(int column) {
-    static const QString words[] = {"≤ 52 ℃、≤ 0.9 m/s", "≤ 52 ℃、> 0.9 m/s",
-                                    "> 52 ℃、≤ 0.9 m/s", "> 52 ℃、> 0.9 m/s"};
+    static const QString words[] = {"≤ 52 ℃、≤ 0.9 m/s", "≤ 52 ℃、> 0.9 m/s", "> 52 ℃、≤ 0.9 m/s",
+                                    "> 52 ℃、> 0.9 m/s"};
     return words[column];
 }
 
@@ -67,8 +67,9 @@ QString tube_film_line(const Rating& r, const design::LayoutInput& in, double le
     const QString phi = "φw = " + plain(t.wall_factor) + "（管内流体" + heated(t.heated) + "）";
     switch (t.form) {
         case design::TubeForm::DittusBoelter:
-            line += "Dittus–Boelter 式，αi = 0.023·(λi/di)·Rei′^0.8·Pri^n，n = " +
-                    plain(t.exponent) + "（管内流体" + heated(t.heated) + "）";
+            line +=
+                "Dittus–Boelter 式，αi = 0.023·(λi/di)·Rei′^0.8·Pri^n，n = " + plain(t.exponent) +
+                "（管内流体" + heated(t.heated) + "）";
             break;
         case design::TubeForm::SiederTate:
             line += "Sieder–Tate 式（μi = " + plain(in.tube.viscosity * 1000.0) +
@@ -83,8 +84,8 @@ QString tube_film_line(const Rating& r, const design::LayoutInput& in, double le
         line += "，乘过渡区系数 f = 1 − 6×10⁵/Rei′^1.8 = " + figure(t.transition);
     }
     if (t.entrance != 1.0) {
-        line += "，乘短管系数 1 + (di/L)^0.7 = " + figure(t.entrance) + "（L/di = " +
-                figure(length / in.tube.diameter) + " < 60）";
+        line += "，乘短管系数 1 + (di/L)^0.7 = " + figure(t.entrance) +
+                "（L/di = " + figure(length / in.tube.diameter) + " < 60）";
     }
     return line;
 }
@@ -191,27 +192,28 @@ QStringList rating_lines(const LayoutEntry& e, double estimate) {
     const design::ShellFilm& s = r.shell;
     const design::Resistances& w = r.resistances;
     QStringList lines{head + "："};
-    lines << "估算 K = " + coefficient(estimate) + "（管外流速按输入 " +
-                 plain(in.shell.velocity) + " m/s）；核算 K′ = " + coefficient(r.coefficient) +
+    lines << "估算 K = " + coefficient(estimate) + "（管外流速按输入 " + plain(in.shell.velocity) +
+                 " m/s）；核算 K′ = " + coefficient(r.coefficient) +
                  "（按结构 uo = " + figure(s.velocity) + " m/s）";
-    lines << "ui′ = " + figure(t.velocity) + " m/s：ui′ = Wi/(ρi·ns·π·di²/4) = " +
-                 summary(in.tube_flow) + "/(" + plain(in.tube.density) + " × " +
-                 QString::number(l.per_pass, 'f', 0) + " × π × " + plain(in.tube.diameter) +
-                 "²/4)，Rei′ = di·ui′·ρi/μi = " + figure(t.reynolds) +
+    lines << "ui′ = " + figure(t.velocity) +
+                 " m/s：ui′ = Wi/(ρi·ns·π·di²/4) = " + summary(in.tube_flow) + "/(" +
+                 plain(in.tube.density) + " × " + QString::number(l.per_pass, 'f', 0) + " × π × " +
+                 plain(in.tube.diameter) + "²/4)，Rei′ = di·ui′·ρi/μi = " + figure(t.reynolds) +
                  "，Pri = cpi·μi/λi = " + figure(t.prandtl);
     lines << tube_film_line(r, in, l.length);
     lines << equivalent_line(r, l);
-    lines << "uo = " + figure(s.velocity) + " m/s：Ao = h·D·(1 − do/t) = " +
-                 plain(l.baffle_spacing) + " × " + plain(l.shell_diameter) + " × (1 − " +
-                 plain(in.shell.diameter) + "/" + plain(l.pitch) + ") = " +
-                 figure(s.cross_section) + " ㎡，uo = Wo/(ρo·Ao) = " + summary(in.shell_flow) +
-                 "/(" + plain(in.shell.density) + " × " + figure(s.cross_section) + ")";
-    lines << "Reo = " + figure(s.reynolds) + "：Reo = de·uo·ρo/μo，Pro = cpo·μo/λo = " +
-                 figure(s.prandtl);
+    lines << "uo = " + figure(s.velocity) +
+                 " m/s：Ao = h·D·(1 − do/t) = " + plain(l.baffle_spacing) + " × " +
+                 plain(l.shell_diameter) + " × (1 − " + plain(in.shell.diameter) + "/" +
+                 plain(l.pitch) + ") = " + figure(s.cross_section) +
+                 " ㎡，uo = Wo/(ρo·Ao) = " + summary(in.shell_flow) + "/(" +
+                 plain(in.shell.density) + " × " + figure(s.cross_section) + ")";
+    lines << "Reo = " + figure(s.reynolds) +
+                 "：Reo = de·uo·ρo/μo，Pro = cpo·μo/λo = " + figure(s.prandtl);
     lines << "αo = " + coefficient(s.alpha) +
                  "：Kern 法（圆缺 25 % 折流板），αo = 0.36·(λo/de)·Reo^0.55·Pro^(1/3)·φw，φw = " +
-                 plain(s.wall_factor) + "（管外流体" + (s.gas ? QString("为气体") : heated(s.heated)) +
-                 "）";
+                 plain(s.wall_factor) + "（管外流体" +
+                 (s.gas ? QString("为气体") : heated(s.heated)) + "）";
     lines << "Rsi = " + resistance(r.tube_fouling.resistance) + resistance_unit + "（" +
                  fouling_source(r.tube_fouling) + "）";
     lines << "Rso = " + resistance(r.shell_fouling.resistance) + resistance_unit + "（" +
@@ -225,9 +227,9 @@ QStringList rating_lines(const LayoutEntry& e, double estimate) {
                  figure(w.tube_film) + " + " + figure(w.tube_fouling) + " + " + figure(w.wall) +
                  " + " + figure(w.shell_fouling) + " + " + figure(w.shell_film) + resistance_unit;
     lines << "Kc = " + coefficient(r.clean_coefficient) + "：同上，不计污垢热阻";
-    lines << "A′ = " + figure(r.required_area) + " ㎡：A′ = |Q|/(K′·Δtm′) = " +
-                 summary(in.duty) + "/(" + figure(r.coefficient) + " × " +
-                 figure(r.mean_difference) + ")，" + mean_difference_words(r, e);
+    lines << "A′ = " + figure(r.required_area) + " ㎡：A′ = |Q|/(K′·Δtm′) = " + summary(in.duty) +
+                 "/(" + figure(r.coefficient) + " × " + figure(r.mean_difference) + ")，" +
+                 mean_difference_words(r, e);
     lines << "H′ = " + percent(r.margin) + "：H′ = S/A′ − 1 = " + figure(l.area) + "/" +
                  figure(r.required_area) + " − 1（估算的 H = " + percent(l.margin) + "）";
     lines << "Rmax = " + scientific(r.carried_fouling) + resistance_unit +
@@ -245,8 +247,8 @@ RatingNotes rating_notes(const LayoutEntry& e) {
     const design::TubeFilm& t = r.tube;
     RatingNotes notes;
     if (r.margin < design::margin_sound.low) {
-        notes.first << attention("按核算面积不足：H′ = " + percent(r.margin) + "，需 A′ = " +
-                                 figure(r.required_area) + " ㎡；增加管数或管长");
+        notes.first << attention("按核算面积不足：H′ = " + percent(r.margin) +
+                                 "，需 A′ = " + figure(r.required_area) + " ㎡；增加管数或管长");
     }
     if (t.form == design::TubeForm::Laminar) {
         notes.rest << attention("管程 Rei′ = " + summary(t.reynolds, 100) +
@@ -265,8 +267,8 @@ RatingNotes rating_notes(const LayoutEntry& e) {
                                 "，不在 2×10³–10⁶ 之内：Kern 法不适用，αo 仅供参考");
     }
     if (r.margin > design::margin_sound.high) {
-        notes.rest << attention("按核算面积过大：H′ = " + percent(r.margin) + "，只需 A′ = " +
-                                figure(r.required_area) + " ㎡；可减少管数或管长");
+        notes.rest << attention("按核算面积过大：H′ = " + percent(r.margin) +
+                                "，只需 A′ = " + figure(r.required_area) + " ㎡；可减少管数或管长");
     }
     if (outside(t.velocity, r.tube_velocities)) {
         notes.rest << attention("管内流速 ui′ = " + figure(t.velocity) + " m/s，不在" +
@@ -298,35 +300,33 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
     const bool margin_aim =
         r.margin >= design::margin_aim.low && r.margin <= design::margin_aim.high;
     QList<CheckRow> rows;
-    rows << CheckRow{"管内传热系数 αi",
-                     "估算 " + coefficient(tube_film) + "；核算 " + coefficient(r.tube.alpha) +
-                         "（ui′ = " + figure(r.tube.velocity) + " m/s，Rei′ = " +
-                         figure(r.tube.reynolds) + "）",
-                     "ui′ " + range_text(r.tube_velocities) + "，Rei′ ≥ 10⁴",
-                     verdict(tube_sound), !tube_sound};
+    rows << CheckRow{
+        "管内传热系数 αi",
+        "估算 " + coefficient(tube_film) + "；核算 " + coefficient(r.tube.alpha) +
+            "（ui′ = " + figure(r.tube.velocity) + " m/s，Rei′ = " + figure(r.tube.reynolds) + "）",
+        "ui′ " + range_text(r.tube_velocities) + "，Rei′ ≥ 10⁴", verdict(tube_sound), !tube_sound};
     rows << CheckRow{"管外传热系数 αo",
                      "估算 " + coefficient(shell_film) + "；核算 " + coefficient(r.shell.alpha) +
-                         "（uo = " + figure(r.shell.velocity) + " m/s，Reo = " +
-                         figure(r.shell.reynolds) + "）",
+                         "（uo = " + figure(r.shell.velocity) +
+                         " m/s，Reo = " + figure(r.shell.reynolds) + "）",
                      "uo " + range_text(r.shell_velocities) + "，Reo 2×10³–10⁶",
                      verdict(shell_sound), !shell_sound};
     rows << CheckRow{"污垢热阻 Rsi、Rso",
-                     "Rsi = " + resistance(r.tube_fouling.resistance) + "，Rso = " +
-                         resistance(r.shell_fouling.resistance) + resistance_unit,
+                     "Rsi = " + resistance(r.tube_fouling.resistance) +
+                         "，Rso = " + resistance(r.shell_fouling.resistance) + resistance_unit,
                      "TEMA", informs};
-    rows << CheckRow{"管壁",
-                     "b = " + mm(r.wall.thickness) + "，λw = " + plain(r.wall.conductivity) +
-                         " W/(m·℃)" +
-                         (r.wall.material ? "（" + material_name(*r.wall.material) + "）"
-                                          : QString()),
-                     informs, informs};
+    rows << CheckRow{
+        "管壁",
+        "b = " + mm(r.wall.thickness) + "，λw = " + plain(r.wall.conductivity) + " W/(m·℃)" +
+            (r.wall.material ? "（" + material_name(*r.wall.material) + "）" : QString()),
+        informs, informs};
     rows << CheckRow{"总传热系数 K、K′、Kc",
                      "估算 K = " + figure(estimate) + "；核算 K′ = " + figure(r.coefficient) +
                          "，Kc = " + figure(r.clean_coefficient) + coefficient_unit,
                      informs, informs};
     rows << CheckRow{"面积 A、A′、S",
-                     "A = " + figure(area) + "，A′ = " + figure(r.required_area) + "，S = " +
-                         figure(l.area) + " ㎡",
+                     "A = " + figure(area) + "，A′ = " + figure(r.required_area) +
+                         "，S = " + figure(l.area) + " ㎡",
                      "S ≥ A′", verdict(l.area >= r.required_area), l.area < r.required_area};
     rows << CheckRow{"核算面积裕度 H′", percent(r.margin),
                      "宜 15 % ≤ H′ ≤ 25 %，不低于 10 %、不高于 40 %",

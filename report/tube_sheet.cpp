@@ -117,13 +117,28 @@ void paint_tube_sheet(QPainter& painter, const TubeSheet& sheet, const QRectF& f
     const QString d = QString::number(sheet.shell_diameter * 1000, 'g', 6) + " mm";
     place(painter, {{"D", true}, {" = " + d}}, fonts, QPointF(centre.x(), below + 0.9 * em),
           Qt::AlignHCenter);
-    // t from centre to centre of two neighbouring tubes at the top of the bundle.
+    // t between two neighbouring tubes at the top of the bundle, dimensioned outside the
+    // shell, so that neither the label nor the arrows lie over a tube however full it is.
     if (sheet.pitch_from != sheet.pitch_to) {
         const QPointF a = at(sheet.pitch_from), b = at(sheet.pitch_to);
-        dimension(painter, a, b, 0.3 * em);
+        const QLineF along(a, b);
+        QPointF out = QPointF(along.dy(), -along.dx()) / along.length();  // across, upwards
+        if (out.y() > 0) out = -out;
+        // How far along `out` a point leaves the circle of `radius`: |p + out·s − centre| = radius.
+        const auto beyond = [&](QPointF p, double radius) {
+            const QPointF d = p - centre;
+            const double half = QPointF::dotProduct(d, out);
+            return -half + std::sqrt(half * half - QPointF::dotProduct(d, d) + radius * radius);
+        };
+        const double offset = std::max(beyond(a, r + 0.6 * em), beyond(b, r + 0.6 * em));
+        for (const QPointF p : {a, b}) {
+            painter.drawLine(p + out * (tube + 0.15 * em), p + out * (offset + 0.3 * em));
+        }
+        const QPointF from = a + out * offset, to = b + out * offset;
+        dimension(painter, from, to, 0.3 * em);
         const QString t = QString::number(sheet.pitch * 1000, 'g', 6) + " mm";
-        place(painter, {{"t", true}, {" = " + t}}, fonts,
-              QPointF(std::max(a.x(), b.x()) + 0.4 * em, std::min(a.y(), b.y()) - 0.6 * em),
+        const QPointF right = from.x() > to.x() ? from : to;
+        place(painter, {{"t", true}, {" = " + t}}, fonts, right + QPointF(0.5 * em, 0),
               Qt::AlignLeft, true);
     }
     painter.restore();

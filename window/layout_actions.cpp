@@ -20,16 +20,14 @@ design::FillKind fill_kind(const report::FillSource& fill) {
     return design::FillKind::Liquid;
 }
 
-
 }  // namespace
 
 report::LayoutEntry MainWindow::layout_entry(const calc::SizingInput& input,
                                              const calc::SizingWorking& working,
                                              const calc::DesignChecks& checks) const {
-    const design::LayoutStart start =
-        design::layout_input(input, working, checks,
-                             fill_kind(fill_source(tube_fill_, tube_fill_fields())),
-                             fill_kind(fill_source(shell_fill_, shell_fill_fields())));
+    const design::LayoutStart start = design::layout_input(
+        input, working, checks, fill_kind(fill_source(tube_fill_, tube_fill_fields())),
+        fill_kind(fill_source(shell_fill_, shell_fill_fields())));
     report::LayoutEntry entry{start.gap, {}, start.input, {}};
     try {
         const design::LayoutChoices choices = read_layout_choices(layout_texts_);
@@ -94,10 +92,10 @@ void MainWindow::edit_layout() {
                 design::applied_fouling(std::nullopt, fill, celsius, velocity);
             return design::FoulingChoice{f.service, f.resistance};
         };
-        defaults.tube_fouling = own(e.input.tube_fill, e.input.tube_mean_temperature,
-                                    e.rating->tube.velocity);
-        defaults.shell_fouling = own(e.input.shell_fill, e.input.shell_mean_temperature,
-                                     e.rating->shell.velocity);
+        defaults.tube_fouling =
+            own(e.input.tube_fill, e.input.tube_mean_temperature, e.rating->tube.velocity);
+        defaults.shell_fouling =
+            own(e.input.shell_fill, e.input.shell_mean_temperature, e.rating->shell.velocity);
     }
     layout_dialog_->open_with(layout_texts_, defaults);
 }

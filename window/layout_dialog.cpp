@@ -5,8 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -42,8 +42,9 @@ QStringList list_texts(LayoutChoice choice) {
             texts << report::material_name(row.material);
         }
     } else {
-        for (const design::Arrangement a : {design::Arrangement::Triangle, design::Arrangement::Square,
-                                          design::Arrangement::RotatedSquare}) {
+        for (const design::Arrangement a :
+             {design::Arrangement::Triangle, design::Arrangement::Square,
+              design::Arrangement::RotatedSquare}) {
             texts << report::arrangement_name(a);
         }
     }
@@ -157,8 +158,7 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
     setWindowTitle("结构参数");
     auto* outer = new QGridLayout(this);
     auto* intro = new QLabel(
-        "按化工原理课程设计方法排管、计算两侧压降并核算。留空或按“默认”即取方法的默认值。",
-        this);
+        "按化工原理课程设计方法排管、计算两侧压降并核算。留空或按“默认”即取方法的默认值。", this);
     intro->setWordWrap(true);
     outer->addWidget(intro, 0, 0);
     auto* pages = new QTabWidget(this);
@@ -226,7 +226,7 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
                 });
             }
             table->setMenu(menu);
-            grid->addWidget(table, line, 4);
+            grid->addWidget(table, line, 3);
         }
         auto* restore = new QPushButton("默认", at);
         restore->setObjectName(name + "_default");
@@ -236,7 +236,7 @@ LayoutDialog::LayoutDialog(QWidget* parent, Check check,
         grid->addWidget(label, line, 0);
         grid->addWidget(input, line, 1);
         grid->addWidget(new QLabel(row.unit, at), line, 2);
-        grid->addWidget(restore, line, 3);
+        grid->addWidget(restore, line, 4);
     }
     for (QGridLayout* grid : grids) grid->setRowStretch(grid->rowCount(), 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -322,9 +322,8 @@ void LayoutDialog::confirm() {
     const casefile::LayoutTexts chosen = texts();
     if (const std::optional<ChoiceFault> fault = check_(chosen)) {
         QMessageBox::warning(this, "输入有误", fault->words + "。");
-        QWidget* input = fields_[fault->index]
-                             ? static_cast<QWidget*>(fields_[fault->index])
-                             : static_cast<QWidget*>(lists_[fault->index]);
+        QWidget* input = fields_[fault->index] ? static_cast<QWidget*>(fields_[fault->index])
+                                               : static_cast<QWidget*>(lists_[fault->index]);
         // The page the choice is on comes to the front.
         if (auto* pages = findChild<QTabWidget*>("layout_pages")) {
             pages->setCurrentIndex(on_rating_page(choice_rows[fault->index].choice) ? 1 : 0);

@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "design/layout.hpp"
 #include "casefile/case.hpp"
+#include "design/layout.hpp"
 #include "window/layout_choices.hpp"
 
 class QComboBox;

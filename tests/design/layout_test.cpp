@@ -132,7 +132,8 @@ TEST(Layout, ChosenPassesAndTubesPerPass) {
     // A/F = 2.2005 m² H = −0.06 %; of 3 m, H = 49.9 %, the least above the floor.
     EXPECT_EQ(two.length, 3.0);
     EXPECT_EQ(two.length_rule, design::LengthRule::AboveFloor);
-    const design::Layout kept = design::layout(example_input(), {.tube_length = 1.5, .passes = 1.0});
+    const design::Layout kept =
+        design::layout(example_input(), {.tube_length = 1.5, .passes = 1.0});
     EXPECT_EQ(kept.stop, LayoutStop::None);
     EXPECT_EQ(kept.passes, 1.0);
     EXPECT_LT(kept.margin, -0.5);
@@ -196,10 +197,14 @@ TEST(Layout, RefusedChoices) {
         {{.per_pass = 0.0}, design::LayoutChoice::PerPass, 1.0, 5000.0},
         {{.per_pass = 7.5}, design::LayoutChoice::PerPass, 1.0, 5000.0},
         {{.per_pass = 5001.0}, design::LayoutChoice::PerPass, 1.0, 5000.0},
-        {{.tube_fouling = design::FoulingChoice{{}, 0.006}}, design::LayoutChoice::TubeFouling, 0.0,
+        {{.tube_fouling = design::FoulingChoice{{}, 0.006}},
+         design::LayoutChoice::TubeFouling,
+         0.0,
          0.005},
-        {{.shell_fouling = design::FoulingChoice{{}, -1e-4}}, design::LayoutChoice::ShellFouling,
-         0.0, 0.005},
+        {{.shell_fouling = design::FoulingChoice{{}, -1e-4}},
+         design::LayoutChoice::ShellFouling,
+         0.0,
+         0.005},
         {{.wall_conductivity = 0.5}, design::LayoutChoice::WallConductivity, 1.0, 500.0},
         {{.wall_conductivity = 501.0}, design::LayoutChoice::WallConductivity, 1.0, 500.0},
     };
@@ -219,7 +224,8 @@ TEST(Layout, RefusedChoices) {
 
 // Whole numbers a product or quotient lands a few ulps beside count as themselves.
 TEST(Layout, StandardSteps) {
-    EXPECT_EQ(design::centre_tubes(100, Arrangement::Triangle), 11.0);  // 1.1·10 = 11.000000000000002
+    EXPECT_EQ(design::centre_tubes(100, Arrangement::Triangle),
+              11.0);                                   // 1.1·10 = 11.000000000000002
     EXPECT_EQ(design::baffle_count(4.5, 0.15), 29.0);  // 4.5/0.15 = 30.000000000000004
     EXPECT_EQ(design::baffle_count(0.1, 0.15), 1.0);
     EXPECT_EQ(design::standard_pitch(0.019), 0.025);

@@ -95,8 +95,8 @@ TEST(Rating, TubeSideForms) {
          4972.284783339674, 1096.8625709370074},
         {"short", tube_water, 1.0, false, true, TubeForm::DittusBoelter, 24861.423916698368,
          4882.045383053584},
-        {"short transition", moving(tube_water, 0.2), 1.0, false, false,
-         TubeForm::DittusBoelter, 4972.284783339674, 986.3900561926232},
+        {"short transition", moving(tube_water, 0.2), 1.0, false, false, TubeForm::DittusBoelter,
+         4972.284783339674, 986.3900561926232},
         {"laminar", thick, 3.0, false, true, TubeForm::Laminar, 880.0000196695332,
          151.94723740035207},
         {"laminar short, no entrance factor", thick, 1.0, false, false, TubeForm::Laminar,
@@ -179,8 +179,7 @@ TEST(Rating, ChoicesReachTheRating) {
     EXPECT_FALSE(typed.wall.material);
     // With no fouling at all, K′ is K_c and R_max is what the clean exchanger leaves.
     const design::FoulingChoice none{{}, 0.0};
-    const design::Rating clean =
-        design::rate(in, l, {.tube_fouling = none, .shell_fouling = none});
+    const design::Rating clean = design::rate(in, l, {.tube_fouling = none, .shell_fouling = none});
     EXPECT_EQ(clean.coefficient, clean.clean_coefficient);
     // Two passes of 6 m (14 tubes): Δt_m′ = F·Δt_m, and S = 14·π·0.025·6.
     const design::LayoutChoices two{.tube_length = 6.0, .passes = 2.0};

@@ -110,10 +110,9 @@ design::LayoutChoices read_choices(const std::string_view* t) {
     if (!t[1].empty()) arrangement = design::Arrangement(byte(t[1], 0) % 3);
     std::optional<design::Material> material;
     if (!t[12].empty()) material = design::Material(byte(t[12], 0) % 6);
-    return {choice(t[0]),  arrangement,     choice(t[2]),     choice(t[3]),
-            choice(t[4]),  choice(t[5]),    choice(t[6]),     choice(t[7]),
-            choice(t[8]),  choice(t[9]),    fouling(t[10]),   fouling(t[11]),
-            material,      choice(t[13])};
+    return {choice(t[0]),   arrangement,    choice(t[2]), choice(t[3]), choice(t[4]),
+            choice(t[5]),   choice(t[6]),   choice(t[7]), choice(t[8]), choice(t[9]),
+            fouling(t[10]), fouling(t[11]), material,     choice(t[13])};
 }
 
 bool whole(calc::Double count) {

@@ -4,15 +4,18 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QPaintEngine>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <vector>
 
-#include "design/layout.hpp"
 #include "calc/temperature_profile.hpp"
+#include "design/layout.hpp"
 #include "report/temperature_diagram.hpp"
 #include "report/tube_sheet.hpp"
 #include "window_probe.hpp"
@@ -50,20 +53,29 @@ class CountingEngine : public QPaintEngine {
   public:
     CountingEngine() : QPaintEngine(AllFeatures) {}
     int circles = 0, dash_dotted = 0;
+    std::vector<QRectF> ellipses, marks;  // each circle; each label's box and arrowhead
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState& state) override {
         if (state.state() & DirtyPen) pen_ = state.pen();
     }
-    void drawEllipse(const QRectF&) override { ++circles; }
+    void drawEllipse(const QRectF& rect) override {
+        ++circles;
+        ellipses.push_back(rect);
+    }
     void drawLines(const QLineF*, int count) override {
         if (pen_.style() == Qt::DashDotLine) dash_dotted += count;
     }
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
+        marks.push_back(QPolygonF(QList<QPointF>(points, points + count)).boundingRect());
+    }
     void drawPath(const QPainterPath&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF&, const QTextItem&) override {}
+    void drawTextItem(const QPointF& at, const QTextItem& text) override {
+        marks.emplace_back(at.x(), at.y() - text.ascent(), text.width(),
+                           text.ascent() + text.descent());
+    }
     Type type() const override { return User; }
 
   private:
@@ -166,8 +178,8 @@ class SheetTest : public QObject {
             QVERIFY2(text.contains(part), part);
         }
         // The rating beside the estimate: K′ against K, A′ against S, and its margin.
-        for (const char* part : {"6 核算", "核算 K′ = 969.30", "A′ = 3.8436", "-35.633 %",
-                                 "2.8384e-05"}) {
+        for (const char* part :
+             {"6 核算", "核算 K′ = 969.30", "A′ = 3.8436", "-35.633 %", "2.8384e-05"}) {
             QVERIFY2(text.contains(part), part);
         }
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
@@ -243,19 +255,24 @@ class SheetTest : public QObject {
     // arrangement and however many partitions it keeps clear of.
     void tube_sheet_draws_every_tube_data() {
         QTest::addColumn<double>("area_times");  // of the worked example's
+        QTest::addColumn<double>("per_pass_times");
         QTest::addColumn<double>("length");
         QTest::addColumn<int>("arrangement");
         QTest::addColumn<int>("passes");
         QTest::addColumn<int>("partitions");
-        QTest::newRow("1 pass") << 1.0 << 4.5 << int(design::Arrangement::Triangle) << 1 << 0;
-        QTest::newRow("2 passes") << 1.0 << 3.0 << int(design::Arrangement::Square) << 2 << 1;
-        QTest::newRow("4 passes") << 1.0 << 1.5 << int(design::Arrangement::RotatedSquare) << 4 << 2;
-        QTest::newRow("6 passes") << 2.0 << 1.5 << int(design::Arrangement::Triangle) << 6 << 3;
-        QTest::newRow("392 tubes") << 100.0 << 9.0 << int(design::Arrangement::Square) << 4 << 2;
+        using design::Arrangement;
+        QTest::newRow("1 pass") << 1.0 << 1.0 << 4.5 << int(Arrangement::Triangle) << 1 << 0;
+        QTest::newRow("2 passes") << 1.0 << 1.0 << 3.0 << int(Arrangement::Square) << 2 << 1;
+        QTest::newRow("4 passes") << 1.0 << 1.0 << 1.5 << int(Arrangement::RotatedSquare) << 4 << 2;
+        QTest::newRow("6 passes") << 2.0 << 1.0 << 1.5 << int(Arrangement::Triangle) << 6 << 3;
+        QTest::newRow("392 tubes") << 100.0 << 14.0 << 9.0 << int(Arrangement::Square) << 4 << 2;
+        // 29 tubes a pass, 174 in 6 passes of 1.5 m: the bundle nearly fills a 600 mm shell.
+        QTest::newRow("full shell") << 9.0 << 4.5 << 1.5 << int(Arrangement::Triangle) << 6 << 3;
     }
 
     void tube_sheet_draws_every_tube() {
         QFETCH(double, area_times);
+        QFETCH(double, per_pass_times);
         QFETCH(double, length);
         QFETCH(int, arrangement);
         QFETCH(int, passes);
@@ -274,7 +291,7 @@ class SheetTest : public QObject {
                                  design::FillKind::Typed, design::FillKind::Typed)
                 .input;
         in.area *= area_times;
-        in.per_pass *= area_times > 50 ? 14.0 : 1.0;  // 98 tubes a pass
+        in.per_pass *= per_pass_times;
         const design::Layout l = design::layout(
             in, {.tube_length = length, .arrangement = design::Arrangement(arrangement)});
         QCOMPARE(l.stop, design::LayoutStop::None);
@@ -288,6 +305,23 @@ class SheetTest : public QObject {
         }
         QCOMPARE(device.engine.circles, int(l.tubes) + 1);
         QCOMPARE(device.engine.dash_dotted, partitions);
+        // No label or arrowhead lies over a tube, however full the shell is.
+        const std::vector<QRectF>& circles = device.engine.ellipses;
+        const double shell = std::ranges::max(circles, {}, &QRectF::width).width();
+        for (const QRectF& mark : device.engine.marks) {
+            for (const QRectF& circle : circles) {
+                if (circle.width() == shell) continue;
+                const QPointF c = circle.center();
+                const QPointF nearest(std::clamp(c.x(), mark.left(), mark.right()),
+                                      std::clamp(c.y(), mark.top(), mark.bottom()));
+                QVERIFY2(QLineF(c, nearest).length() >= circle.width() / 2,
+                         qPrintable(QString("a mark at %1, %2 over a tube at %3, %4")
+                                        .arg(mark.x())
+                                        .arg(mark.y())
+                                        .arg(c.x())
+                                        .arg(c.y())));
+            }
+        }
     }
 
     void diagram_is_drawn_to_scale_data() {

@@ -7,10 +7,10 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -176,9 +176,9 @@ class StructureTest : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        for (const char* part : {"\"version\": 4", "\"passes\": \"2\"", "\"tube_fouling\": \"河水\"",
-                                 "\"shell_fouling\": \"0.000704\"", "\"tube_material\": \"紫铜\"",
-                                 "\"K\": \"559.77 W/(㎡·℃)\""}) {
+        for (const char* part : {"\"version\": 4", "\"passes\": \"2\"",
+                                 "\"tube_fouling\": \"河水\"", "\"shell_fouling\": \"0.000704\"",
+                                 "\"tube_material\": \"紫铜\"", "\"K\": \"559.77 W/(㎡·℃)\""}) {
             QVERIFY2(bytes.contains(part), part);
         }
         window::MainWindow again;

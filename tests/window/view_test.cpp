@@ -72,8 +72,8 @@ class ViewTest : public QObject {
         QTest::addColumn<int>("count");
         // Its 7 tubes of 4.5 m, rated as laid out, hold 2.4740 of the 3.8436 ㎡ the duty needs.
         QTest::newRow("worked example")
-            << QStringList{} << "注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。"
-            << 1;
+            << QStringList{}
+            << "注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。" << 1;
         QTest::newRow("F below 0.75")  // and the rating's H′ after it
             << QStringList{"Text2", "70"}
             << "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用多壳程或纯逆流。" << 2;
@@ -243,8 +243,10 @@ class ViewTest : public QObject {
         type(form, "Text3", "3");
         QAccessible::installUpdateHandler(nullptr);
         // once each: shown, emptied
-        QCOMPARE(heard, QStringList({"注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。",
-                                     ""}));
+        QCOMPARE(
+            heard,
+            QStringList(
+                {"注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。", ""}));
     }
 
   private:
