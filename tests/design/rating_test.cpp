@@ -136,27 +136,27 @@ TEST(Rating, FoulingColumns) {
     struct Row {
         std::optional<design::FoulingChoice> choice;
         FillKind fill;
+        int column;
         double celsius, velocity;
         double resistance;
-        int column;
     };
     const design::FoulingChoice river{FoulingService::RiverWater};
     const design::FoulingChoice typed{{}, 0.0003};
     const design::FoulingChoice heavy{FoulingService::HeavyFuelOil};
     const Row rows[] = {
-        {{}, FillKind::Water, 30, 0.5, 0.000176, 0},
-        {{}, FillKind::Water, 52, 0.9, 0.000176, 0},
-        {{}, FillKind::Water, 52.01, 0.9, 0.000352, 2},
-        {{}, FillKind::Water, 80, 2.0, 0.000352, 3},
-        {river, FillKind::Water, 30, 0.9, 0.000528, 0},
-        {river, FillKind::Water, 30, 0.91, 0.000352, 1},
-        {river, FillKind::Typed, 60, 0.5, 0.000704, 2},
-        {river, FillKind::Liquid, 60, 1.5, 0.000528, 3},
-        {{}, FillKind::Typed, 80, 2.0, 0.000176, -1},
-        {{}, FillKind::Liquid, 80, 2.0, 0.000176, -1},
-        {{}, FillKind::Gas, 80, 20.0, 0.000176, -1},
-        {typed, FillKind::Water, 80, 2.0, 0.0003, -1},
-        {heavy, FillKind::Liquid, 80, 2.0, 0.000881, -1},
+        {{}, FillKind::Water, 0, 30, 0.5, 0.000176},
+        {{}, FillKind::Water, 0, 52, 0.9, 0.000176},
+        {{}, FillKind::Water, 2, 52.01, 0.9, 0.000352},
+        {{}, FillKind::Water, 3, 80, 2.0, 0.000352},
+        {river, FillKind::Water, 0, 30, 0.9, 0.000528},
+        {river, FillKind::Water, 1, 30, 0.91, 0.000352},
+        {river, FillKind::Typed, 2, 60, 0.5, 0.000704},
+        {river, FillKind::Liquid, 3, 60, 1.5, 0.000528},
+        {{}, FillKind::Typed, -1, 80, 2.0, 0.000176},
+        {{}, FillKind::Liquid, -1, 80, 2.0, 0.000176},
+        {{}, FillKind::Gas, -1, 80, 20.0, 0.000176},
+        {typed, FillKind::Water, -1, 80, 2.0, 0.0003},
+        {heavy, FillKind::Liquid, -1, 80, 2.0, 0.000881},
     };
     for (const Row& row : rows) {
         const design::AppliedFouling f =

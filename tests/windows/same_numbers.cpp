@@ -1,9 +1,10 @@
 // Prints the numbers of a fixed sweep bit for bit: typed texts in their units read as
 // numbers, exchangers sized from them with their working, saturated water across its range,
-// every hundredth of a degree, the other fluids across their ranges, and each result as the
-// window shows it. The Windows build, under Wine, must print exactly what the Linux build
-// prints (same_numbers_test.sh): its C library rounds pow, exp, log and atan otherwise, so
-// both use math/'s (musl's).
+// every hundredth of a degree, the other fluids across their ranges, each result as the
+// window shows it, and the layout and rating after it. The Windows build, under Wine, must
+// print exactly what the Linux build prints (same_numbers_test.sh): its C library rounds pow,
+// exp, log and atan otherwise, so both use math/'s (musl's).
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,8 @@
 #include <string>
 
 #include "calc/calc.hpp"
+#include "design/layout.hpp"
+#include "design/rating.hpp"
 #include "properties/fluid.hpp"
 #include "properties/saturated_water.hpp"
 
@@ -115,6 +118,25 @@ void size_one() {
         }
         if (checks.balance) add(line, {"Ws", bits(checks.balance->shell_flow)});
         if (checks.tubes) add(line, {"L", bits(checks.tubes->length)});
+        // The layout and its rating: Colebrook's logarithms, Kern's and the tube side's powers.
+        const design::LayoutStart start = design::layout_input(
+            input, w, checks, design::FillKind::Water, design::FillKind::Typed);
+        if (start.gap == design::LayoutGap::None) {
+            // The sweep draws diameters of any size, and flows no single shell holds: the
+            // layout takes φ25×2.5 tubes, two passes of at most 20 tubes each.
+            design::LayoutInput in = start.input;
+            in.tube.diameter = 0.02;
+            in.shell.diameter = 0.025;
+            const design::LayoutChoices choices{.passes = 2.0,
+                                                .per_pass = std::min(std::ceil(in.per_pass), 20.0)};
+            const design::Layout l = design::layout(in, choices);
+            add(line, {"stop", std::to_string(int(l.stop)), "ΔPt", bits(l.tube.drop), "ΔPs",
+                       bits(l.shell.drop)});
+            if (l.stop == design::LayoutStop::None) {
+                const design::Rating r = design::rate(in, l, choices);
+                add(line, {"K′", bits(r.coefficient), bits(r.margin), bits(r.carried_fouling)});
+            }
+        }
     } catch (const calc::Fault& fault) {
         add(line, {"fault", std::to_string(int(fault.kind()))});
     }
