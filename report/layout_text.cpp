@@ -70,7 +70,7 @@ QStringList figure_lines(const LayoutEntry& e) {
                  (d.per_pass == l.per_pass ? "ns = " + own_per_pass
                                            : "选定（按输入流速 " + own_per_pass + " = " +
                                                  count(d.per_pass.value_or(0)) + "）") +
-                 "，管内实际流速 ui′ = Wi/(ρi·ns·π·di²/4) = " + figure(l.tube_velocity) + " m/s";
+                 "，管内实际流速 ui′ = " + figure(l.tube_velocity) + " m/s（Wi/(ρi·ns·π·di²/4)）";
     lines << "单程所需管长 L′ = " + figure(l.required_pass_length) +
                  " m：L′ = (A/F)/(ns·π·do) = " + summary(in.area / in.correction) + "/(" +
                  count(l.per_pass) + " × π × " + plain(in.shell.diameter) + ")";
