@@ -92,51 +92,6 @@ Range standard_range(const auto& list, Double scale) {
     return {list.front() * scale, list.back() * scale};
 }
 
-// ΔP_t = (ΔP_1 + ΔP_2)·F_t·N_s·N_p;  ΔP_1 = λ·(L/d_i)·ρu²/2;  ΔP_2 = 3·ρu²/2;
-// F_t = 1.4 for d_o ≥ 25 mm, 1.5 below.
-// All at the laid-out velocity u_i′.
-TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Double allowable) {
-    TubeDrop d{};
-    const Double d_i = in.tube.diameter;
-    const Double rho = in.tube.density;
-    d.reynolds = d_i * l.tube_velocity * rho / in.tube.viscosity;
-    d.relative_roughness = roughness / d_i;
-    d.friction = friction_factor(d.reynolds, d.relative_roughness);
-    d.regime = d.reynolds < laminar_below    ? Regime::Laminar
-               : d.reynolds < turbulent_from ? Regime::Transition
-                                             : Regime::Turbulent;
-    d.head = rho * l.tube_velocity * l.tube_velocity / 2.0;
-    d.friction_drop = d.friction * (l.length / d_i) * d.head;
-    d.return_drop = return_heads * d.head;
-    d.fouling = at_least(in.shell.diameter, 0.025) ? 1.4 : 1.5;
-    d.drop = (d.friction_drop + d.return_drop) * d.fouling * shell_passes * l.passes;
-    d.allowable = allowable;
-    return d;
-}
-
-// A_0 = h·(D − n_c·d_o);  u_0 = W_o/(ρ_o·A_0);  Re_0 = d_o·u_0·ρ_o/μ_o;
-// ΔP_s = (ΔP′_1 + ΔP′_2)·F_s·N_s;  ΔP′_1 = F·f_0·n_c·(N_B + 1)·ρu_0²/2, f_0 = 5.0·Re_0^−0.228;
-// ΔP′_2 = N_B·(3.5 − 2h/D)·ρu_0²/2;  F_s = 1.15 for a liquid, 1.0 for a gas.
-ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double allowable) {
-    ShellDrop d{};
-    const Double d_o = in.shell.diameter;
-    const Double rho = in.shell.density;
-    d.cross_section = l.baffle_spacing * (l.shell_diameter - l.centre_tubes * d_o);
-    d.velocity = in.shell_flow / (rho * d.cross_section);
-    d.reynolds = d_o * d.velocity * rho / in.shell.viscosity;
-    d.allowable = allowable;
-    d.holds = d.reynolds > esso_least_reynolds;
-    if (!d.holds) return d;
-    d.friction = 5.0 * same_pow(d.reynolds, -0.228);
-    d.bundle_factor = arrangement_factors(l.arrangement).bundle;
-    d.head = rho * d.velocity * d.velocity / 2.0;
-    d.bundle_drop = d.bundle_factor * d.friction * l.centre_tubes * (l.baffles + 1.0) * d.head;
-    d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
-    d.fouling = gas ? 1.0 : 1.15;
-    d.drop = (d.bundle_drop + d.window_drop) * d.fouling * shell_passes;
-    return d;
-}
-
 }  // namespace
 
 ArrangementFactors arrangement_factors(Arrangement arrangement) {
@@ -300,14 +255,72 @@ std::optional<Double> standard_shell(Double diameter) {
 // The standard spacing nearest to D/3 (the smaller on a tie) within [0.2·D, D], ≥ 50 mm.
 Double default_baffle_spacing(Double shell_diameter) {
     const Double third = shell_diameter * 1000.0 / 3.0;
-    const Range allowed{std::max(least_spacing_ratio * shell_diameter, least_spacing) * 1000.0,
-                        shell_diameter * 1000.0};
+    const Range metres = spacing_range_of(shell_diameter);
+    const Range allowed{metres.low * 1000.0, metres.high * 1000.0};
     std::optional<Double> best;
     for (const Double mm : standard_spacings_mm) {
         if (!within(mm, allowed)) continue;
         if (!best || std::abs(mm - third) < std::abs(*best - third)) best = mm;
     }
     return best ? *best / 1000.0 : std::clamp(third, allowed.low, allowed.high) / 1000.0;
+}
+
+// ΔP_t = (ΔP_1 + ΔP_2)·F_t·N_s·N_p;  ΔP_1 = λ·(L/d_i)·ρu²/2;  ΔP_2 = 3·ρu²/2;
+// F_t = 1.4 for d_o ≥ 25 mm, 1.5 below.
+// All at the laid-out velocity u_i′.
+TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Double allowable) {
+    TubeDrop d{};
+    const Double d_i = in.tube.diameter;
+    const Double rho = in.tube.density;
+    d.reynolds = d_i * l.tube_velocity * rho / in.tube.viscosity;
+    d.relative_roughness = roughness / d_i;
+    d.friction = friction_factor(d.reynolds, d.relative_roughness);
+    d.regime = d.reynolds < laminar_below    ? Regime::Laminar
+               : d.reynolds < turbulent_from ? Regime::Transition
+                                             : Regime::Turbulent;
+    d.head = rho * l.tube_velocity * l.tube_velocity / 2.0;
+    d.friction_drop = d.friction * (l.length / d_i) * d.head;
+    d.return_drop = return_heads * d.head;
+    d.fouling = at_least(in.shell.diameter, 0.025) ? 1.4 : 1.5;
+    d.drop = (d.friction_drop + d.return_drop) * d.fouling * shell_passes * l.passes;
+    d.allowable = allowable;
+    return d;
+}
+
+// A_0 = h·(D − n_c·d_o);  u_0 = W_o/(ρ_o·A_0);  Re_0 = d_o·u_0·ρ_o/μ_o;
+// ΔP_s = (ΔP′_1 + ΔP′_2)·F_s·N_s;  ΔP′_1 = F·f_0·n_c·(N_B + 1)·ρu_0²/2, f_0 = 5.0·Re_0^−0.228;
+// ΔP′_2 = N_B·(3.5 − 2h/D)·ρu_0²/2;  F_s = 1.15 for a liquid, 1.0 for a gas.
+ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double allowable) {
+    ShellDrop d{};
+    const Double d_o = in.shell.diameter;
+    const Double rho = in.shell.density;
+    d.cross_section = l.baffle_spacing * (l.shell_diameter - l.centre_tubes * d_o);
+    d.velocity = in.shell_flow / (rho * d.cross_section);
+    d.reynolds = d_o * d.velocity * rho / in.shell.viscosity;
+    d.allowable = allowable;
+    d.holds = d.reynolds > esso_least_reynolds;
+    if (!d.holds) return d;
+    d.friction = 5.0 * same_pow(d.reynolds, -0.228);
+    d.bundle_factor = arrangement_factors(l.arrangement).bundle;
+    d.head = rho * d.velocity * d.velocity / 2.0;
+    d.bundle_drop = d.bundle_factor * d.friction * l.centre_tubes * (l.baffles + 1.0) * d.head;
+    d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
+    d.fouling = gas ? 1.0 : 1.15;
+    d.drop = (d.bundle_drop + d.window_drop) * d.fouling * shell_passes;
+    return d;
+}
+
+// D = t·(n_c − 1) + 2·b′, b′ = 1.5·d_o.
+Double bundle_diameter(Double pitch, Double centre_tubes, Double outer_diameter) {
+    return pitch * (centre_tubes - 1.0) + 2.0 * (edge_ratio * outer_diameter);
+}
+
+Range spacing_range_of(Double shell_diameter) {
+    return {std::max(least_spacing_ratio * shell_diameter, least_spacing), shell_diameter};
+}
+
+bool allowed_spacing(Double shell_diameter, Double spacing) {
+    return within(spacing, spacing_range_of(shell_diameter));
 }
 
 // N_B = ⌈L/h⌉ − 1, at least 1.
@@ -406,8 +419,7 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     l.defaults.arrangement = Arrangement::Triangle;
     l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
     l.centre_tubes = centre_tubes(l.tubes, l.arrangement);
-    // D = t·(n_c − 1) + 2·b′, b′ = 1.5·d_o
-    l.bundle_diameter = l.pitch * (l.centre_tubes - 1.0) + 2.0 * (edge_ratio * d_o);
+    l.bundle_diameter = bundle_diameter(l.pitch, l.centre_tubes, d_o);
     const std::optional<Double> needed = standard_shell(l.bundle_diameter);
     if (!needed) {
         l.stop = LayoutStop::ShellTooLarge;
@@ -424,8 +436,8 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     const Double D = l.shell_diameter;
     l.defaults.baffle_spacing = default_baffle_spacing(D);
     l.baffle_spacing = choices.baffle_spacing.value_or(*l.defaults.baffle_spacing);
-    const Range spacing_range{std::max(least_spacing_ratio * D, least_spacing), D};
-    if (!within(l.baffle_spacing, spacing_range)) {
+    const Range spacing_range = spacing_range_of(D);
+    if (!allowed_spacing(D, l.baffle_spacing)) {
         return refuse(LayoutChoice::BaffleSpacing, l.baffle_spacing, spacing_range);
     }
     l.baffles = baffle_count(l.length, l.baffle_spacing);

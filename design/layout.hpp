@@ -205,6 +205,13 @@ Double centre_tubes(Double tubes, Arrangement arrangement);
 std::optional<Double> standard_shell(Double diameter);  // none above 1800 mm
 Double default_baffle_spacing(Double shell_diameter);
 Double baffle_count(Double length, Double spacing);
+Double bundle_diameter(Double pitch, Double centre_tubes, Double outer_diameter);
+Range spacing_range_of(Double shell_diameter);  // [max(0.2·D, 50 mm), D]
+bool allowed_spacing(Double shell_diameter, Double spacing);
+// The drops of a layout whose figures up to N_B and u_i′ are set.
+TubeDrop tube_drop(const LayoutInput& input, const Layout& layout, Double roughness,
+                   Double allowable);
+ShellDrop shell_drop(const LayoutInput& input, const Layout& layout, bool gas, Double allowable);
 
 Layout layout(const LayoutInput& input, const LayoutChoices& choices);
 

@@ -167,12 +167,21 @@ Wall wall(Double inner_diameter, Double outer_diameter, const std::optional<Mate
 // Worked example (7 tubes of 4.5 m in one pass, R 0.000176 both sides, carbon steel):
 // K′ 969.30, K_c 1573.1 W/(m²·℃), A′ 3.8436 m², H′ −35.633 %, R_max 2.8384e-05 m²·℃/W.
 Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices) {
+    return rate(in, l, choices, laid_out_tube_film(in, l));
+}
+
+TubeFilm laid_out_tube_film(const LayoutInput& in, const Layout& l) {
+    calc::FluidSide tube = in.tube;
+    tube.velocity = l.tube_velocity;
+    return tube_film(tube, l.length, tube_gas(in), in.tube_heated);
+}
+
+Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices,
+            const TubeFilm& tube) {
     Rating r{};
     const Double d_i = in.tube.diameter;
     const Double d_o = in.shell.diameter;
-    calc::FluidSide tube = in.tube;
-    tube.velocity = l.tube_velocity;
-    r.tube = tube_film(tube, l.length, tube_gas(in), in.tube_heated);
+    r.tube = tube;
     r.shell = shell_film(in.shell, in.shell_flow, l.arrangement, l.pitch, d_o, l.shell_diameter,
                          l.baffle_spacing, shell_gas(in), in.shell_heated);
     r.tube_fouling = applied_fouling(choices.tube_fouling, in.tube_fill, in.tube_mean_temperature,

@@ -108,5 +108,10 @@ Wall wall(Double inner_diameter, Double outer_diameter, const std::optional<Mate
 
 // The rating of a layout that stopped nowhere, with the choices it was laid out with.
 Rating rate(const LayoutInput& input, const Layout& layout, const LayoutChoices& choices);
+// Step 1 for a layout: the tube side at its u_i′ and L.
+TubeFilm laid_out_tube_film(const LayoutInput& input, const Layout& layout);
+// The same with step 1 already worked, as a search that tries many shells on one tube does.
+Rating rate(const LayoutInput& input, const Layout& layout, const LayoutChoices& choices,
+            const TubeFilm& tube);
 
 }  // namespace design

@@ -1,0 +1,181 @@
+#include "design/search.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <tuple>
+
+namespace design {
+namespace {
+
+// The next standard shells tried beyond the smallest that holds the tubes.
+constexpr int larger_shells = 2;
+
+bool inside(Double value, const Range& range) {
+    return value >= range.low && value <= range.high;
+}
+
+void mark(Candidate& c, Condition condition, bool failed) {
+    if (failed) c.failed |= 1u << static_cast<unsigned>(condition);
+}
+
+// The tubes per pass whose u_i′ lies in `velocities`, at most per_pass_range allows.
+std::pair<Double, Double> per_pass_bounds(const LayoutInput& in, const Range& velocities) {
+    const Double d_i = in.tube.diameter;
+    const Double flow = in.tube_flow / (in.tube.density * (std::numbers::pi * d_i * d_i / 4.0));
+    const Double low = std::max(per_pass_range.low, std::floor(flow / velocities.high));
+    const Double high = std::min(per_pass_range.high, std::ceil(flow / velocities.low));
+    return {low, high};
+}
+
+// Where none holds: the largest H′ among those within both drops, else the smallest ratio of a
+// drop to the one allowed.
+std::optional<std::size_t> closest_of(const Search& s) {
+    std::optional<std::size_t> best;
+    for (std::size_t i = 0; i < s.candidates.size(); ++i) {
+        const Candidate& c = s.candidates[i];
+        const bool drops = !c.fails(Condition::TubeDrop) && !c.fails(Condition::ShellDrop) &&
+                           !c.fails(Condition::Esso);
+        if (drops && (!best || c.margin > s.candidates[*best].margin)) best = i;
+    }
+    if (best) return best;
+    const auto ratio = [&](const Candidate& c) {
+        const Double shell = c.fails(Condition::Esso) ? std::numeric_limits<Double>::infinity()
+                                                      : c.shell_drop / s.allowable_shell_drop;
+        return std::max(c.tube_drop / s.allowable_tube_drop, shell);
+    };
+    for (std::size_t i = 0; i < s.candidates.size(); ++i) {
+        if (!best || ratio(s.candidates[i]) < ratio(s.candidates[*best])) best = i;
+    }
+    return best;
+}
+
+}  // namespace
+
+bool ranks_before(const Candidate& a, const Candidate& b) {
+    return std::tuple(a.tubes * a.length, a.shell_diameter, a.passes, a.length, -a.baffle_spacing) <
+           std::tuple(b.tubes * b.length, b.shell_diameter, b.passes, b.length, -b.baffle_spacing);
+}
+
+Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchChoices& sc) {
+    Search s;
+    const Double d_o = in.shell.diameter;
+    s.refused = refused_choice(choices);
+    const Double pitch = choices.pitch.value_or(standard_pitch(d_o));
+    if (!s.refused && pitch < least_pitch_ratio * d_o * (1.0 - 1e-9)) {
+        s.refused = RefusedChoice{LayoutChoice::Pitch, pitch, {least_pitch_ratio * d_o}};
+    }
+    if (s.refused) {
+        s.stop = SearchStop::Refused;
+        return s;
+    }
+    const bool tube_is_gas = tube_gas(in), shell_is_gas = shell_gas(in);
+    s.least_margin = sc.least_margin.value_or(default_least_margin);
+    s.tube_velocity =
+        sc.tube_velocity.value_or(tube_is_gas ? tube_velocities.gas : tube_velocities.liquid);
+    s.shell_velocity =
+        sc.shell_velocity.value_or(shell_is_gas ? shell_velocities.gas : shell_velocities.liquid);
+    s.length_to_diameter = sc.length_to_diameter.value_or(default_length_to_diameter);
+    s.allowable_tube_drop = choices.allowable_tube_drop.value_or(
+        tube_is_gas ? gas_allowable_drop : liquid_allowable_drop);
+    s.allowable_shell_drop = choices.allowable_shell_drop.value_or(
+        shell_is_gas ? gas_allowable_drop : liquid_allowable_drop);
+    s.one_pass_only = in.correction < calc::correction_floor;
+    const Double roughness = choices.roughness.value_or(default_roughness);
+    const std::vector<Double> lengths =
+        sc.lengths.value_or(std::vector<Double>(standard_lengths.begin(), standard_lengths.end()));
+    const auto [low, high] = per_pass_bounds(in, s.tube_velocity);
+    if (!(low <= high)) {
+        s.stop = SearchStop::NoTubeCount;
+        return s;
+    }
+
+    Layout l;
+    l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
+    l.pitch = pitch;
+    for (Double per_pass = low; per_pass <= high; ++per_pass) {
+        l.per_pass = per_pass;
+        l.tube_velocity = laid_out_velocity(in, per_pass);
+        if (!inside(l.tube_velocity, s.tube_velocity)) continue;
+        for (const Double length : lengths) {
+            l.length = length;
+            const TubeFilm film = laid_out_tube_film(in, l);  // one tube side for every shell
+            for (const Double passes : standard_passes) {
+                if (passes >= 2.0 && s.one_pass_only) break;
+                l.passes = passes;
+                l.tubes = per_pass * passes;
+                l.centre_tubes = centre_tubes(l.tubes, l.arrangement);
+                l.bundle_diameter = bundle_diameter(l.pitch, l.centre_tubes, d_o);
+                const std::optional<Double> needed = standard_shell(l.bundle_diameter);
+                if (!needed) continue;
+                const TubeDrop tube = tube_drop(in, l, roughness, s.allowable_tube_drop);
+                int shells = 0;
+                for (const Double shell_mm : standard_shells_mm) {
+                    if (shell_mm / 1000.0 < *needed) continue;
+                    if (shells++ > larger_shells) break;
+                    l.shell_diameter = shell_mm / 1000.0;
+                    for (const Double spacing_mm : standard_spacings_mm) {
+                        if (!allowed_spacing(l.shell_diameter, spacing_mm / 1000.0)) continue;
+                        l.baffle_spacing = spacing_mm / 1000.0;
+                        l.baffles = baffle_count(length, l.baffle_spacing);
+                        // S = N_T·π·d_o·L
+                        l.area = l.tubes * std::numbers::pi * d_o * length;
+                        const ShellDrop shell =
+                            shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
+                        const Rating r = rate(in, l, choices, film);
+                        Candidate c{length,
+                                    passes,
+                                    per_pass,
+                                    l.tubes,
+                                    l.shell_diameter,
+                                    l.baffle_spacing,
+                                    l.baffles,
+                                    l.tube_velocity,
+                                    r.shell.velocity,
+                                    r.coefficient,
+                                    l.area,
+                                    r.margin,
+                                    tube.drop,
+                                    shell.holds ? shell.drop : 0.0,
+                                    length / l.shell_diameter,
+                                    shell.reynolds};
+                        mark(c, Condition::Margin, !(r.margin >= s.least_margin));
+                        mark(c, Condition::TubeDrop, !(tube.drop <= s.allowable_tube_drop));
+                        mark(c, Condition::ShellDrop,
+                             shell.holds && !(shell.drop <= s.allowable_shell_drop));
+                        mark(c, Condition::ShellVelocity,
+                             !inside(r.shell.velocity, s.shell_velocity));
+                        mark(c, Condition::LengthToDiameter,
+                             !inside(c.length_to_diameter, s.length_to_diameter));
+                        mark(c, Condition::Esso, !shell.holds);
+                        s.candidates.push_back(c);
+                    }
+                }
+            }
+        }
+    }
+    for (std::size_t i = 0; i < s.candidates.size(); ++i) {
+        const Candidate& c = s.candidates[i];
+        for (std::size_t k = 0; k < condition_count; ++k) {
+            if (c.fails(Condition(k))) ++s.failures[k];
+        }
+        if (c.accepted()) s.ranking.push_back(i);
+    }
+    std::ranges::stable_sort(s.ranking, [&](std::size_t a, std::size_t b) {
+        return ranks_before(s.candidates[a], s.candidates[b]);
+    });
+    if (s.ranking.empty()) s.closest = closest_of(s);
+    return s;
+}
+
+LayoutChoices adopted(const Candidate& c, LayoutChoices choices) {
+    choices.tube_length = c.length;
+    choices.passes = c.passes;
+    choices.per_pass = c.per_pass;
+    choices.shell_diameter = c.shell_diameter;
+    choices.baffle_spacing = c.baffle_spacing;
+    return choices;
+}
+
+}  // namespace design

@@ -1,0 +1,124 @@
+// The search against the method worked separately in Python from its printed formulas: the
+// worked example's candidates and the best of them, the ranking's ties, and a case where one
+// pass alone is tried and none holds.
+#include "design/search.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr calc::FluidSide tube_water{0.618f, 995.7f, 4174.0f, 0.000801f, 0.02, 1.0};
+constexpr calc::FluidSide shell_water{0.668f, 977.8f, 4190.0f, 0.000406f, 0.025, 0.5};
+
+design::LayoutInput input_of(calc::Single tube_outlet) {
+    const calc::SizingInput example{tube_water, shell_water, 20.0f, tube_outlet,
+                                    90.0f,      60.0f,       2.0f};
+    const calc::SizingWorking working = calc::sizing_working(example);
+    const calc::DesignChecks checks = calc::design_checks(example, working.result, std::nullopt);
+    return design::layout_input(example, working, checks, design::FillKind::Typed,
+                                design::FillKind::Typed)
+        .input;
+}
+
+void expect_near(double got, double want, double relative = 1e-9) {
+    EXPECT_NEAR(got, want, relative * std::abs(want));
+}
+
+// 10 tube counts (0.5–3 m/s) × 6 lengths × 4 passes, 3 shells each and their spacings:
+// 3,288 tried, 3 held; two of them 36 tubes of 2 m in a 273 mm shell, 4 passes before 6.
+TEST(Search, WorkedExample) {
+    const design::Search s = design::search(input_of(40.0f), {}, {});
+    ASSERT_EQ(s.stop, design::SearchStop::None);
+    EXPECT_EQ(s.tried(), 3288u);
+    ASSERT_EQ(s.accepted(), 3u);
+    const design::Candidate& best = s.candidates[s.ranking[0]];
+    EXPECT_EQ(best.length, 2.0);
+    EXPECT_EQ(best.passes, 4.0);
+    EXPECT_EQ(best.per_pass, 9.0);
+    EXPECT_EQ(best.tubes, 36.0);
+    EXPECT_EQ(best.shell_diameter, 0.273);
+    EXPECT_EQ(best.baffle_spacing, 0.1);
+    EXPECT_EQ(best.baffles, 19.0);
+    expect_near(best.tube_velocity, 0.710410057204628);
+    expect_near(best.shell_velocity, 0.227465964141681);
+    expect_near(best.coefficient, 835.9548886863049);
+    expect_near(best.area, 5.654866776461628);
+    expect_near(best.margin, 0.20275185452987654);
+    expect_near(best.tube_drop, 9135.634890389761);
+    expect_near(best.shell_drop, 1050.4924760554022);
+    expect_near(best.esso_reynolds, 8345.743845320088);
+    const design::Candidate& second = s.candidates[s.ranking[1]];
+    EXPECT_EQ(second.passes, 6.0);
+    EXPECT_EQ(second.tubes, 36.0);
+    EXPECT_EQ(s.candidates[s.ranking[2]].tubes, 40.0);
+    EXPECT_FALSE(s.closest);
+}
+
+// S first (N_T·L: 36 × 2 = 72 × 1 = 24 × 3), then D, the passes, L, and the wider h.
+TEST(Search, RankingTies) {
+    const auto candidate = [](double tubes, double length, double shell, double passes,
+                              double spacing) {
+        design::Candidate c{};
+        c.tubes = tubes, c.length = length, c.shell_diameter = shell, c.passes = passes;
+        c.baffle_spacing = spacing;
+        return c;
+    };
+    struct Row {
+        design::Candidate first, second;
+    };
+    const Row rows[] = {
+        {candidate(36, 2, 0.4, 6, 0.1), candidate(37, 2, 0.273, 1, 0.2)},      // smaller S
+        {candidate(72, 1, 0.273, 6, 0.1), candidate(24, 3, 0.325, 1, 0.2)},    // S tied: D
+        {candidate(36, 2, 0.273, 4, 0.1), candidate(36, 2, 0.273, 6, 0.2)},    // then passes
+        {candidate(48, 1.5, 0.273, 4, 0.1), candidate(36, 2, 0.273, 4, 0.2)},  // then L
+        {candidate(36, 2, 0.273, 4, 0.15), candidate(36, 2, 0.273, 4, 0.1)},   // then wider h
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(design::ranks_before(row.first, row.second));
+        EXPECT_FALSE(design::ranks_before(row.second, row.first));
+    }
+}
+
+// t2 = 70 ℃: F = 0.4757, so one pass alone, 630 tried, and none holds. Every one falls short
+// of its margin, 405 are too long for their shell and 60 too slow in it; the closest within
+// both drops is 12 tubes of 9 m in a 219 mm shell, H′ = −47.151 %.
+TEST(Search, OnePassOnlyAndNoneHolds) {
+    const design::Search s = design::search(input_of(70.0f), {}, {});
+    EXPECT_TRUE(s.one_pass_only);
+    EXPECT_EQ(s.tried(), 630u);
+    EXPECT_EQ(s.accepted(), 0u);
+    for (const design::Candidate& c : s.candidates) ASSERT_EQ(c.passes, 1.0);
+    using design::Condition;
+    const std::array<std::size_t, design::condition_count> failures{630, 0, 0, 60, 405, 0};
+    EXPECT_EQ(s.failures, failures);
+    ASSERT_TRUE(s.closest);
+    const design::Candidate& closest = s.candidates[*s.closest];
+    EXPECT_EQ(closest.tubes, 12.0);
+    EXPECT_EQ(closest.length, 9.0);
+    EXPECT_EQ(closest.shell_diameter, 0.219);
+    expect_near(closest.margin, -0.4715100871996083);
+    EXPECT_TRUE(closest.fails(Condition::Margin) && closest.fails(Condition::LengthToDiameter));
+}
+
+// The search's own choices narrow it; a 结构参数 choice the method cannot take stops it.
+TEST(Search, Choices) {
+    const design::LayoutInput in = input_of(40.0f);
+    const design::Search two = design::search(in, {}, {.lengths = std::vector<double>{2.0}});
+    EXPECT_EQ(two.accepted(), 3u);  // all three are of 2 m
+    const design::Search strict = design::search(in, {}, {.least_margin = 0.25});
+    EXPECT_EQ(strict.accepted(), 2u);  // H′ 31.160 % and 30.209 %
+    const design::Search refused = design::search(in, {.pitch = 0.03}, {});
+    EXPECT_EQ(refused.stop, design::SearchStop::Refused);
+    EXPECT_EQ(refused.refused->choice, design::LayoutChoice::Pitch);
+    const design::LayoutChoices taken =
+        design::adopted(two.candidates[two.ranking[0]], {.roughness = 2e-4});
+    const design::Layout l = design::layout(in, taken);
+    EXPECT_EQ(l.stop, design::LayoutStop::None);
+    EXPECT_EQ(l.tubes, 36.0);
+    EXPECT_EQ(l.shell_diameter, 0.273);
+    EXPECT_EQ(*taken.roughness, 2e-4);
+}
+
+}  // namespace
