@@ -1,5 +1,6 @@
 // A case reported without a window, for scripts: computed as 计算结果 computes it, then its
-// working to standard output or its 计算书 to a PDF. The command line is command_line's.
+// working to standard output, its 计算书 to a PDF, or its 自动设计 search to standard output.
+// The command line is command_line's.
 #pragma once
 
 #include "app/command_line.hpp"

@@ -79,7 +79,11 @@ CommandLine parse_command_line(const QStringList& arguments) {
         "101.325 kPa。",
         "P");
     const QCommandLineOption fluids("fluids", "列出可查物性的全部流体及其适用温度。");
-    parser.addOptions({help, version, text, pdf, properties, pressure, fluids});
+    const QCommandLineOption design(
+        "design",
+        "不开窗口，计算 CASE 并在标准换热器中搜索核算与两侧压降都合格的最小者（自动设计），"
+        "输出最优方案、试算与合格的方案数及前 20 个方案。");
+    parser.addOptions({help, version, text, pdf, design, properties, pressure, fluids});
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
     parser.addPositionalArgument("T", "与 --properties 同用：温度。", "[T]");
 
@@ -104,7 +108,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     const QStringList cases = parser.positionalArguments();
-    const bool reports = parser.isSet(text) || parser.isSet(pdf);
+    const bool reports = parser.isSet(text) || parser.isSet(pdf) || parser.isSet(design);
     if (parser.isSet(pressure) && !parser.isSet(properties)) {
         return wrong("--pressure 只能与 --properties 同用。");
     }
@@ -116,7 +120,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     if (parser.isSet(properties)) {
-        if (reports) return wrong("--properties 不与 --text 或 --pdf 同用。");
+        if (reports) return wrong("--properties 不与 --text、--pdf 或 --design 同用。");
         if (cases.size() != 1) return wrong("--properties 需要一种流体 FLUID 和一个温度 T。");
         line.mode = CommandLine::Mode::Properties;
         line.fluid = parser.value(properties);
@@ -126,14 +130,17 @@ CommandLine parse_command_line(const QStringList& arguments) {
     }
     if (cases.size() > 1) return wrong("只能给出一个计算文件。");
     line.case_path = cases.value(0);
-    if (parser.isSet(text) && parser.isSet(pdf)) return wrong("--text 与 --pdf 只能选一个。");
+    if (int(parser.isSet(text)) + int(parser.isSet(pdf)) + int(parser.isSet(design)) > 1) {
+        return wrong("--text、--pdf 与 --design 只能选一个。");
+    }
     if (parser.isSet(text)) line.mode = CommandLine::Mode::Text;
+    if (parser.isSet(design)) line.mode = CommandLine::Mode::Design;
     if (parser.isSet(pdf)) {
         line.mode = CommandLine::Mode::Pdf;
         line.pdf_path = parser.value(pdf);
     }
     if (line.mode != CommandLine::Mode::Window && line.case_path.isEmpty()) {
-        return wrong("--text 和 --pdf 需要一个计算文件 CASE。");
+        return wrong("--text、--pdf 和 --design 需要一个计算文件 CASE。");
     }
     return line;
 }

@@ -9,7 +9,8 @@ namespace app {
 
 struct CommandLine {
     // Said: help or version, already printed; Properties: a fluid's; Fluids: the list of them.
-    enum class Mode { Window, Text, Pdf, Properties, Fluids, Said };
+    // Design: the 自动设计 search of a case.
+    enum class Mode { Window, Text, Pdf, Design, Properties, Fluids, Said };
     Mode mode = Mode::Window;
     QString case_path;                     // the case to open or to report
     QString pdf_path;                      // Pdf: where the 计算书 goes

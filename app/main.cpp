@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
             return app::run_fluid_list();
         case app::CommandLine::Mode::Text:
         case app::CommandLine::Mode::Pdf:
+        case app::CommandLine::Mode::Design:
             return app::run_without_window(line);
         case app::CommandLine::Mode::Window:
             break;

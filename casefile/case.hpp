@@ -34,11 +34,15 @@ inline constexpr std::size_t layout_choice_count = 14;
 inline constexpr std::size_t rating_choices_from = 8;
 using LayoutTexts = std::array<QString, layout_choice_count>;
 
+// The 自动设计 search's choices as typed, by their keys in design_keys; empty is the default.
+using DesignTexts = std::array<QString, 5>;
+
 struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
     SheetInfo sheet;
     std::optional<FillRecord> tube_fill, shell_fill;
     LayoutTexts layout{};
+    DesignTexts design{};
     bool operator==(const Case&) const = default;
 };
 

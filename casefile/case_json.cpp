@@ -155,7 +155,9 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     const auto chosen = [](const QString& t) { return !t.isEmpty(); };
     const bool layout = std::ranges::any_of(c.layout, chosen);
     const bool rating = std::any_of(c.layout.begin() + rating_choices_from, c.layout.end(), chosen);
-    const int version = rating   ? rating_format_version
+    const bool design = std::ranges::any_of(c.design, chosen);
+    const int version = design   ? design_format_version
+                        : rating ? rating_format_version
                         : layout ? layout_format_version
                         : fluids ? fluids_format_version
                                  : first_format_version;
@@ -184,6 +186,13 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
             if (!c.layout[i].isEmpty()) choices[layout_keys[i]] = c.layout[i];
         }
         root["layout"] = choices;
+    }
+    if (design) {
+        QJsonObject choices;
+        for (std::size_t i = 0; i < design_keys.size(); ++i) {
+            if (!c.design[i].isEmpty()) choices[design_keys[i]] = c.design[i];
+        }
+        root["design"] = choices;
     }
 
     if (results) {
@@ -239,6 +248,10 @@ Case from_json(const QByteArray& bytes) {
     const QJsonObject layout = object_at(root, "layout", {});
     for (std::size_t i = 0; i < layout_keys.size(); ++i) {
         c.layout[i] = text_at(layout, layout_keys[i], "layout");
+    }
+    const QJsonObject design = object_at(root, "design", {});
+    for (std::size_t i = 0; i < design_keys.size(); ++i) {
+        c.design[i] = text_at(design, design_keys[i], "design");
     }
     return c;
 }

@@ -13,11 +13,12 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 4;         // read up to it; written where needed
+inline constexpr int format_version = 5;         // read up to it; written where needed
 inline constexpr int first_format_version = 1;   // what a case of water alone is written as
 inline constexpr int fluids_format_version = 2;  // a fill of another fluid
 inline constexpr int layout_format_version = 3;  // a layout choice
 inline constexpr int rating_format_version = 4;  // a choice of passes, tubes per pass or rating
+inline constexpr int design_format_version = 5;  // a choice of the 自动设计 search
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 
@@ -36,6 +37,10 @@ inline constexpr std::array<const char*, layout_choice_count> layout_keys = {
     "allowable_tube_drop", "allowable_shell_drop", "passes",
     "tubes_per_pass",      "tube_fouling",         "shell_fouling",
     "tube_material",       "wall_conductivity"};
+
+// The search's choices' keys under "design", in the order of DesignTexts.
+inline constexpr std::array<const char*, 5> design_keys = {
+    "least_margin", "tube_velocity", "shell_velocity", "length_to_diameter", "lengths"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

@@ -167,7 +167,14 @@ Wall wall(Double inner_diameter, Double outer_diameter, const std::optional<Mate
 // Worked example (7 tubes of 4.5 m in one pass, R 0.000176 both sides, carbon steel):
 // K′ 969.30, K_c 1573.1 W/(m²·℃), A′ 3.8436 m², H′ −35.633 %, R_max 2.8384e-05 m²·℃/W.
 Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices) {
-    return rate(in, l, choices, laid_out_tube_film(in, l));
+    return rate(
+        in, l, choices, laid_out_tube_film(in, l), laid_out_shell_film(in, l),
+        wall(in.tube.diameter, in.shell.diameter, choices.material, choices.wall_conductivity));
+}
+
+ShellFilm laid_out_shell_film(const LayoutInput& in, const Layout& l) {
+    return shell_film(in.shell, in.shell_flow, l.arrangement, l.pitch, in.shell.diameter,
+                      l.shell_diameter, l.baffle_spacing, shell_gas(in), in.shell_heated);
 }
 
 TubeFilm laid_out_tube_film(const LayoutInput& in, const Layout& l) {
@@ -177,18 +184,17 @@ TubeFilm laid_out_tube_film(const LayoutInput& in, const Layout& l) {
 }
 
 Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices,
-            const TubeFilm& tube) {
+            const TubeFilm& tube, const ShellFilm& shell, const Wall& tube_wall) {
     Rating r{};
     const Double d_i = in.tube.diameter;
     const Double d_o = in.shell.diameter;
     r.tube = tube;
-    r.shell = shell_film(in.shell, in.shell_flow, l.arrangement, l.pitch, d_o, l.shell_diameter,
-                         l.baffle_spacing, shell_gas(in), in.shell_heated);
+    r.shell = shell;
     r.tube_fouling = applied_fouling(choices.tube_fouling, in.tube_fill, in.tube_mean_temperature,
                                      r.tube.velocity);
     r.shell_fouling = applied_fouling(choices.shell_fouling, in.shell_fill,
                                       in.shell_mean_temperature, r.shell.velocity);
-    r.wall = wall(d_i, d_o, choices.material, choices.wall_conductivity);
+    r.wall = tube_wall;
     r.resistances = resistances(r, d_i, d_o);
     const Resistances& s = r.resistances;
     r.coefficient = 1.0 / (s.tube_film + s.tube_fouling + s.wall + s.shell_fouling + s.shell_film);

@@ -108,10 +108,12 @@ Wall wall(Double inner_diameter, Double outer_diameter, const std::optional<Mate
 
 // The rating of a layout that stopped nowhere, with the choices it was laid out with.
 Rating rate(const LayoutInput& input, const Layout& layout, const LayoutChoices& choices);
-// Step 1 for a layout: the tube side at its u_i′ and L.
+// Step 1 for a layout: the tube side at its u_i′ and L; step 2: the shell side in its D at h.
 TubeFilm laid_out_tube_film(const LayoutInput& input, const Layout& layout);
-// The same with step 1 already worked, as a search that tries many shells on one tube does.
+ShellFilm laid_out_shell_film(const LayoutInput& input, const Layout& layout);
+// The same with steps 1, 2 and the wall already worked, as a search that tries one tube in
+// many shells and one shell around many tubes does.
 Rating rate(const LayoutInput& input, const Layout& layout, const LayoutChoices& choices,
-            const TubeFilm& tube);
+            const TubeFilm& tube, const ShellFilm& shell, const Wall& wall);
 
 }  // namespace design

@@ -58,9 +58,16 @@ bool ranks_before(const Candidate& a, const Candidate& b) {
            std::tuple(b.tubes * b.length, b.shell_diameter, b.passes, b.length, -b.baffle_spacing);
 }
 
-Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchChoices& sc) {
+Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchChoices& sc) {
     Search s;
     const Double d_o = in.shell.diameter;
+    // What the search tries is not fixed by a choice of it.
+    LayoutChoices choices = chosen;
+    choices.tube_length.reset();
+    choices.passes.reset();
+    choices.per_pass.reset();
+    choices.shell_diameter.reset();
+    choices.baffle_spacing.reset();
     s.refused = refused_choice(choices);
     const Double pitch = choices.pitch.value_or(standard_pitch(d_o));
     if (!s.refused && pitch < least_pitch_ratio * d_o * (1.0 - 1e-9)) {
@@ -91,9 +98,14 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
         return s;
     }
 
+    const Wall tube_wall = wall(in.tube.diameter, d_o, choices.material, choices.wall_conductivity);
     Layout l;
     l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
     l.pitch = pitch;
+    // Kern's shell side depends on D and h alone: worked once for each pair that is tried.
+    std::array<std::array<std::optional<ShellFilm>, standard_spacings_mm.size()>,
+               standard_shells_mm.size()>
+        shell_films;
     for (Double per_pass = low; per_pass <= high; ++per_pass) {
         l.per_pass = per_pass;
         l.tube_velocity = laid_out_velocity(in, per_pass);
@@ -111,19 +123,22 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                 if (!needed) continue;
                 const TubeDrop tube = tube_drop(in, l, roughness, s.allowable_tube_drop);
                 int shells = 0;
-                for (const Double shell_mm : standard_shells_mm) {
-                    if (shell_mm / 1000.0 < *needed) continue;
+                for (std::size_t si = 0; si < standard_shells_mm.size(); ++si) {
+                    if (standard_shells_mm[si] / 1000.0 < *needed) continue;
                     if (shells++ > larger_shells) break;
-                    l.shell_diameter = shell_mm / 1000.0;
-                    for (const Double spacing_mm : standard_spacings_mm) {
-                        if (!allowed_spacing(l.shell_diameter, spacing_mm / 1000.0)) continue;
-                        l.baffle_spacing = spacing_mm / 1000.0;
+                    l.shell_diameter = standard_shells_mm[si] / 1000.0;
+                    for (std::size_t hi = 0; hi < standard_spacings_mm.size(); ++hi) {
+                        const Double spacing = standard_spacings_mm[hi] / 1000.0;
+                        if (!allowed_spacing(l.shell_diameter, spacing)) continue;
+                        l.baffle_spacing = spacing;
+                        std::optional<ShellFilm>& kern = shell_films[si][hi];
+                        if (!kern) kern = laid_out_shell_film(in, l);
                         l.baffles = baffle_count(length, l.baffle_spacing);
                         // S = N_T·π·d_o·L
                         l.area = l.tubes * std::numbers::pi * d_o * length;
                         const ShellDrop shell =
                             shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
-                        const Rating r = rate(in, l, choices, film);
+                        const Rating r = rate(in, l, choices, film, *kern, tube_wall);
                         Candidate c{length,
                                     passes,
                                     per_pass,

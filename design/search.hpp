@@ -66,7 +66,8 @@ struct Search {
 bool ranks_before(const Candidate& a, const Candidate& b);
 
 // The search with the layout's fixed choices (tube, arrangement, pitch, roughness, fouling,
-// wall, allowable drops) as `choices` has them.
+// wall, allowable drops) as `choices` has them; its length, passes, tubes per pass, shell and
+// spacing are what the search tries, and are not taken from them.
 Search search(const LayoutInput& input, const LayoutChoices& choices,
               const SearchChoices& search_choices);
 

@@ -77,6 +77,7 @@ casefile::Case MainWindow::current_case() const {
     c.tube_fill = held(tube_fill_, tube_fill_fields());
     c.shell_fill = held(shell_fill_, shell_fill_fields());
     c.layout = layout_texts_;
+    c.design = design_texts_;
     return c;
 }
 
@@ -132,6 +133,7 @@ void MainWindow::new_case() {
     show_choice(calc::Side::Shell);
     sheet_ = {};
     layout_texts_ = {};
+    design_texts_ = {};
     set_case_path({});
     set_changed(false);
 }
@@ -153,6 +155,7 @@ void MainWindow::load_case(const QString& path) {
     show_choice(calc::Side::Shell);
     sheet_ = c.sheet;
     layout_texts_ = c.layout;
+    design_texts_ = c.design;
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());
     set_changed(false);

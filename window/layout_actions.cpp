@@ -3,6 +3,7 @@
 #include "properties/fluid_table.hpp"
 #include "report/layout_text.hpp"
 #include "window/main_window.hpp"
+#include "window/search_choices.hpp"
 
 namespace window {
 namespace {
@@ -65,6 +66,14 @@ void MainWindow::take_layout(const casefile::LayoutTexts& texts) {
     layout_texts_ = texts;
     set_changed(true);
     if (fields_as_computed()) run_action([this] { compute_result(); });
+}
+
+std::optional<design::Search> MainWindow::search_designs() const {
+    if (!computed_ || !computed_->layout || computed_->layout->gap != design::LayoutGap::None) {
+        return std::nullopt;
+    }
+    return design::search(computed_->layout->input, read_layout_choices(layout_texts_),
+                          read_search_choices(design_texts_));
 }
 
 void MainWindow::edit_layout() {

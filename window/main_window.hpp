@@ -20,6 +20,7 @@
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
 #include "casefile/case.hpp"
+#include "design/search.hpp"
 #include "report/page.hpp"
 #include "report/report.hpp"
 #include "report/working_text.hpp"
@@ -83,6 +84,10 @@ class MainWindow : public QMainWindow {
     // still as computed is computed again with them.
     void take_layout(const casefile::LayoutTexts& texts);
     const casefile::LayoutTexts& layout_texts() const { return layout_texts_; }
+    const casefile::DesignTexts& design_texts() const { return design_texts_; }
+    // The 自动设计 search on the last result with the case's choices. ChoiceFault where a choice
+    // does not read; a search that stops says why; none without a layout to start from.
+    std::optional<design::Search> search_designs() const;
     void about();  // 帮助 → 关于
 
     // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then,
@@ -190,6 +195,7 @@ class MainWindow : public QMainWindow {
     FluidChooser* chooser_ = nullptr;        // built when first opened
     LayoutDialog* layout_dialog_ = nullptr;  // built when first opened
     casefile::LayoutTexts layout_texts_{};
+    casefile::DesignTexts design_texts_{};
     calc::Side chooser_side_ = calc::Side::Tube;  // the side it was opened for
     QString case_path_;
     // The menus' shortcuts, which win over a field's own use of the same key (Ctrl+E, which

@@ -67,6 +67,28 @@ printf '%s\n' "ui′ = 0.91338 m/s" "αi = 4264.9 W/(㎡·℃)" "de = 20.165 mm"
     "Rmax = 1.0361e-03 ㎡·℃/W" >"$dir/want"
 rating | diff - "$dir/want" || fail "the rating with choices"
 
+# 自动设计 without a window, its figures from the method worked on their own: 3,288 standard
+# exchangers tried, 3 held, the best 36 tubes of 2 m in 4 passes in a 273 mm shell.
+[ "$(status "$program" --design "$dir/example.hxcase")" = 0 ] || fail "--design: $(cat "$dir/err")"
+printf '%s\n' "L = 2 m" "Np = 4" "ns = 9" "NT = 36" "D = 273 mm" "h = 100 mm" "NB = 19" \
+    "S = 5.6549 ㎡" "K′ = 835.95 W/(㎡·℃)" "H′ = 20.275 %" "ΔPt = 9.1356 kPa" "ΔPs = 1.0505 kPa" \
+    "tried = 3288" "accepted = 3" >"$dir/want"
+head -14 "$dir/out" | diff - "$dir/want" || fail "the worked search"
+[ "$(sed -n '15p' "$dir/out" | tr '\t' '\n' | wc -l)" = 15 ] || fail "the table has not 15 columns"
+[ "$(wc -l <"$dir/out")" = 18 ] || fail "the table does not list the 3 held"
+# The case's own least margin: 25 % leaves the 6 passes of 6 tubes (H′ 31.160 %) first.
+sed 's/"format"/"design": {"least_margin": "25 %"}, "format"/; s/"version": 1/"version": 5/' \
+    "$dir/example.hxcase" >"$dir/margin.hxcase"
+[ "$(status "$program" --design "$dir/margin.hxcase")" = 0 ] || fail "--design, 25 %"
+grep -qx "accepted = 2" "$dir/out" && grep -qx "Np = 6" "$dir/out" || fail "the case's margin"
+# t2 = 70 ℃: F below 0.75, one pass only, and none of 630 holds: exit 1 with the reason.
+sed 's/"outlet_temperature": "40"/"outlet_temperature": "70"/' "$dir/example.hxcase" \
+    >"$dir/one-pass.hxcase"
+[ "$(status "$program" --design "$dir/one-pass.hxcase")" = 1 ] || fail "none held is not 1"
+grep -qx "accepted = 0" "$dir/out" && grep -qx "tried = 630" "$dir/out" || fail "the counts"
+grep -qF "最常不满足的是「面积裕度 H′ ≥ 15 %」" "$dir/err" || fail "no reason: $(cat "$dir/err")"
+[ "$(status "$program" --design --text "$dir/example.hxcase")" = 2 ] || fail "two reports"
+
 [ "$(status "$program" --pdf "$dir/sheet.pdf" "$dir/example.hxcase")" = 0 ] || fail "--pdf"
 # Read whole first: grep -q leaving early would end pdftotext by SIGPIPE, a failure to pipefail.
 pdftotext "$dir/sheet.pdf" "$dir/sheet.txt"

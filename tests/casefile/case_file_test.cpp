@@ -96,6 +96,12 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
     EXPECT_TRUE(rated.contains("\"tube_fouling\": \"河水\""));
     EXPECT_TRUE(rated.contains("\"wall_conductivity\": \"45\""));
     EXPECT_EQ(casefile::from_json(rated), c);
+    // A choice of the search's makes it one 1.7.0 refuses.
+    c.design[4] = "2, 3";
+    const QByteArray searched = casefile::to_json(c);
+    EXPECT_TRUE(searched.contains("\"version\": 5,"));
+    EXPECT_TRUE(searched.contains("\"lengths\": \"2, 3\""));
+    EXPECT_EQ(casefile::from_json(searched), c);
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -115,7 +121,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 5", R"({"format": "heat-exchanger-sizing-case", "version": 5})",
+        {"version 6", R"({"format": "heat-exchanger-sizing-case", "version": 6})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -136,7 +142,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 5);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 6);
     EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
 }
 
