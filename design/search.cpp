@@ -58,7 +58,8 @@ bool ranks_before(const Candidate& a, const Candidate& b) {
            std::tuple(b.tubes * b.length, b.shell_diameter, b.passes, b.length, -b.baffle_spacing);
 }
 
-Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchChoices& sc) {
+Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchChoices& sc,
+              const std::function<bool(double)>& going) {
     Search s;
     const Double d_o = in.shell.diameter;
     // What the search tries is not fixed by a choice of it.
@@ -107,6 +108,10 @@ Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchCh
                standard_shells_mm.size()>
         shell_films;
     for (Double per_pass = low; per_pass <= high; ++per_pass) {
+        if (going && !going((per_pass - low) / (high - low + 1.0))) {
+            s.stop = SearchStop::Stopped;
+            break;
+        }
         l.per_pass = per_pass;
         l.tube_velocity = laid_out_velocity(in, per_pass);
         if (!inside(l.tube_velocity, s.tube_velocity)) continue;

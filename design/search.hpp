@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -44,7 +45,8 @@ struct Candidate {
     bool fails(Condition c) const { return failed & (1u << static_cast<unsigned>(c)); }
 };
 
-enum class SearchStop { None, Refused, NoTubeCount };
+// Stopped: the caller's progress said to stop; what was tried so far is kept and ranked.
+enum class SearchStop { None, Refused, NoTubeCount, Stopped };
 
 struct Search {
     SearchStop stop = SearchStop::None;
@@ -68,8 +70,10 @@ bool ranks_before(const Candidate& a, const Candidate& b);
 // The search with the layout's fixed choices (tube, arrangement, pitch, roughness, fouling,
 // wall, allowable drops) as `choices` has them; its length, passes, tubes per pass, shell and
 // spacing are what the search tries, and are not taken from them.
+// `going` hears the fraction done after each tube count and may say to stop.
 Search search(const LayoutInput& input, const LayoutChoices& choices,
-              const SearchChoices& search_choices);
+              const SearchChoices& search_choices,
+              const std::function<bool(double done)>& going = {});
 
 // The layout choices that make a candidate the layout: its length, passes, tubes per pass,
 // shell and spacing over `choices`.

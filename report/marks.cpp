@@ -41,4 +41,17 @@ void dimension(QPainter& painter, QPointF a, QPointF b, double head) {
     arrowhead(painter, b, b - a, size);
 }
 
+double round_step(double span, int most) {
+    const double rough = span / most;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= rough * (1 - 1e-12)) return m * power;
+    }
+    return 10 * power;
+}
+
+QString tick_label(double value) {
+    return QString::number(value, 'g', 12);
+}
+
 }  // namespace report

@@ -1,5 +1,5 @@
 // The marks the sheet's drawings share: a label placed by an anchor, an arrowhead, a dimension
-// line. What each drawing shows is its own.
+// line, an axis's round steps. What each drawing shows is its own.
 #pragma once
 
 #include <QPainter>
@@ -19,5 +19,10 @@ void arrowhead(QPainter& painter, QPointF tip, QPointF direction, double size);
 
 // A line from `a` to `b` with an arrowhead at each end, no larger than a third of it.
 void dimension(QPainter& painter, QPointF a, QPointF b, double head);
+
+// The round step, 1, 2 or 5 × 10ⁿ, that cuts `span` into at most `most` pieces.
+double round_step(double span, int most);
+// A multiple of a round step as a tick shows it: 0.6, not 0.6000000000000001.
+QString tick_label(double value);
 
 }  // namespace report

@@ -11,6 +11,7 @@
 
 #include "report/faces.hpp"
 #include "report/html_text.hpp"
+#include "report/search_plot.hpp"
 #include "report/tube_sheet.hpp"
 
 namespace report {
@@ -19,8 +20,11 @@ namespace {
 // Where each drawing goes in the HTML, to be replaced by the drawing itself.
 const QString diagram_mark = QString(QChar(0xE000)) + "diagram";
 const QString tube_sheet_mark = QString(QChar(0xE000)) + "tube_sheet";
+const QString search_plot_mark = QString(QChar(0xE000)) + "search_plot";
 constexpr int diagram_object = QTextFormat::UserObject + 1;
 constexpr int tube_sheet_object = QTextFormat::UserObject + 2;
+constexpr int search_plot_object = QTextFormat::UserObject + 3;
+constexpr double search_plot_width_mm = 150, search_plot_height_mm = 80;
 constexpr double diagram_height_mm = 64, diagram_width_mm = 112;
 constexpr double tube_sheet_mm = 76;
 constexpr double label_points = 8, body_points = 9, footer_points = 8;
@@ -207,6 +211,24 @@ QString page_html(const Report& r, const PageFonts& fonts) {
         }
     }
     if (!r.rating_rows.isEmpty()) html += "<h2>6 核算</h2>" + checks_table(r.rating_rows);
+    if (r.search_plot) {
+        html += "<h2>7 设计方案比较</h2><p>" + escaped(r.search_summary) + "。</p>";
+        if (!r.search_rows.isEmpty()) {
+            html += "<table width='100%' border='1' cellspacing='0' cellpadding='1'><tr>";
+            for (const QString& column : r.search_columns)
+                html += "<th>" + escaped(column) + "</th>";
+            html += "</tr>";
+            for (const QStringList& cells : r.search_rows) {
+                QStringList escaped_cells;
+                for (const QString& cell : cells) escaped_cells << escaped(cell);
+                html += row(escaped_cells);
+            }
+            html += "</table>";
+        }
+        html += "<p align='center'>" + search_plot_mark +
+                "</p><p align='center'>图 3　试算方案的实际面积与管程压降（蓝：合格，灰：不合格，"
+                "圈：最优）</p>";
+    }
     return html + "</body></html>";
 }
 
@@ -231,6 +253,12 @@ void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice&
         },
         QSizeF(tube_sheet_mm, tube_sheet_mm) * dots_per_mm);
     if (report.tube_sheet) insert_drawing(document, tube_sheet_mark, tube_sheet_object, sheet);
+    DrawingObject plot(
+        [&](QPainter& painter, const QRectF& rect) {
+            paint_search_plot(painter, *report.search_plot, rect, labels);
+        },
+        QSizeF(search_plot_width_mm, search_plot_height_mm) * dots_per_mm);
+    if (report.search_plot) insert_drawing(document, search_plot_mark, search_plot_object, plot);
 
     // The footer's line and text below the body, on every page.
     const LabelFonts footer_fonts = label_fonts(fonts, footer_points);

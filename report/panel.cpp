@@ -36,7 +36,8 @@ QString panel_html(const Report& r) {
     if (r.has_layout) {
         html += "<p><a href='" + QString(layout_link) +
                 "'>结构参数…</a>（管长、排列、壳径、折流板、"
-                "粗糙度、允许压降）</p>";
+                "粗糙度、允许压降）　<a href='" +
+                QString(design_link) + "'>自动设计…</a>（搜索合格的最小换热器）</p>";
     }
     html += heading(r.stale ? r.results_title + "（已过期）" : r.results_title);
     return html + paragraphs(r.results) + "</body></html>";

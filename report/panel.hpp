@@ -11,7 +11,8 @@ namespace report {
 
 QString panel_html(const Report& report);
 
-// The link after the working that opens the layout's choices.
+// The links after the working that open the layout's choices and the 自动设计 search.
 inline constexpr char layout_link[] = "layout";
+inline constexpr char design_link[] = "design";
 
 }  // namespace report

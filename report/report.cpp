@@ -5,6 +5,7 @@
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
 #include "report/rating_text.hpp"
+#include "report/search_text.hpp"
 #include "report/steps_text.hpp"
 #include "report/summary.hpp"
 
@@ -98,6 +99,21 @@ Report make_report(const ReportInput& input) {
         }
     }
     report.results = input.result_lines;
+    if (input.search && input.search->tried() > 0) {
+        const design::Search& s = *input.search;
+        constexpr std::size_t on_the_page = 10;
+        report.search_columns = candidate_columns();
+        for (std::size_t i = 0; i < std::min(on_the_page, s.ranking.size()); ++i) {
+            report.search_rows << candidate_cells(s.candidates[s.ranking[i]]);
+        }
+        report.search_summary =
+            "试算 " + QString::number(s.tried()) + " 个标准方案，合格 " +
+            QString::number(s.accepted()) + " 个" +
+            (s.ranking.empty() ? "：" + none_words(s)
+                               : QString("，按实际面积从小到大列出前 ") +
+                                     QString::number(report.search_rows.size()) + " 个");
+        report.search_plot = search_plot(s);
+    }
     return report;
 }
 

@@ -11,6 +11,7 @@
 
 #include "casefile/case.hpp"
 #include "report/check_text.hpp"
+#include "report/search_plot.hpp"
 #include "report/temperature_diagram.hpp"
 #include "report/tube_sheet.hpp"
 #include "report/working_text.hpp"
@@ -36,15 +37,16 @@ struct ReportInput {
     QString title;          // the window's
     QString results_title;  // the results panel's
     QDate date;
-    QList<GroupEntry> groups;             // tube side, then shell side
-    std::optional<ResultWorking> result;  // the last successful 计算结果
-    QStringList result_lines;             // K, Q and A as the panel shows them
-    QStringList notes;                    // the window's five notes
-    casefile::SheetInfo sheet;            // the case's header
-    QString failure;                      // what the last calculation's fault said, while new
-    bool stale = false;                   // a result, and fields changed since it
-    QString program;                      // "管壳式换热器换热面积计算 1.5.0"
-    QString case_name;                    // "E-101.hxcase", of the case file where there is one
+    QList<GroupEntry> groups;              // tube side, then shell side
+    std::optional<ResultWorking> result;   // the last successful 计算结果
+    QStringList result_lines;              // K, Q and A as the panel shows them
+    QStringList notes;                     // the window's five notes
+    casefile::SheetInfo sheet;             // the case's header
+    QString failure;                       // what the last calculation's fault said, while new
+    bool stale = false;                    // a result, and fields changed since it
+    QString program;                       // "管壳式换热器换热面积计算 1.5.0"
+    QString case_name;                     // "E-101.hxcase", of the case file where there is one
+    std::optional<design::Search> search;  // the last 自动设计 search, where one was run
 };
 
 // One input as the report lists it.
@@ -86,6 +88,11 @@ struct Report {
     QString failure;
     bool stale = false;
     QString program, case_name;
+    // The 计算书's section 7, where a search was run: its top candidates and the plot.
+    QStringList search_columns;
+    QList<QStringList> search_rows;
+    QString search_summary;
+    std::optional<SearchPlot> search_plot;
 };
 
 Report make_report(const ReportInput& input);

@@ -10,20 +10,6 @@
 namespace report {
 namespace {
 
-// The round step, 1, 2 or 5 × 10ⁿ, that cuts `span` into at most `most` pieces.
-double round_step(double span, int most) {
-    const double rough = span / most;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double m : {1.0, 2.0, 5.0}) {
-        if (m * power >= rough * (1 - 1e-12)) return m * power;
-    }
-    return 10 * power;
-}
-
-QString tick_label(double value) {
-    return QString::number(value, 'g', 12);  // a multiple of a round step: no 0.6000000000000001
-}
-
 // Margins around the axes' box, in labels' line heights.
 constexpr double left_margin = 2.8, right_margin = 0.6, top_margin = 1.5, bottom_margin = 2.8;
 

@@ -134,6 +134,8 @@ void MainWindow::new_case() {
     sheet_ = {};
     layout_texts_ = {};
     design_texts_ = {};
+    last_search_.reset();
+    adopted_from_.clear();
     set_case_path({});
     set_changed(false);
 }
@@ -156,6 +158,8 @@ void MainWindow::load_case(const QString& path) {
     sheet_ = c.sheet;
     layout_texts_ = c.layout;
     design_texts_ = c.design;
+    last_search_.reset();
+    adopted_from_.clear();
     show_working();
     set_case_path(QFileInfo(path).absoluteFilePath());
     set_changed(false);

@@ -25,6 +25,7 @@
 #include "report/report.hpp"
 #include "report/working_text.hpp"
 #include "window/case_prompt.hpp"
+#include "window/design_dialog.hpp"
 #include "window/fluid_chooser.hpp"
 #include "window/fluid_fill.hpp"
 #include "window/layout_dialog.hpp"
@@ -78,6 +79,11 @@ class MainWindow : public QMainWindow {
     bool save_case_as();     // 另存为… (Ctrl+Shift+S): asks where, then save_case_to
     void edit_sheet_info();  // 计算书信息…: the header's four cells in a small dialog
     void edit_layout();  // 工具 → 结构参数… and the panel's link: the layout's choices
+    void edit_design();  // 工具 → 自动设计…, the panel's link and the H′ 注意: the search
+    // 采用: the candidate's length, passes, tubes per pass, shell and spacing into the
+    // 结构参数 as one change; undo_adoption takes the last one back.
+    void adopt_candidate(const design::Candidate& candidate);
+    void undo_adoption();
     // What is wrong with the layout's choices, for the last result where there is one.
     std::optional<ChoiceFault> check_layout(const casefile::LayoutTexts& texts) const;
     // The choices as the case keeps them; a change is a change of the case, and a result
@@ -192,8 +198,11 @@ class MainWindow : public QMainWindow {
         std::vector<FluidChoice> undo, redo;
     };
     ChoiceHistory tube_choice_, shell_choice_;
-    FluidChooser* chooser_ = nullptr;        // built when first opened
-    LayoutDialog* layout_dialog_ = nullptr;  // built when first opened
+    FluidChooser* chooser_ = nullptr;                  // built when first opened
+    LayoutDialog* layout_dialog_ = nullptr;            // built when first opened
+    DesignDialog* design_dialog_ = nullptr;            // built when first opened
+    std::optional<design::Search> last_search_;        // for the 计算书, while current
+    std::vector<casefile::LayoutTexts> adopted_from_;  // the choices before each 采用
     casefile::LayoutTexts layout_texts_{};
     casefile::DesignTexts design_texts_{};
     calc::Side chooser_side_ = calc::Side::Tube;  // the side it was opened for

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 
 #include "report/panel.hpp"
+#include "report/rating_text.hpp"
 #include "window/main_window.hpp"
 
 namespace window {
@@ -27,7 +28,17 @@ void MainWindow::add_view(QMenu& view) {
     bar->setSizeGripEnabled(false);  // the window keeps its size
     status_line_ = new StatusLine(bar);
     bar->addWidget(status_line_, 1);
-    connect(status_line_, &StatusLine::clicked, this, [this] { working_panel_->show(); });
+    connect(status_line_, &StatusLine::clicked, this, [this] {
+        // An exchanger too small by its rating leads to the search for one that holds.
+        if (computed_ && computed_->layout) {
+            const QStringList small = report::rating_notes(*computed_->layout).first;
+            if (!small.isEmpty() && status_line_->full_text().startsWith(small.front())) {
+                run_action([this] { edit_design(); });
+                return;
+            }
+        }
+        working_panel_->show();
+    });
 
     working_panel_ = new QDockWidget("计算过程", this);
     working_panel_->setObjectName("working_panel");
@@ -42,6 +53,7 @@ void MainWindow::add_view(QMenu& view) {
     working_panel_->setWidget(working_text_);
     connect(working_text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         if (link.toString() == report::layout_link) run_action([this] { edit_layout(); });
+        if (link.toString() == report::design_link) run_action([this] { edit_design(); });
     });
     addDockWidget(Qt::RightDockWidgetArea, working_panel_);
     // The window opens as the form alone, unless the panel was shown when it was last closed.
