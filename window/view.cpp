@@ -29,15 +29,14 @@ void MainWindow::add_view(QMenu& view) {
     status_line_ = new StatusLine(bar);
     bar->addWidget(status_line_, 1);
     connect(status_line_, &StatusLine::clicked, this, [this] {
-        // An exchanger too small by its rating leads to the search for one that holds.
+        working_panel_->show();
+        // An exchanger too small by its rating leads on to the search for one that holds.
         if (computed_ && computed_->layout) {
             const QStringList small = report::rating_notes(*computed_->layout).first;
             if (!small.isEmpty() && status_line_->full_text().startsWith(small.front())) {
                 run_action([this] { edit_design(); });
-                return;
             }
         }
-        working_panel_->show();
     });
 
     working_panel_ = new QDockWidget("计算过程", this);
