@@ -100,6 +100,10 @@ Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchCh
     }
 
     const Wall tube_wall = wall(in.tube.diameter, d_o, choices.material, choices.wall_conductivity);
+    // At most 3 shells of 8 spacings each for every tube count, length and pass count.
+    constexpr double most_reserved = 1 << 18;
+    s.candidates.reserve(static_cast<std::size_t>(std::min(
+        most_reserved, (high - low + 1.0) * static_cast<double>(lengths.size() * 4 * 3 * 8))));
     Layout l;
     l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
     l.pitch = pitch;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -98,6 +99,17 @@ class DesignTest : public QObject {
         const report::Report sheet = form.current_report();
         QVERIFY(sheet.search_plot);
         QCOMPARE(sheet.search_rows.size(), 3);
+        const QString pdf = dir.filePath("designed.pdf");
+        form.save_report_to(pdf);
+        QProcess text;
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* part : {"7 设计方案比较", "试算 3288 个标准方案，合格 3 个", "图 3"}) {
+            QVERIFY2(words.contains(part), part);
+        }
+        QProcess::execute("pdftoppm",
+                          {"-png", "-r", "60", pdf, QStringLiteral(PICTURE_DIR) + "/design-sheet"});
 
         edit(dialog, "least_margin")->setText("25");
         click(*dialog, "search");
