@@ -58,19 +58,19 @@ bool ranks_before(const Candidate& a, const Candidate& b) {
            std::tuple(b.tubes * b.length, b.shell_diameter, b.passes, b.length, -b.baffle_spacing);
 }
 
-Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchChoices& sc,
+Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchChoices& sc,
               const std::function<bool(double)>& going) {
     Search s;
     const Double d_o = in.shell.diameter;
     // What the search tries is not fixed by a choice of it.
-    LayoutChoices choices = chosen;
-    choices.tube_length.reset();
-    choices.passes.reset();
-    choices.per_pass.reset();
-    choices.shell_diameter.reset();
-    choices.baffle_spacing.reset();
-    s.refused = refused_choice(choices);
-    const Double pitch = choices.pitch.value_or(standard_pitch(d_o));
+    LayoutChoices fixed = choices;
+    fixed.tube_length.reset();
+    fixed.passes.reset();
+    fixed.per_pass.reset();
+    fixed.shell_diameter.reset();
+    fixed.baffle_spacing.reset();
+    s.refused = refused_choice(fixed);
+    const Double pitch = fixed.pitch.value_or(standard_pitch(d_o));
     if (!s.refused && pitch < least_pitch_ratio * d_o * (1.0 - 1e-9)) {
         s.refused = RefusedChoice{LayoutChoice::Pitch, pitch, {least_pitch_ratio * d_o}};
     }
@@ -85,12 +85,12 @@ Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchCh
     s.shell_velocity =
         sc.shell_velocity.value_or(shell_is_gas ? shell_velocities.gas : shell_velocities.liquid);
     s.length_to_diameter = sc.length_to_diameter.value_or(default_length_to_diameter);
-    s.allowable_tube_drop = choices.allowable_tube_drop.value_or(
-        tube_is_gas ? gas_allowable_drop : liquid_allowable_drop);
-    s.allowable_shell_drop = choices.allowable_shell_drop.value_or(
+    s.allowable_tube_drop = fixed.allowable_tube_drop.value_or(tube_is_gas ? gas_allowable_drop
+                                                                           : liquid_allowable_drop);
+    s.allowable_shell_drop = fixed.allowable_shell_drop.value_or(
         shell_is_gas ? gas_allowable_drop : liquid_allowable_drop);
     s.one_pass_only = in.correction < calc::correction_floor;
-    const Double roughness = choices.roughness.value_or(default_roughness);
+    const Double roughness = fixed.roughness.value_or(default_roughness);
     const std::vector<Double> lengths =
         sc.lengths.value_or(std::vector<Double>(standard_lengths.begin(), standard_lengths.end()));
     const auto [low, high] = per_pass_bounds(in, s.tube_velocity);
@@ -99,20 +99,22 @@ Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchCh
         return s;
     }
 
-    const Wall tube_wall = wall(in.tube.diameter, d_o, choices.material, choices.wall_conductivity);
+    const Wall tube_wall = wall(in.tube.diameter, d_o, fixed.material, fixed.wall_conductivity);
     // At most 3 shells of 8 spacings each for every tube count, length and pass count.
     constexpr double most_reserved = 1 << 18;
     s.candidates.reserve(static_cast<std::size_t>(std::min(
         most_reserved, (high - low + 1.0) * static_cast<double>(lengths.size() * 4 * 3 * 8))));
     Layout l;
-    l.arrangement = choices.arrangement.value_or(Arrangement::Triangle);
+    l.arrangement = fixed.arrangement.value_or(Arrangement::Triangle);
     l.pitch = pitch;
     // Kern's shell side depends on D and h alone: worked once for each pair that is tried.
     std::array<std::array<std::optional<ShellFilm>, standard_spacings_mm.size()>,
                standard_shells_mm.size()>
         shell_films;
-    for (Double per_pass = low; per_pass <= high; ++per_pass) {
-        if (going && !going((per_pass - low) / (high - low + 1.0))) {
+    const auto counts = static_cast<long>(high - low) + 1;  // whole, at most 5000
+    for (long k = 0; k < counts; ++k) {
+        const Double per_pass = low + static_cast<Double>(k);
+        if (going && !going(static_cast<Double>(k) / static_cast<Double>(counts))) {
             s.stop = SearchStop::Stopped;
             break;
         }
@@ -147,7 +149,7 @@ Search search(const LayoutInput& in, const LayoutChoices& chosen, const SearchCh
                         l.area = l.tubes * std::numbers::pi * d_o * length;
                         const ShellDrop shell =
                             shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
-                        const Rating r = rate(in, l, choices, film, *kern, tube_wall);
+                        const Rating r = rate(in, l, fixed, film, *kern, tube_wall);
                         Candidate c{length,
                                     passes,
                                     per_pass,

@@ -71,8 +71,7 @@ bool ranks_before(const Candidate& a, const Candidate& b);
 // wall, allowable drops) as `choices` has them; its length, passes, tubes per pass, shell and
 // spacing are what the search tries, and are not taken from them.
 // `going` hears the fraction done after each tube count and may say to stop.
-Search search(const LayoutInput& input, const LayoutChoices& choices,
-              const SearchChoices& search_choices,
+Search search(const LayoutInput& input, const LayoutChoices& choices, const SearchChoices& sc,
               const std::function<bool(double done)>& going = {});
 
 // The layout choices that make a candidate the layout: its length, passes, tubes per pass,

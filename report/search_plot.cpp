@@ -63,12 +63,17 @@ void paint_search_plot(QPainter& painter, const SearchPlot& plot, const QRectF& 
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(g.box);
     const double area_step = round_step(g.area_high, 6), drop_step = round_step(g.drop_high, 5);
-    for (double a = 0; a <= g.area_high * (1 + 1e-9); a += area_step) {
+    const auto ticks = [](double high, double step) {
+        return static_cast<int>(std::lround(high / step));
+    };
+    for (int k = 0; k <= ticks(g.area_high, area_step); ++k) {
+        const double a = k * area_step;
         const QPointF p = g.at(a, 0);
         painter.drawLine(p, p + QPointF(0, 0.25 * em));
         place(painter, {{tick_label(a)}}, fonts, p + QPointF(0, 0.8 * em), Qt::AlignHCenter);
     }
-    for (double d = 0; d <= g.drop_high * (1 + 1e-9); d += drop_step) {
+    for (int k = 0; k <= ticks(g.drop_high, drop_step); ++k) {
+        const double d = k * drop_step;
         const QPointF p = g.at(0, d);
         painter.drawLine(p, p - QPointF(0.25 * em, 0));
         place(painter, {{tick_label(d)}}, fonts, p - QPointF(0.4 * em, 0), Qt::AlignRight);

@@ -109,6 +109,13 @@ TEST(Search, Choices) {
     EXPECT_EQ(two.accepted(), 3u);  // all three are of 2 m
     const design::Search strict = design::search(in, {}, {.least_margin = 0.25});
     EXPECT_EQ(strict.accepted(), 2u);  // H′ 31.160 % and 30.209 %
+    // What the search tries is its own, whatever the 结构参数 chose of it.
+    EXPECT_EQ(design::search(in, {.passes = 3.0, .per_pass = 0.5}, {}).tried(), 3288u);
+    // Told to stop half way, it keeps and ranks what it tried.
+    const design::Search half = design::search(in, {}, {}, [](double done) { return done < 0.5; });
+    EXPECT_EQ(half.stop, design::SearchStop::Stopped);
+    EXPECT_GT(half.tried(), 0u);
+    EXPECT_LT(half.tried(), 3288u);
     const design::Search refused = design::search(in, {.pitch = 0.03}, {});
     EXPECT_EQ(refused.stop, design::SearchStop::Refused);
     EXPECT_EQ(refused.refused->choice, design::LayoutChoice::Pitch);
