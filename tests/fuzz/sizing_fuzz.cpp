@@ -3,8 +3,9 @@
 // finite K, A and Q that show without "nan" or "inf", the same as the detailed call, and checks
 // after it that show only finite numbers, an F in (0, 1] and nothing at all for streams that do
 // not run opposite ways; the mean temperatures and film coefficients of both sides likewise; a
-// layout whose every figure is finite and every count a positive whole number; and a rating
-// whose figures, where it gives them, are finite with K′ > 0.
+// layout whose every figure is finite and every count a positive whole number; a rating whose
+// figures, where it gives them, are finite with K′ > 0; and a search over a small range that
+// stops within bounded work and gives only finite figures.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -20,6 +21,7 @@
 #include "calc/sizing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
+#include "design/search.hpp"
 
 namespace {
 
@@ -151,6 +153,30 @@ void check_shown(const design::Rating& r) {
     check(r.tube_fouling.resistance >= 0 && r.shell_fouling.resistance >= 0);
 }
 
+// The search over a small range, its length alone and at most 8 tube counts: bounded work.
+constexpr int searched_counts = 8;
+design::Search search_around(const design::LayoutInput& in, const design::LayoutChoices& c,
+                             calc::Double length) {
+    int counts = 0;
+    return design::search(in, c, {.lengths = std::vector<calc::Double>{length}},
+                          [&counts](double) { return ++counts <= searched_counts; });
+}
+
+// What it gives is finite, its counts whole, its best first, within the work it was allowed.
+void check_shown(const design::Search& s) {
+    check(s.tried() <= std::size_t{searched_counts} * 4 * 3 * 8);
+    for (const std::size_t i : s.ranking) {
+        const design::Candidate& c = s.candidates[i];
+        check(whole(c.passes) && whole(c.per_pass) && whole(c.tubes) && whole(c.baffles));
+        for (const calc::Double x :
+             {c.shell_diameter, c.baffle_spacing, c.tube_velocity, c.shell_velocity, c.coefficient,
+              c.area, c.margin, c.tube_drop, c.shell_drop, c.length_to_diameter}) {
+            check_shown(x);
+        }
+        check(!design::ranks_before(c, s.candidates[s.ranking.front()]));
+    }
+}
+
 calc::FluidSide read_side(const std::string_view* t) {
     return {calc::to_single_number(t[0]), calc::to_single_number(t[1]),
             calc::to_single_number(t[2]), calc::to_single_number(t[3]),
@@ -188,6 +214,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 check_shown(l);
                 if (l.stop == design::LayoutStop::None) {
                     check_shown(design::rate(start.input, l, choices));
+                    check_shown(search_around(start.input, choices, l.length));
                 }
             }
         } catch (const calc::Fault& fault) {
