@@ -171,6 +171,10 @@ QString mm(double metres) {
     return plain(metres * 1000.0) + " mm";
 }
 
+QString span(const calc::Range& range, const QString& unit) {
+    return plain(range.low) + "–" + plain(range.high) + unit;
+}
+
 QString kpa(double pascals) {
     return figure(pascals / 1000.0) + " kPa";
 }

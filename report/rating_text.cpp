@@ -34,7 +34,7 @@ QString scientific(double value) {
 }
 
 QString range_text(const calc::Range& r) {
-    return plain(r.low) + "–" + plain(r.high) + " m/s";
+    return span(r, " m/s");
 }
 
 QString state(bool gas) {

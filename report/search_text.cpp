@@ -9,10 +9,6 @@ QString count(double value) {
     return QString::number(value, 'f', 0);
 }
 
-QString range_text(const calc::Range& r, const QString& unit) {
-    return plain(r.low) + "–" + plain(r.high) + unit;
-}
-
 }  // namespace
 
 QStringList candidate_lines(const design::Candidate& c) {
@@ -64,9 +60,9 @@ QString condition_words(design::Condition condition, const design::Search& s) {
         case Condition::ShellDrop:
             return "壳程压降 ΔPs ≤ " + plain(s.allowable_shell_drop / 1000.0) + " kPa";
         case Condition::ShellVelocity:
-            return "管外流速 uo 在 " + range_text(s.shell_velocity, " m/s") + " 之内";
+            return "管外流速 uo 在 " + span(s.shell_velocity, " m/s") + " 之内";
         case Condition::LengthToDiameter:
-            return "长径比 L/D 在 " + range_text(s.length_to_diameter, "") + " 之内";
+            return "长径比 L/D 在 " + span(s.length_to_diameter, "") + " 之内";
         case Condition::Esso:
             return "壳程 Re0 > 500（Esso 法适用）";
     }
@@ -97,7 +93,7 @@ QString stop_words(const design::Search& s) {
     if (s.stop == design::SearchStop::Refused && s.refused) {
         return "结构参数 " + refusal_words(*s.refused) + "，不作自动设计";
     }
-    return "管内流速范围 " + range_text(s.tube_velocity, " m/s") +
+    return "管内流速范围 " + span(s.tube_velocity, " m/s") +
            " 内没有每程管数可取（1–5000 根），不作自动设计";
 }
 

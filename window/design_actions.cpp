@@ -15,10 +15,6 @@ constexpr std::size_t tube_drop_text = 6, shell_drop_text = 7;  // in LayoutText
 // A search that takes longer than this shows its progress and can be stopped.
 constexpr int quiet_ms = 100;
 
-QString range_text(const calc::Range& r) {
-    return report::plain(r.low) + "–" + report::plain(r.high);
-}
-
 }  // namespace
 
 void MainWindow::edit_design() {
@@ -68,9 +64,9 @@ void MainWindow::edit_design() {
         const design::LayoutInput& in = computed_->layout->input;
         const bool tube_gas = design::tube_gas(in), shell_gas = design::shell_gas(in);
         defaults[1] =
-            range_text(tube_gas ? design::tube_velocities.gas : design::tube_velocities.liquid);
-        defaults[2] =
-            range_text(shell_gas ? design::shell_velocities.gas : design::shell_velocities.liquid);
+            report::span(tube_gas ? design::tube_velocities.gas : design::tube_velocities.liquid);
+        defaults[2] = report::span(shell_gas ? design::shell_velocities.gas
+                                             : design::shell_velocities.liquid);
         const double liquid = design::liquid_allowable_drop / 1000.0;
         const double gas = design::gas_allowable_drop / 1000.0;
         defaults[5] = report::plain(tube_gas ? gas : liquid);
