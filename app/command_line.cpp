@@ -50,7 +50,7 @@ QStringList negatives_as_values(const QStringList& arguments) {
         }
         after_end = after_end || argument == "--";
         option_value = !after_end && (argument == "--pdf" || argument == "--pressure" ||
-                                      argument == "--properties");
+                                      argument == "--properties" || argument == "--concentration");
     }
     if (values.isEmpty()) return arguments;
     if (!after_end) kept << "--";
@@ -78,12 +78,18 @@ CommandLine parse_command_line(const QStringList& arguments) {
         "与 --properties 同用：气体的绝对压力（如 101.325、0.3 MPa、3 bar），默认 "
         "101.325 kPa。",
         "P");
-    const QCommandLineOption fluids("fluids", "列出可查物性的全部流体及其适用温度。");
+    const QCommandLineOption concentration("concentration",
+                                           "与 --properties 同用：水溶液中溶质的质量分数（如 "
+                                           "30%、30 % 或 0.3；大于 1 的数按百分数）。",
+                                           "C");
+    const QCommandLineOption fluids("fluids",
+                                    "列出可查物性的全部流体及其适用温度，水溶液及其质量分数范围。");
     const QCommandLineOption design(
         "design",
         "不开窗口，计算 CASE 并在标准换热器中搜索核算与两侧压降都合格的最小者（自动设计），"
         "输出最优方案、试算与合格的方案数及前 20 个方案。");
-    parser.addOptions({help, version, text, pdf, design, properties, pressure, fluids});
+    parser.addOptions(
+        {help, version, text, pdf, design, properties, pressure, concentration, fluids});
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
     parser.addPositionalArgument("T", "与 --properties 同用：温度。", "[T]");
 
@@ -112,6 +118,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
     if (parser.isSet(pressure) && !parser.isSet(properties)) {
         return wrong("--pressure 只能与 --properties 同用。");
     }
+    if (parser.isSet(concentration) && !parser.isSet(properties)) {
+        return wrong("--concentration 只能与 --properties 同用。");
+    }
     if (parser.isSet(fluids)) {
         if (reports || parser.isSet(properties) || !cases.isEmpty()) {
             return wrong("--fluids 不与其他选项或文件同用。");
@@ -126,6 +135,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         line.fluid = parser.value(properties);
         line.temperature = cases.front();
         line.pressure = parser.value(pressure);
+        if (parser.isSet(concentration)) line.concentration = parser.value(concentration);
         return line;
     }
     if (cases.size() > 1) return wrong("只能给出一个计算文件。");

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace app {
 
@@ -15,6 +16,7 @@ struct CommandLine {
     QString case_path;                     // the case to open or to report
     QString pdf_path;                      // Pdf: where the 计算书 goes
     QString fluid, temperature, pressure;  // Properties: as typed; the pressure may be empty
+    std::optional<QString> concentration;  // Properties: a solution's, as typed
     int exit_code = 0;                     // 2 for a wrong command line, with `error`
     QString error;
 };

@@ -85,12 +85,28 @@ int run_properties(const CommandLine& line) {
         choice.pressure = *pressure;
     }
 
+    if (fluid.solution) {
+        if (!line.concentration) {
+            return refused(qt(fluid.chinese) +
+                           "是水溶液，须给出浓度：用 --concentration 给出溶质的质量分数，如 "
+                           "--concentration 30%。\n" +
+                           report::fraction_range_words(fluid) + "。");
+        }
+        const std::optional<double> fraction =
+            window::read_fraction(*line.concentration, fluid, &why);
+        if (!fraction) return refused(why);
+        choice.fraction = *fraction;
+    } else if (line.concentration) {
+        return refused(qt(fluid.chinese) +
+                       "不是水溶液，没有浓度：--concentration 只用于水溶液（用 --fluids 查看）。");
+    }
+
     window::FluidFill fill;
     try {
         fill = window::fill_at(choice, *celsius);
-    } catch (const properties::OutOfRange&) {  // the temperature: the pressure was checked
-        return refused("温度 " + report::exact(*celsius) + " ℃ 超出了范围。\n" +
-                       report::fluid_range_words(fluid) + "。");
+    } catch (const properties::OutOfRange&) {  // the temperature: the rest was checked
+        return refused("温度 " + report::exact(*celsius) + " ℃" +
+                       window::refused_temperature_words(choice, *celsius));
     }
 
     QString out;
@@ -98,7 +114,7 @@ int run_properties(const CommandLine& line) {
         out += field_caption(fields[i]) + " " + fill.texts[i] + " " +
                caption_of(window::field_unit(fields[i]).unit) + "\n";
     }
-    const report::Fill source{&fluid, *celsius, choice.pressure};
+    const report::Fill source{&fluid, *celsius, choice.pressure, choice.fraction};
     out += "物性：" + report::source_words(source) + "\n";
     for (const QString& caution : report::fill_cautions(source, {})) out += caution + "\n";
     print(stdout, out);

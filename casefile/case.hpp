@@ -19,12 +19,14 @@ struct SheetInfo {
 };
 
 // What a fill wrote into a side's λ, ρ, cp and μ fields, the ℃ it looked the fluid up at,
-// which fluid (its English name; empty for water) and, for a gas, the kPa absolute.
+// which fluid (its English name; empty for water) and, for a gas, the kPa absolute, for a
+// solution its solute's mass fraction.
 struct FillRecord {
     double celsius = 0;
     std::array<QString, 4> texts;  // λ, ρ, cp, μ
     QString fluid;
     std::optional<double> pressure;
+    std::optional<double> concentration{};
     bool operator==(const FillRecord&) const = default;
 };
 

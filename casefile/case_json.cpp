@@ -86,13 +86,16 @@ std::optional<FillRecord> record_at(const QJsonObject& water, const char* side) 
     for (std::size_t i = 0; i < water_keys.size(); ++i) {
         record.texts[i] = text_at(fill, water_keys[i], where);
     }
-    const QJsonValue pressure = fill.value("pressure");
-    if (!pressure.isUndefined()) {
-        if (!pressure.isDouble() || !std::isfinite(pressure.toDouble())) {
-            throw wrong_type(where + ".pressure", CaseFault::Expected::Number);
+    const auto number_at = [&](const char* key) -> std::optional<double> {
+        const QJsonValue value = fill.value(key);
+        if (value.isUndefined()) return std::nullopt;
+        if (!value.isDouble() || !std::isfinite(value.toDouble())) {
+            throw wrong_type(where + '.' + key, CaseFault::Expected::Number);
         }
-        record.pressure = pressure.toDouble();
-    }
+        return value.toDouble();
+    };
+    record.pressure = number_at("pressure");
+    record.concentration = number_at("concentration");
     return record;
 }
 
@@ -101,6 +104,7 @@ QJsonObject water_json(const FillRecord& record) {
     for (std::size_t i = 0; i < water_keys.size(); ++i) fill[water_keys[i]] = record.texts[i];
     if (!record.fluid.isEmpty()) fill["fluid"] = record.fluid;
     if (record.pressure) fill["pressure"] = *record.pressure;
+    if (record.concentration) fill["concentration"] = *record.concentration;
     return fill;
 }
 
@@ -150,13 +154,19 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
         return fill && !fill->fluid.isEmpty();
     };
     const bool fluids = names_fluid(c.tube_fill) || names_fluid(c.shell_fill);
+    // And a solution's fill for 1.7.0, which knows no concentration and would drop the record.
+    const auto names_solution = [](const std::optional<FillRecord>& fill) {
+        return fill && fill->concentration;
+    };
+    const bool solution = names_solution(c.tube_fill) || names_solution(c.shell_fill);
     // So is a layout choice for 1.5.0, which would lay out by its defaults instead, and a
     // choice 1.6.0 does not know, which it would drop.
     const auto chosen = [](const QString& t) { return !t.isEmpty(); };
     const bool layout = std::ranges::any_of(c.layout, chosen);
     const bool rating = std::any_of(c.layout.begin() + rating_choices_from, c.layout.end(), chosen);
     const bool design = std::ranges::any_of(c.design, chosen);
-    const int version = design   ? design_format_version
+    const int version = solution ? solution_format_version
+                        : design ? design_format_version
                         : rating ? rating_format_version
                         : layout ? layout_format_version
                         : fluids ? fluids_format_version

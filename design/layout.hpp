@@ -76,8 +76,9 @@ struct LayoutChoices {
     std::optional<Double> wall_conductivity{};  // λ_w, W/(m·℃), over the material
 };
 
-// Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid or a gas.
-enum class FillKind { Typed, Water, Liquid, Gas };
+// Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid, a gas, a
+// glycol or alcohol solution, or a brine.
+enum class FillKind { Typed, Water, Liquid, Gas, OrganicSolution, Brine };
 
 // What the calculation already knows, SI units; tube.diameter is d_i, shell.diameter d_o, and
 // the velocities are those typed.

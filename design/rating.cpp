@@ -136,12 +136,28 @@ Double fouling_resistance(FoulingService service, int column) {
     return row.resistance[static_cast<std::size_t>(std::clamp(column, 0, 3))];
 }
 
+namespace {
+
+// The TEMA row a fill of its own brings, where it names one.
+std::optional<FoulingService> fill_service(FillKind fill) {
+    switch (fill) {
+        case FillKind::Water:
+            return water_default;
+        case FillKind::OrganicSolution:
+            return FoulingService::GlycolSolutions;
+        case FillKind::Brine:
+            return FoulingService::Brines;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 AppliedFouling applied_fouling(const std::optional<FoulingChoice>& choice, FillKind fill,
                                Double celsius, Double velocity) {
     if (choice && !choice->service) return {choice->resistance, std::nullopt, -1, true};
-    const std::optional<FoulingService> service =
-        choice ? choice->service
-               : (fill == FillKind::Water ? std::optional(water_default) : std::nullopt);
+    const std::optional<FoulingService> service = choice ? choice->service : fill_service(fill);
     if (!service) return {ordinary_fouling, std::nullopt, -1, false};
     const bool water = static_cast<std::size_t>(*service) < water_services;
     const int column = water ? water_column(celsius, velocity) : -1;

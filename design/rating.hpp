@@ -98,7 +98,8 @@ ShellFilm shell_film(const calc::FluidSide& fluid, Double flow, Arrangement arra
 // (≤ 0.9 m/s or above).
 int water_column(Double celsius, Double velocity);
 Double fouling_resistance(FoulingService service, int column);
-// What a side takes: the choice, else 循环冷却水（已处理） for water, else ordinary_fouling.
+// What a side takes: the choice, else 循环冷却水（已处理） for water, the TEMA row of a
+// solution filled (乙二醇、甲醇、乙醇水溶液 or 氯化钙、氯化钠盐水), else ordinary_fouling.
 AppliedFouling applied_fouling(const std::optional<FoulingChoice>& choice, FillKind fill,
                                Double celsius, Double velocity);
 

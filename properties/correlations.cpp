@@ -14,6 +14,13 @@ double polynomial(const std::array<double, 5>& c, double T) {
     return y;
 }
 
+// base^n by repeated products, n ≥ 0.
+double power(double base, int n) {
+    double y = 1;
+    for (int k = 0; k < n; ++k) y *= base;
+    return y;
+}
+
 }  // namespace
 
 // Perry 100: the polynomial (λ as it is; cp J/(kmol·K) / M).
@@ -43,6 +50,21 @@ double evaluate(const Correlation& row, Property property, double T, double M, d
             return p * M / (gas_constant * T);
     }
     return 0;
+}
+
+// Melinder (2010): f(x, t) = Σ c_ij·(x − x_m)^i·(t − t_m)^j over the 18 rows in their order,
+// x mass %, t ℃; t_F = Σ c_i0·(x − x_m)^i, its j ≥ 1 rows stored but not used. Check: 30 %
+// ethylene glycol at −5 ℃, ρ 1046.31, cp 3642.65, λ 0.441062, ln μ = ln 5.25412, t_F −14.5758.
+double evaluate(const SolutionFit& fit, SolutionColumn column, double x, double t) {
+    const auto col = static_cast<std::size_t>(column);
+    const bool freezing = column == SolutionColumn::Freezing;
+    double y = 0;
+    for (std::size_t row = 0; row < solution_powers.size(); ++row) {
+        const Powers n = solution_powers[row];
+        if (freezing && n.j > 0) continue;
+        y += fit.c[row][col] * power(x - fit.x_m, n.i) * power(t - fit.t_m, n.j);
+    }
+    return y;
 }
 
 }  // namespace properties

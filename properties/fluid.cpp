@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "math/same_math.h"
 #include "properties/correlations.hpp"
 
 namespace properties {
@@ -18,8 +19,9 @@ double celsius_of(double kelvin) {
 
 }  // namespace
 
-Range fluid_range(const Fluid& fluid) {
+Range fluid_range(const Fluid& fluid, double fraction) {
     if (fluid.kind == FluidKind::Water) return saturated_water_range;
+    if (fluid.solution) return {freezing_celsius(fluid, fraction), fluid.solution->t_max};
     Range range{-273.15, std::numeric_limits<double>::infinity()};
     for (const Correlation& row : fluid.rows) {
         range.low = std::max(range.low, celsius_of(row.t_min));
@@ -28,9 +30,37 @@ Range fluid_range(const Fluid& fluid) {
     return range;
 }
 
+Range fraction_range(const Fluid& fluid) {
+    return fluid.solution ? fluid.solution->fraction : Range{0, 0};
+}
+
+double freezing_celsius(const Fluid& fluid, double fraction) {
+    return evaluate(*fluid.solution, SolutionColumn::Freezing, 100 * fraction, 0);
+}
+
+namespace {
+
+// A solution's fit at x = 100·w mass %; μ = exp(ln μ)/1000 Pa·s from its mPa·s.
+Properties solution_properties(const Fluid& fluid, double celsius, double fraction) {
+    const SolutionFit& fit = *fluid.solution;
+    if (!contains(fit.fraction, fraction)) {
+        throw OutOfRange(Quantity::Fraction, fraction, fit.fraction);
+    }
+    const Range range = fluid_range(fluid, fraction);
+    if (!contains(range, celsius)) throw OutOfRange(Quantity::Temperature, celsius, range);
+    const double x = 100 * fraction;
+    const auto value = [&](SolutionColumn column) { return evaluate(fit, column, x, celsius); };
+    return {value(SolutionColumn::Conductivity), value(SolutionColumn::Density),
+            value(SolutionColumn::SpecificHeat),
+            same_exp(value(SolutionColumn::LogViscosity)) / 1000};
+}
+
+}  // namespace
+
 // Each row at T = t + 273.15 K, in the order λ, ρ, cp, μ.
-Properties fluid_properties(const Fluid& fluid, double celsius, double pressure) {
+Properties fluid_properties(const Fluid& fluid, double celsius, double pressure, double fraction) {
     if (fluid.kind == FluidKind::Water) return saturated_water(celsius);
+    if (fluid.solution) return solution_properties(fluid, celsius, fraction);
     const Range range = fluid_range(fluid);
     if (!contains(range, celsius)) {
         throw OutOfRange(Quantity::Temperature, celsius, range);

@@ -281,6 +281,14 @@ constexpr Fluid table[] = {
         {E::Poling, "A", {4.266, -0.003438, 1.319e-05, -1.331e-08, 4.88e-12}, 50, 1000},
         {E::Perry102, "2-312", {3.9314e-08, 1.0134, 0, 0, 0}, 250, 480},
     }}},
+    // Melinder's solutions: no molar mass or boiling point of their own.
+    {"乙二醇水溶液", "ethylene glycol - water", "", "C2H6O2 + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[0]},
+    {"丙二醇水溶液", "propylene glycol - water", "", "C3H8O2 + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[1]},
+    {"甲醇水溶液", "methanol - water", "", "CH4O + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[2]},
+    {"乙醇水溶液", "ethanol - water", "", "C2H6O + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[3]},
+    {"甘油水溶液", "glycerol - water", "", "C3H8O3 + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[4]},
+    {"氯化钙水溶液", "calcium chloride - water", "", "CaCl2 + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[5]},
+    {"氯化钠水溶液", "sodium chloride - water", "", "NaCl + H2O", 0, 0, FluidKind::Solution, {}, &solution_fits[6]},
 };
 // clang-format on
 

@@ -6,7 +6,7 @@
 
 namespace properties {
 
-enum class Quantity { Temperature, Pressure };  // ℃, kPa absolute
+enum class Quantity { Temperature, Pressure, Fraction };  // ℃, kPa absolute, solute mass
 
 // low ≤ value ≤ high, both ends included.
 struct Range {

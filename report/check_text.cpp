@@ -12,6 +12,8 @@ using calc::SlipQuantity;
 constexpr char correction_advice[] = "宜用多壳程或纯逆流";
 constexpr char balance_advice[] = "请检查管外质量流量、比热和进出口温度";
 constexpr char trends_advice[] = "请检查进出口温度";
+constexpr char phase_change_words[] =
+    "进出口温度相同：按相变（冷凝或沸腾）处理，本程序尚不计算相变传热，面积仅供参考";
 
 QString attention(const QString& advice) {
     return "注意：" + advice;
@@ -91,7 +93,9 @@ QString trends_note(const calc::StreamTrends& trends) {
     if (steady(trends.tube) && steady(trends.shell)) {
         why = "管内、管外流体进出口温度都不变，没有换热";
     } else if (steady(trends.tube) || steady(trends.shell)) {
-        why = QString(steady(trends.tube) ? "管内" : "管外") + "流体进出口温度相同，不与另一侧换热";
+        // An isothermal side is most often a condensing vapour or a boiling liquid.
+        return attention(QString(steady(trends.tube) ? "管内" : "管外") + phase_change_words +
+                         "。");
     } else {
         why = trends.tube == Trend::Falls ? "管内、管外流体同为降温，热量无处可去"
                                           : "管内、管外流体同为升温，热量无从而来";
@@ -104,9 +108,12 @@ QString trend_words(calc::Trend trend) {
 }
 
 CheckRow trends_row(const calc::StreamTrends& trends) {
+    const bool one_steady =
+        (trends.tube == calc::Trend::Steady) != (trends.shell == calc::Trend::Steady);
     return {"两侧温度走向",
             "管内" + trend_words(trends.tube) + "，管外" + trend_words(trends.shell),
-            "一侧降温，另一侧升温", attention(trends_advice), true};
+            "一侧降温，另一侧升温",
+            attention(one_steady ? "相变传热未计算，面积仅供参考" : trends_advice), true};
 }
 
 CheckRow correction_row(const calc::MultipassCorrection& c) {

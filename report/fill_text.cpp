@@ -1,5 +1,7 @@
 #include "report/fill_text.hpp"
 
+#include <cmath>
+
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
 
@@ -15,6 +17,11 @@ QString qt(std::string_view text) {
 // A ℃ of the tables, which have two decimals at most.
 QString celsius_words(double celsius) {
     return QString::number(celsius, 'g', 8) + " ℃";
+}
+
+// A number in prose takes the minus sign, "−2.5", where a field takes the hyphen.
+QString signed_words(const QString& number) {
+    return number.startsWith('-') ? "−" + number.mid(1) : number;
 }
 
 // "Perry 手册表 2-315", "Poling 附录 A"; after another of Perry's tables the number alone.
@@ -34,8 +41,46 @@ QString state_words(const Fill& fill) {
             return "液体";
         case FluidKind::Gas:
             return "气体，" + exact(fill.pressure) + " kPa";
+        case FluidKind::Solution:
+            return "质量分数 " + fraction_words(fill.fraction);
     }
     return {};
+}
+
+// The side's colder end, its name and its temperature: the outlet of a cooled stream.
+struct ColdEnd {
+    QString name;
+    calc::Single celsius;
+};
+ColdEnd cold_end(calc::Single inlet, calc::Single outlet) {
+    return outlet <= inlet ? ColdEnd{"出口", outlet} : ColdEnd{"进口", inlet};
+}
+
+// What the freezing check finds on one side: nothing, or its colder end near or below freezing.
+struct NearFreezing {
+    ColdEnd end;
+    double freezing;
+    bool below;
+};
+std::optional<NearFreezing> near_freezing(const FillSource& fill, calc::Single inlet,
+                                          calc::Single outlet) {
+    if (!fill || fill->fluid->kind != FluidKind::Solution) return std::nullopt;
+    const ColdEnd end = cold_end(inlet, outlet);
+    const double freezing = properties::freezing_celsius(*fill->fluid, fill->fraction);
+    if (!(end.celsius < freezing + properties::freezing_margin)) return std::nullopt;
+    return NearFreezing{end, freezing, end.celsius < freezing};
+}
+
+// "出口 −13 ℃ 距冰点 −14.58 ℃ 不足 3 K", or "出口 −16 ℃ 低于冰点 −14.58 ℃".
+QString near_freezing_words(const NearFreezing& near) {
+    const QString end = near.end.name + " " + signed_words(exact(near.end.celsius)) + " ℃";
+    return near.below ? end + " 低于冰点 " + freezing_words(near.freezing)
+                      : end + " 距冰点 " + freezing_words(near.freezing) + " 不足 " +
+                            QString::number(properties::freezing_margin) + " K";
+}
+
+QString freezing_advice(const NearFreezing& near) {
+    return "提高浓度或" + near.end.name + "温度";
 }
 
 }  // namespace
@@ -48,11 +93,17 @@ QString kind_words(const properties::Fluid& fluid) {
             return "液体";
         case FluidKind::Gas:
             return "气体（低压）";
+        case FluidKind::Solution: {
+            const double most = properties::fraction_range(fluid).high;
+            return "水溶液（质量分数 " + fraction_span_words(fluid) + "，冰点低至 " +
+                   freezing_words(properties::freezing_celsius(fluid, most)) + "）";
+        }
     }
     return {};
 }
 
 QString range_words(const properties::Fluid& fluid) {
+    if (fluid.solution) return "冰点–" + QString::number(fluid.solution->t_max, 'g', 8);
     const properties::Range range = properties::fluid_range(fluid);
     return QString::number(range.low, 'g', 8) + "–" + QString::number(range.high, 'g', 8);
 }
@@ -63,6 +114,11 @@ QString source_words(const Fill& fill) {
     const QString at = " ℃";
     if (fluid.kind == FluidKind::Water)
         return "饱和水 " + exact(fill.celsius) + at + "（IAPWS-IF97）";
+    if (fluid.kind == FluidKind::Solution) {
+        return qt(fluid.chinese) + "（" + state_words(fill) +
+               "），λ、ρ、cp、μ 按 Melinder (2010) 在 " + signed_words(exact(fill.celsius)) + at +
+               "；冰点 " + freezing_words(properties::freezing_celsius(fluid, fill.fraction));
+    }
     static const QString symbols[] = {"λ", "ρ", "cp", "μ"};
     QStringList names, tables;
     const properties::Correlation* before = nullptr;
@@ -75,7 +131,65 @@ QString source_words(const Fill& fill) {
     const QString ideal_gas =
         fluid.kind == FluidKind::Gas ? QString("，ρ 按理想气体 pM/(RT)，") : QString(" ");
     return qt(fluid.chinese) + "（" + state_words(fill) + "），" + names.join("、") + " 按 " +
-           tables.join("、") + ideal_gas + "在 " + exact(fill.celsius) + at;
+           tables.join("、") + ideal_gas + "在 " + signed_words(exact(fill.celsius)) + at;
+}
+
+QString fraction_words(double fraction) {
+    return QString::number(100 * fraction, 'g', 12) + " %";
+}
+
+QString fraction_span_words(const properties::Fluid& fluid) {
+    const properties::Range w = properties::fraction_range(fluid);
+    return QString::number(100 * w.low, 'g', 12) + "–" + fraction_words(w.high);
+}
+
+QString freezing_words(double celsius) {
+    const double rounded = std::round(celsius * 100) / 100;
+    return signed_words(QString::number(rounded == 0 ? 0.0 : rounded, 'g', 8)) + " ℃";
+}
+
+QString freezing_refusal_words(const properties::Fluid& fluid, double fraction) {
+    return fraction_words(fraction) + " " + qt(fluid.chinese) + "的冰点为 " +
+           freezing_words(properties::freezing_celsius(fluid, fraction));
+}
+
+QString fraction_range_words(const properties::Fluid& fluid) {
+    return qt(fluid.chinese) + "的质量分数须在 " + fraction_span_words(fluid).replace("–", "～") +
+           " 之间";
+}
+
+QStringList freezing_cautions(const FillSource& tube, const FillSource& shell,
+                              const calc::SizingInput& input) {
+    QStringList lines;
+    const auto add = [&lines](const FillSource& fill, calc::Side side, calc::Single inlet,
+                              calc::Single outlet) {
+        if (const auto near = near_freezing(fill, inlet, outlet)) {
+            lines << "注意：" + side_name(side) + near_freezing_words(*near) + "：" +
+                         freezing_advice(*near) + "。";
+        }
+    };
+    add(tube, calc::Side::Tube, input.t1, input.t2);
+    add(shell, calc::Side::Shell, input.T1, input.T2);
+    return lines;
+}
+
+QList<CheckRow> freezing_check_rows(const FillSource& tube, const FillSource& shell,
+                                    const calc::SizingInput& input) {
+    QList<CheckRow> rows;
+    const auto add = [&rows](const FillSource& fill, calc::Side side, calc::Single inlet,
+                             calc::Single outlet) {
+        if (const auto near = near_freezing(fill, inlet, outlet)) {
+            rows << CheckRow{side_name(side) + "冰点：" + fraction_words(fill->fraction) + " " +
+                                 qt(fill->fluid->chinese),
+                             near->end.name + " " + signed_words(exact(near->end.celsius)) + " ℃",
+                             "≥ 冰点 " + freezing_words(near->freezing) + " + " +
+                                 QString::number(properties::freezing_margin) + " K",
+                             "注意：" + freezing_advice(*near), true};
+        }
+    };
+    add(tube, calc::Side::Tube, input.t1, input.t2);
+    add(shell, calc::Side::Shell, input.T1, input.T2);
+    return rows;
 }
 
 QStringList fill_cautions(const Fill& fill, const QString& where) {
@@ -129,6 +243,10 @@ QString fluid_range_words(const properties::Fluid& fluid) {
     if (fluid.kind == FluidKind::Water) {
         return "查水物性的温度须在 " + QString::number(range.low, 'g', 6) + "～" +
                QString::number(range.high, 'g', 6) + " ℃ 之间（饱和水）";
+    }
+    if (fluid.solution) {
+        return qt(fluid.chinese) + "的物性只适用于冰点至 " +
+               QString::number(fluid.solution->t_max, 'g', 8) + " ℃";
     }
     const QString state = fluid.kind == FluidKind::Gas ? "气体" : "液体";
     return qt(fluid.chinese) + "的" + state + "物性只适用于 " + range_words(fluid) + " ℃";

@@ -8,29 +8,52 @@
 #include <optional>
 
 #include "calc/fault.hpp"
+#include "calc/sizing.hpp"
 #include "properties/fluid.hpp"
 #include "report/check_text.hpp"
 
 namespace report {
 
 // A side's λ, ρ, cp and μ as a fill wrote them: of `fluid` at `celsius` ℃ and, for a gas,
-// `pressure` kPa absolute.
+// `pressure` kPa absolute, for a solution its solute's mass `fraction`.
 struct Fill {
     const properties::Fluid* fluid;
     double celsius;
     double pressure = properties::standard_pressure;
+    double fraction = 0;
 };
 // Empty while the fields hold what the user typed.
 using FillSource = std::optional<Fill>;
 
 // "饱和水 30 ℃（IAPWS-IF97）"; "苯（液体），λ、ρ、cp、μ 按 Perry 手册表 2-315、2-32、2-153、
-// 2-313 在 60 ℃"; for a gas its pressure and ρ by the ideal gas.
+// 2-313 在 60 ℃"; for a gas its pressure and ρ by the ideal gas; "乙二醇水溶液（质量分数
+// 30 %），λ、ρ、cp、μ 按 Melinder (2010) 在 −2.5 ℃；冰点 −14.58 ℃".
 QString source_words(const Fill& fill);
 
-// What the list of fluids says of each: "饱和液体（IAPWS）", "液体" or "气体（低压）", and its
-// range in ℃, "5.53–139.95".
+// What the list of fluids says of each: "饱和液体（IAPWS）", "液体", "气体（低压）" or
+// "水溶液（质量分数 0–60 %）", and its range in ℃, "5.53–139.95" or "冰点–100".
 QString kind_words(const properties::Fluid& fluid);
 QString range_words(const properties::Fluid& fluid);
+
+// A mass fraction as a percentage, "30 %"; a solution's span of them, "0–60 %"; a freezing
+// point to 0.01 ℃, "−14.58 ℃".
+QString fraction_words(double fraction);
+QString fraction_span_words(const properties::Fluid& fluid);
+QString freezing_words(double celsius);
+
+// "30 % 乙二醇水溶液的冰点为 −14.58 ℃", the temperature below it refused.
+QString freezing_refusal_words(const properties::Fluid& fluid, double fraction);
+
+// "乙二醇水溶液的质量分数须在 0～60 % 之间".
+QString fraction_range_words(const properties::Fluid& fluid);
+
+// "注意：管内出口 −13 ℃ 距冰点 −14.58 ℃ 不足 3 K：提高浓度或出口温度。" for each side filled
+// with a solution whose colder end, inlet or outlet, lies less than freezing_margin above its
+// freezing point; and the same as rows of the checks table.
+QStringList freezing_cautions(const FillSource& tube, const FillSource& shell,
+                              const calc::SizingInput& input);
+QList<CheckRow> freezing_check_rows(const FillSource& tube, const FillSource& shell,
+                                    const calc::SizingInput& input);
 
 // A "注意：" line where a liquid is above its normal boiling point or a gas above low pressure.
 // `where` comes before the fluid's name: a side's, or nothing.

@@ -70,7 +70,8 @@ Report make_report(const ReportInput& input) {
     report.K = exact(result.steps.result.K);
     report.Q = exact(result.steps.result.Q);
     report.A = exact(result.steps.result.A);
-    report.checks = fill_check_rows(tube, shell) + check_rows(result.checks);
+    report.checks = fill_check_rows(tube, shell) + freezing_check_rows(tube, shell, result.input) +
+                    check_rows(result.checks);
     report.checks << film_range_row(result.steps.tube, calc::Side::Tube)
                   << film_range_row(result.steps.shell, calc::Side::Shell);
     report.attention = attention_lines(result, tube, shell);

@@ -102,8 +102,8 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
         const RatingNotes rating = rating_notes(*result.layout);
         design = rating.first + layout_notes(*result.layout) + rating.rest;
     }
-    return fill_cautions(tube, shell) + check_text(result.checks).notes +
-           film_hint_lines(result.steps.tube, Side::Tube) +
+    return fill_cautions(tube, shell) + freezing_cautions(tube, shell, result.input) +
+           check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
            film_hint_lines(result.steps.shell, Side::Shell) + design;
 }
 

@@ -27,7 +27,7 @@ void MainWindow::show_choice(calc::Side side) {
     QPushButton* chooser = tube ? Command10 : Command11;
     const QString group = (tube ? Frame1 : Frame2)->title();
     fill->setText(fill_caption(fluid));
-    fill->setToolTip(fill_description(group, fluid));
+    fill->setToolTip(fill_description(group, fluid_choice(side)));
     fill->setAccessibleDescription(fill->toolTip());
     chooser->setText(chooser_caption(fluid));
 }

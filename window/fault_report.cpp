@@ -229,7 +229,8 @@ FaultMessage describe_fault(const FillFault& fault, const QWidget& form) {
             const QString celsius = report::exact(fault.celsius) + " ℃";
             message.text = fault.from_ends ? where + "为空，进口、出口温度的平均值 " + celsius
                                            : where + "中的 " + celsius;
-            message.text += " 超出了范围。\n" + range;
+            message.text += refused_temperature_words(
+                {fault.fluid, properties::standard_pressure, fault.fraction}, fault.celsius);
             break;
         }
     }

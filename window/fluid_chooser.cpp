@@ -35,10 +35,15 @@ QString chooser_caption(const Fluid& fluid) {
     return "流体：" + qt(fluid.chinese) + " …";
 }
 
-QString fill_description(const QString& group, const Fluid& fluid) {
+QString fill_description(const QString& group, const FluidChoice& choice) {
+    const Fluid& fluid = *choice.fluid;
     if (fluid.kind == FluidKind::Water) return qt(water_description(group.toStdString()));
-    return group + "：用" + qt(fluid.chinese) + "（" + report::kind_words(fluid) +
-           "）的物性填入均导热率、平均密度、平均比热和动力粘度。"
+    const QString which =
+        fluid.solution
+            ? report::fraction_words(choice.fraction) + " " + qt(fluid.chinese) + "（水溶液）"
+            : qt(fluid.chinese) + "（" + report::kind_words(fluid) + "）";
+    return group + "：用" + which +
+           "的物性填入均导热率、平均密度、平均比热和动力粘度。"
            "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；" +
            report::fluid_range_words(fluid) + "。";
 }
@@ -82,12 +87,24 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
     grid->addWidget(pressure_, 2, 1);
     grid->addWidget(new QLabel("kPa", this), 2, 2);
 
+    fraction_ = new QLineEdit(this);
+    fraction_->setObjectName("fluid_fraction");
+    fraction_->setToolTip("水溶液中溶质的质量分数，如 30 %、30% 或 0.3");
+    fraction_label_ = new QLabel("质量分数(&C)：", this);
+    fraction_label_->setBuddy(fraction_);
+    freezing_ = new QLabel(this);
+    freezing_->setObjectName("fluid_freezing");
+    grid->addWidget(fraction_label_, 3, 0);
+    grid->addWidget(fraction_, 3, 1);
+    grid->addWidget(freezing_, 3, 2);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    grid->addWidget(buttons, 3, 0, 1, 3);
+    grid->addWidget(buttons, 4, 0, 1, 3);
 
     search_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, this, &FluidChooser::narrow);
     connect(list_, &QTreeWidget::currentItemChanged, this, &FluidChooser::follow_selection);
+    connect(fraction_, &QLineEdit::textChanged, this, &FluidChooser::show_freezing);
     connect(list_, &QTreeWidget::itemActivated, this, &FluidChooser::confirm);
     connect(buttons, &QDialogButtonBox::accepted, this, &FluidChooser::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -104,6 +121,8 @@ void FluidChooser::open_for(const QString& group, const FluidChoice& current) {
         }
     }
     pressure_->setText(report::exact(current.pressure));
+    fraction_->setText(current.fluid->solution ? report::fraction_words(current.fraction)
+                                               : QString());
     follow_selection();
     search_->setFocus();
     open();
@@ -147,6 +166,22 @@ void FluidChooser::follow_selection() {
     const bool gas = fluid && fluid->kind == FluidKind::Gas;
     pressure_->setEnabled(gas);
     pressure_label_->setEnabled(gas);
+    const bool solution = fluid && fluid->solution;
+    fraction_->setEnabled(solution);
+    fraction_label_->setEnabled(solution);
+    show_freezing();
+}
+
+void FluidChooser::show_freezing() {
+    const Fluid* fluid = selected();
+    if (!fluid || !fluid->solution) return freezing_->clear();
+    QString why;
+    const std::optional<double> fraction = read_fraction(fraction_->text(), *fluid, &why);
+    const QString range = "质量分数 " + report::fraction_span_words(*fluid);
+    freezing_->setText(
+        fraction ? report::fraction_words(*fraction) + " 时冰点 " +
+                       report::freezing_words(properties::freezing_celsius(*fluid, *fraction))
+                 : range);
 }
 
 void FluidChooser::confirm() {
@@ -158,16 +193,27 @@ void FluidChooser::confirm() {
         return;
     }
     FluidChoice choice{fluid};
+    QString why;
+    QLineEdit* wrong = nullptr;  // the field to correct
     if (fluid->kind == FluidKind::Gas) {
-        QString why;
         const std::optional<double> pressure = read_pressure(pressure_->text(), &why);
-        if (!pressure) {
-            QMessageBox::warning(this, "输入有误", why);
-            pressure_->setFocus();
-            pressure_->selectAll();
-            return;
-        }
-        choice.pressure = *pressure;
+        if (pressure)
+            choice.pressure = *pressure;
+        else
+            wrong = pressure_;
+    }
+    if (fluid->solution) {
+        const std::optional<double> fraction = read_fraction(fraction_->text(), *fluid, &why);
+        if (fraction)
+            choice.fraction = *fraction;
+        else
+            wrong = fraction_;
+    }
+    if (wrong) {
+        QMessageBox::warning(this, "输入有误", why);
+        wrong->setFocus();
+        wrong->selectAll();
+        return;
     }
     accept();
     chosen_(choice);

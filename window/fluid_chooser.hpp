@@ -1,6 +1,6 @@
 // The list of fluids a side fills with: searched by Chinese or English name, formula or CAS
-// number, with the absolute pressure a gas needs. What it lists is properties/' table; what
-// a choice does is the window's.
+// number, with the absolute pressure a gas needs and the concentration a solution needs. What it
+// lists is properties/' table; what a choice does is the window's.
 #pragma once
 
 #include <QDialog>
@@ -28,9 +28,11 @@ class FluidChooser : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void narrow();            // the rows the search holds; the first of them selected
-    void follow_selection();  // the pressure is asked for a gas only
-    void confirm();           // reads the pressure; a fault keeps the dialog open
+    void narrow();  // the rows the search holds; the first of them selected
+    void
+    follow_selection();    // the pressure is asked for a gas only, the concentration for a solution
+    void show_freezing();  // a solution's range, and its freezing point at the concentration
+    void confirm();        // reads the pressure or concentration; a fault keeps it open
 
     const properties::Fluid* selected() const;
 
@@ -39,12 +41,15 @@ class FluidChooser : public QDialog {
     QTreeWidget* list_;
     QLineEdit* pressure_;
     QLabel* pressure_label_;
+    QLineEdit* fraction_;
+    QLabel* fraction_label_;
+    QLabel* freezing_;
 };
 
 // What Command8 and Command9 read for a fluid, and what the chooser's button reads.
 QString fill_caption(const properties::Fluid& fluid);
 QString chooser_caption(const properties::Fluid& fluid);
 // The fill button's tooltip and reader's description for the side titled `group`.
-QString fill_description(const QString& group, const properties::Fluid& fluid);
+QString fill_description(const QString& group, const FluidChoice& choice);
 
 }  // namespace window

@@ -1,5 +1,7 @@
 #include "window/fluid_fill.hpp"
 
+#include <cmath>
+
 #include "calc/conversion.hpp"
 #include "calc/sizing.hpp"
 #include "calc/units.hpp"
@@ -29,8 +31,7 @@ struct Temperature {
     bool from_ends;
 };
 
-FillFault unreadable(const FieldFault& fault, const FillFields& fields,
-                     const properties::Fluid& fluid) {
+FillFault unreadable(const FieldFault& fault, const FillFields& fields, const FluidChoice& fluid) {
     FillFault refusal(FillFault::Reason::Unreadable, *fields.mean, fluid);
     refusal.field_name = fault.field_name();
     refusal.unreadable = fault;
@@ -38,8 +39,7 @@ FillFault unreadable(const FieldFault& fault, const FillFields& fields,
 }
 
 // The mean field when it reads; when it is empty, the mean of the ends as 计算平均温度 forms it.
-Temperature temperature_of(const FillFields& fields, calc::Side side,
-                           const properties::Fluid& fluid) {
+Temperature temperature_of(const FillFields& fields, calc::Side side, const FluidChoice& fluid) {
     try {
         return {read_double(*fields.mean), false};
     } catch (const FieldFault& fault) {
@@ -67,12 +67,12 @@ FluidChoice water_choice() {
 }
 
 FluidFill fill_side(const FillFields& fields, calc::Side side, const FluidChoice& choice) {
-    const Temperature at = temperature_of(fields, side, *choice.fluid);
+    const Temperature at = temperature_of(fields, side, choice);
     FluidFill fill;
     try {
         fill = fill_at(choice, at.celsius);
     } catch (const properties::OutOfRange& error) {
-        FillFault refusal(FillFault::Reason::OutOfRange, *fields.mean, *choice.fluid);
+        FillFault refusal(FillFault::Reason::OutOfRange, *fields.mean, choice);
         refusal.celsius = at.celsius;
         refusal.from_ends = at.from_ends;
         throw refusal;
@@ -88,7 +88,8 @@ FluidFill fill_side(const FillFields& fields, calc::Side side, const FluidChoice
 
 FluidFill fill_at(const FluidChoice& choice, double celsius) {
     const properties::Fluid& fluid = *choice.fluid;
-    const properties::Properties p = properties::fluid_properties(fluid, celsius, choice.pressure);
+    const properties::Properties p =
+        properties::fluid_properties(fluid, celsius, choice.pressure, choice.fraction);
     FluidFill fill{celsius,
                    {decimal(p.conductivity), decimal(p.density), decimal(p.specific_heat),
                     decimal(p.viscosity)},
@@ -97,7 +98,49 @@ FluidFill fill_at(const FluidChoice& choice, double celsius) {
     // Water's record is written as before fluids had names, for files older programs read.
     if (fluid.kind != properties::FluidKind::Water) fill.fluid = qt(fluid.english);
     if (fluid.kind == properties::FluidKind::Gas) fill.pressure = choice.pressure;
+    if (fluid.kind == properties::FluidKind::Solution) fill.concentration = choice.fraction;
     return fill;
+}
+
+std::optional<double> read_fraction(const QString& text, const properties::Fluid& fluid,
+                                    QString* why) {
+    const QString where = "「质量分数」中的";
+    // The example is the middle of the range in whole percent: 30 %, 15 %, 11 %.
+    const double example = std::floor(50 * properties::fraction_range(fluid).high) / 100;
+    const QString accepted = "\n" + report::fraction_range_words(fluid) + "，如 " +
+                             report::fraction_words(example) + "、" + QString::number(example) +
+                             "。";
+    QString number = text.trimmed();
+    if (number.isEmpty()) {
+        *why = QString("「质量分数」为空：请输入溶质的质量分数。") + accepted;
+        return std::nullopt;
+    }
+    const bool percent = number.endsWith('%') || number.endsWith(QChar(0xFF05));  // ％
+    if (percent) number.chop(1);
+    double value = 0;
+    try {
+        value = calc::to_number(number.toStdString());
+    } catch (const calc::Fault&) {
+        *why = where + "“" + text + "”不是浓度。" + accepted;
+        return std::nullopt;
+    }
+    const double fraction = percent || value > 1 ? value / 100 : value;
+    if (!properties::contains(properties::fraction_range(fluid), fraction)) {
+        *why = where + " " + report::fraction_words(fraction) + " 超出了范围。" + accepted;
+        return std::nullopt;
+    }
+    return fraction;
+}
+
+QString refused_temperature_words(const FluidChoice& choice, double celsius) {
+    const properties::Fluid& fluid = *choice.fluid;
+    if (!fluid.solution) return " 超出了范围。\n" + report::fluid_range_words(fluid) + "。";
+    const properties::Range range = properties::fluid_range(fluid, choice.fraction);
+    if (celsius < range.low) {
+        return " 低于冰点。\n" + report::freezing_refusal_words(fluid, choice.fraction) + "。";
+    }
+    return " 超出了范围。\n" + report::fraction_words(choice.fraction) + " " +
+           report::fluid_range_words(fluid) + "。";
 }
 
 std::optional<double> read_pressure(const QString& text, QString* why) {
@@ -122,7 +165,8 @@ std::optional<FluidChoice> choice_of(const FluidFill& fill) {
     if (fill.fluid.isEmpty()) return water_choice();
     for (const properties::Fluid& fluid : properties::fluid_table()) {
         if (qt(fluid.english) == fill.fluid) {
-            return FluidChoice{&fluid, fill.pressure.value_or(properties::standard_pressure)};
+            return FluidChoice{&fluid, fill.pressure.value_or(properties::standard_pressure),
+                               fill.concentration.value_or(0)};
         }
     }
     return std::nullopt;
@@ -135,7 +179,7 @@ report::FillSource fill_source(const std::optional<FluidFill>& fill, const FillF
     }
     const std::optional<FluidChoice> choice = choice_of(*fill);
     if (!choice) return std::nullopt;
-    return report::Fill{choice->fluid, fill->celsius, choice->pressure};
+    return report::Fill{choice->fluid, fill->celsius, choice->pressure, choice->fraction};
 }
 
 }  // namespace window

@@ -17,10 +17,12 @@
 
 namespace window {
 
-// The fluid a side fills with, and for a gas its absolute pressure in kPa.
+// The fluid a side fills with, for a gas its absolute pressure in kPa, for a solution its
+// solute's mass fraction.
 struct FluidChoice {
     const properties::Fluid* fluid;
     double pressure = properties::standard_pressure;
+    double fraction = 0;
     bool operator==(const FluidChoice&) const = default;
 };
 
@@ -46,15 +48,17 @@ class FillFault : public std::exception {
         OutOfRange,  // the temperature lies outside `range`
     };
 
-    FillFault(Reason reason, const QLineEdit& mean, const properties::Fluid& fluid)
+    FillFault(Reason reason, const QLineEdit& mean, const FluidChoice& choice)
         : reason(reason),
           field_name(mean.objectName()),
-          fluid(&fluid),
-          range(properties::fluid_range(fluid)) {}
+          fluid(choice.fluid),
+          fraction(choice.fraction),
+          range(properties::fluid_range(*choice.fluid, choice.fraction)) {}
 
     Reason reason;
     QString field_name;  // the field to correct
     const properties::Fluid* fluid;
+    double fraction;          // a solution's, whose freezing point bounds the range
     properties::Range range;  // ℃, where the fluid's properties hold
     std::optional<FieldFault> unreadable;
     double celsius = 0;      // OutOfRange: the temperature asked for
@@ -74,6 +78,17 @@ FluidFill fill_at(const FluidChoice& choice, double celsius);
 // A gas's absolute pressure as typed, in any unit of pressure, in kPa; none where it does not
 // read or lies outside the accepted range, with `why` in the words a user is told.
 std::optional<double> read_pressure(const QString& text, QString* why);
+
+// A solution's concentration as typed, "30 %", "30%" or "0.3", as its solute's mass fraction:
+// a bare number above 1 is read as percent. None where it does not read or lies outside the
+// solution's range, with `why` in the words a user is told.
+std::optional<double> read_fraction(const QString& text, const properties::Fluid& fluid,
+                                    QString* why);
+
+// Why `celsius` ℃ is refused, after the words naming where it came from: " 低于冰点。" and
+// "30 % 乙二醇水溶液的冰点为 −14.58 ℃。" below a solution's freezing point, else " 超出了范围。"
+// and the fluid's range.
+QString refused_temperature_words(const FluidChoice& choice, double celsius);
 
 // The fluid a record names, with its pressure; none for a name the table does not hold.
 std::optional<FluidChoice> choice_of(const FluidFill& fill);

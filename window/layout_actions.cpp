@@ -15,6 +15,10 @@ design::FillKind fill_kind(const report::FillSource& fill) {
             return design::FillKind::Water;
         case properties::FluidKind::Gas:
             return design::FillKind::Gas;
+        case properties::FluidKind::Solution:
+            return fill->fluid->solution->solute == properties::Solute::Salt
+                       ? design::FillKind::Brine
+                       : design::FillKind::OrganicSolution;
         case properties::FluidKind::Liquid:
             break;
     }

@@ -129,7 +129,34 @@ grep -qF "「绝对压力」" "$dir/err" || fail "a bad pressure is not named"
 status "$program" --properties benzene 200 >/dev/null
 grep -qF "苯的液体物性只适用于 5.53–139.95 ℃" "$dir/err" || fail "the range is not given"
 [ "$(status "$program" --pressure 3)" = 2 ] || fail "--pressure alone is not 2"
-[ "$(status "$program" --fluids)" = 0 ] && [ "$(wc -l <"$dir/out")" = 45 ] || fail "--fluids"
+[ "$(status "$program" --fluids)" = 0 ] && [ "$(wc -l <"$dir/out")" = 52 ] || fail "--fluids"
+grep -qF "氯化钠水溶液	sodium chloride - water	NaCl + H2O		冰点–40 ℃	水溶液（质量分数 0–23 %" \
+    "$dir/out" || fail "--fluids gives no solution's ranges"
+
+# A solution by its concentration, Melinder's fit evaluated on its own and rounded by hand.
+[ "$(status "$program" --properties 乙二醇水溶液 -5 --concentration 30%)" = 0 ] ||
+    fail "a solution: $(cat "$dir/err")"
+printf '%s\n' "均导热率 0.44106 W/m*℃" "平均密度 1046.3 Kg/m3" "平均比热 3642.6 J/Kg*℃" \
+    "动力粘度 0.0052541 N*s/㎡" \
+    "物性：乙二醇水溶液（质量分数 30 %），λ、ρ、cp、μ 按 Melinder (2010) 在 −5 ℃；冰点 −14.58 ℃" \
+    >"$dir/want"
+diff "$dir/out" "$dir/want" || fail "--properties 乙二醇水溶液 -5 --concentration 30%"
+for fraction in "0.2" "20 %" "20"; do
+    [ "$(status "$program" --properties 氯化钙水溶液 -10 --concentration "$fraction")" = 0 ] &&
+        grep -qx "平均密度 1186.9 Kg/m3" "$dir/out" || fail "--concentration $fraction"
+done
+for refused in "乙二醇水溶液 20" "苯 20 --concentration 30%" "乙二醇水溶液 20 --concentration 61%" \
+    "乙二醇水溶液 20 --concentration -5%" "乙二醇水溶液 20 --concentration abc" \
+    "乙二醇水溶液 -15 --concentration 30%" "乙二醇水溶液 101 --concentration 30%"; do
+    # shellcheck disable=SC2086
+    [ "$(status "$program" --properties $refused)" = 1 ] && [ -s "$dir/err" ] && [ ! -s "$dir/out" ] ||
+        fail "--properties $refused is not refused with words"
+done
+status "$program" --properties 乙二醇水溶液 -15 --concentration 30% >/dev/null
+grep -qF "30 % 乙二醇水溶液的冰点为 −14.58 ℃" "$dir/err" || fail "no freezing point: $(cat "$dir/err")"
+status "$program" --properties 乙二醇水溶液 20 >/dev/null
+grep -qF -- "--concentration" "$dir/err" || fail "a missing concentration is not asked for"
+[ "$(status "$program" --concentration 30%)" = 2 ] || fail "--concentration alone is not 2"
 
 # Without a desktop session the toolkit has notices of its own; none reaches a script.
 env -u XDG_RUNTIME_DIR "$program" --text "$dir/example.hxcase" >/dev/null 2>"$dir/err"

@@ -121,7 +121,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 6", R"({"format": "heat-exchanger-sizing-case", "version": 6})",
+        {"version 7", R"({"format": "heat-exchanger-sizing-case", "version": 7})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -142,7 +142,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 6);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 7);
     EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
 }
 

@@ -206,8 +206,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const calc::DesignChecks checks = calc::design_checks(input, r, read_if_number(t[17]));
             check_shown(checks);
             const design::LayoutStart start = design::layout_input(
-                input, calc::sizing_working(input), checks, design::FillKind(t[18].size() % 4),
-                design::FillKind(t[19].size() % 4));
+                input, calc::sizing_working(input), checks, design::FillKind(t[18].size() % 6),
+                design::FillKind(t[19].size() % 6));
             if (start.gap == design::LayoutGap::None) {
                 const design::LayoutChoices choices = read_choices(&t[18]);
                 const design::Layout l = design::layout(start.input, choices);
