@@ -27,9 +27,10 @@ const QStringList at_30 = {"0.61434", "995.61", "4180.3", "0.00079722"};
 const QStringList benzene_at_60 = {"0.13259", "836.89", "1830.6", "0.00039644"};
 
 // Opens the side's list of fluids, searches it for `query` and, with the pressure given for
-// a gas, confirms with Enter as a user does. The list, for a look at it afterwards.
+// a gas or the concentration for a solution, confirms with Enter as a user does. The list,
+// for a look at it afterwards.
 QDialog* choose(QWidget& form, const QString& chooser, const QString& query,
-                const QString& pressure = {}) {
+                const QString& pressure = {}, const QString& fraction = {}) {
     click(form, chooser);
     auto* dialog = form.findChild<QDialog*>("fluid_chooser");
     if (!dialog || !dialog->isVisible()) return nullptr;
@@ -39,6 +40,11 @@ QDialog* choose(QWidget& form, const QString& chooser, const QString& query,
         auto* field = dialog->findChild<QLineEdit*>("fluid_pressure");
         field->selectAll();
         QTest::keyClicks(field, pressure);
+    }
+    if (!fraction.isEmpty()) {
+        auto* field = dialog->findChild<QLineEdit*>("fluid_fraction");
+        field->selectAll();
+        QTest::keyClicks(field, fraction);
     }
     QTest::keyClick(search, Qt::Key_Return);
     return dialog;
@@ -243,6 +249,81 @@ class FluidFillTest : public QObject {
         for (int i = 0; i < 4; ++i) type(opened, shell_fill[i], texts_of(form, shell_fill)[i]);
         click(opened, "Command1");
         QVERIFY(label(opened, "Label24")->toolTip().contains("管外物性：空气（气体，300 kPa）"));
+    }
+
+    // A solution asks for its concentration; filled at the mean of its ends, it names Melinder
+    // and its freezing point, warns of an inlet within 3 K of it, refuses a mean below it, and
+    // is kept with its concentration in the case file. Expected: the fit evaluated on its own
+    // (Python, from the stored coefficients), rounded by hand to 5 digits.
+    void a_solution_by_its_concentration() {
+        window::MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        probe::fill_example(form);
+        {
+            probe::MessageCatcher catcher;
+            QDialog* dialog = choose(form, "Command10", "乙二醇水溶液", {}, "70 %");
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(catcher.texts.size(), 1);
+            QVERIFY2(catcher.texts[0].contains("「质量分数」中的 70 % 超出了范围"),
+                     qPrintable(catcher.texts[0]));
+            QVERIFY2(catcher.texts[0].contains("0～60 %"), qPrintable(catcher.texts[0]));
+            dialog->reject();
+        }
+        QCOMPARE(probe::button(form, "Command10")->text(), QString("流体：水 …"));
+        choose(form, "Command10", "乙二醇水溶液", {}, "30%");
+        QCOMPARE(probe::button(form, "Command10")->text(), QString("流体：乙二醇水溶液 …"));
+        QVERIFY(probe::button(form, "Command8")->toolTip().contains("30 % 乙二醇水溶液"));
+
+        // A glycol loop warmed from −13 to −5 ℃: the mean, −9 ℃, is written and filled at.
+        type(form, "Text1", "-13");
+        type(form, "Text2", "-5");
+        type(form, "Text8", "");
+        click(form, "Command8");
+        QCOMPARE(field(form, "Text8")->text(), QString("-9"));
+        const QStringList at_minus_9 = {"0.43714", "1047.3", "3630.2", "0.0062284"};
+        QCOMPARE(texts_of(form, tube_fill), at_minus_9);
+        click(form, "Command1");
+        const QString working = label(form, "Label24")->toolTip();
+        QVERIFY2(working.contains("管内物性：乙二醇水溶液（质量分数 30 %），λ、ρ、cp、μ 按 "
+                                  "Melinder (2010) 在 −9 ℃；冰点 −14.58 ℃"),
+                 qPrintable(working));
+        const QString warning = "管内进口 −13 ℃ 距冰点 −14.58 ℃ 不足 3 K：提高浓度或进口温度";
+        QVERIFY2(working.contains(warning), qPrintable(working));
+        const QString status = form.findChild<QLabel*>("status_line")->text() +
+                               form.findChild<QLabel*>("status_line")->toolTip();
+        QVERIFY2(status.contains(warning), qPrintable(status));
+
+        // The rating takes the glycol solutions' fouling by default.
+        QVERIFY2(working.contains("Rsi = 0.000352"), qPrintable(working));
+
+        // Below the freezing point nothing is written.
+        type(form, "Text8", "-15");
+        {
+            probe::MessageCatcher catcher;
+            click(form, "Command8");
+            QCOMPARE(catcher.texts.size(), 1);
+            QVERIFY2(catcher.texts[0].contains("30 % 乙二醇水溶液的冰点为 −14.58 ℃"),
+                     qPrintable(catcher.texts[0]));
+        }
+        QCOMPARE(texts_of(form, tube_fill), at_minus_9);
+
+        type(form, "Text8", "-9");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("glycol.hxcase");
+        form.save_case_to(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (const char* part : {"\"version\": 6", "\"fluid\": \"ethylene glycol - water\"",
+                                 "\"concentration\": 0.3"}) {
+            QVERIFY2(bytes.contains(part), part);
+        }
+        window::MainWindow opened;
+        opened.load_case(path);
+        QCOMPARE(probe::button(opened, "Command10")->text(), QString("流体：乙二醇水溶液 …"));
+        click(opened, "Command1");
+        QVERIFY(label(opened, "Label24")->toolTip().contains("冰点 −14.58 ℃"));
     }
 
     void the_button_tells_a_reader_what_it_does() {

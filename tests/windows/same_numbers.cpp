@@ -152,22 +152,32 @@ void water_at(double celsius) {
 }
 
 // Each other fluid at 200 steps across its range (a gas at 0.3 MPa): pow, exp and log of
-// Perry's and Poling's forms.
+// Perry's and Poling's forms; each solution so at 11 concentrations across its range, with its
+// freezing point.
 int fluid_steps() {
     constexpr int steps = 200;
+    constexpr int concentrations = 10;
     int count = 0;
     for (const properties::Fluid& fluid : properties::fluid_table()) {
         if (fluid.kind == properties::FluidKind::Water) continue;
-        const properties::Range range = properties::fluid_range(fluid);
-        for (int i = 0; i <= steps; ++i, ++count) {
-            // The top end itself, which low + (high − low) may miss by a rounding.
-            const double celsius =
-                i == steps ? range.high : range.low + (range.high - range.low) * i / steps;
-            const properties::Properties p = properties::fluid_properties(fluid, celsius, 300);
-            std::string line(fluid.english);
-            add(line, {calc::to_text(celsius), "℃ →", bits(p.conductivity), bits(p.density),
-                       bits(p.specific_heat), bits(p.viscosity)});
-            print(line);
+        const int fractions = fluid.solution ? concentrations : 0;
+        for (int k = 0; k <= fractions; ++k) {
+            // The top end itself, as for the temperatures.
+            const double most = properties::fraction_range(fluid).high;
+            const double fraction = k == concentrations ? most : most * k / concentrations;
+            const properties::Range range = properties::fluid_range(fluid, fraction);
+            for (int i = 0; i <= steps; ++i, ++count) {
+                // The top end itself, which low + (high − low) may miss by a rounding.
+                const double celsius =
+                    i == steps ? range.high : range.low + (range.high - range.low) * i / steps;
+                const properties::Properties p =
+                    properties::fluid_properties(fluid, celsius, 300, fraction);
+                std::string line(fluid.english);
+                add(line,
+                    {calc::to_text(fraction), calc::to_text(celsius), "℃ →", bits(p.conductivity),
+                     bits(p.density), bits(p.specific_heat), bits(p.viscosity)});
+                print(line);
+            }
         }
     }
     return count;
