@@ -114,10 +114,7 @@ class DesignTest : public QObject {
         edit(dialog, "least_margin")->setText("25");
         click(*dialog, "search");
         QVERIFY2(counts(dialog).contains("合格 2 个"), qPrintable(counts(dialog)));  // not 20.275 %
-        form.save_case_to(path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = probe::saved_case(form, path);
         QVERIFY(bytes.contains("\"version\": 5") && bytes.contains("\"least_margin\": \"25\""));
 
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

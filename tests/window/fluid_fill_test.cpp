@@ -235,10 +235,7 @@ class FluidFillTest : public QObject {
 
         QTemporaryDir dir;
         const QString path = dir.filePath("air.hxcase");
-        form.save_case_to(path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = probe::saved_case(form, path);
         for (const char* part : {"\"version\": 2", "\"fluid\": \"air\"", "\"pressure\": 300"}) {
             QVERIFY2(bytes.contains(part), part);
         }
@@ -311,10 +308,7 @@ class FluidFillTest : public QObject {
         type(form, "Text8", "-9");
         QTemporaryDir dir;
         const QString path = dir.filePath("glycol.hxcase");
-        form.save_case_to(path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = probe::saved_case(form, path);
         for (const char* part : {"\"version\": 6", "\"fluid\": \"ethylene glycol - water\"",
                                  "\"concentration\": 0.3"}) {
             QVERIFY2(bytes.contains(part), part);

@@ -172,10 +172,7 @@ class StructureTest : public QObject {
                          "（共 2 条注意）"));  // before the layout's H = 199.8 % on the estimate
 
         const QString path = dir.filePath("rating.hxcase");
-        form.save_case_to(path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = probe::saved_case(form, path);
         for (const char* part : {"\"version\": 4", "\"passes\": \"2\"",
                                  "\"tube_fouling\": \"河水\"", "\"shell_fouling\": \"0.000704\"",
                                  "\"tube_material\": \"紫铜\"", "\"K\": \"559.77 W/(㎡·℃)\""}) {

@@ -1,6 +1,7 @@
 #include "window_probe.hpp"
 
 #include <QApplication>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QTest>
@@ -59,6 +60,12 @@ const QMap<QString, QString>& example_texts() {
 void fill_example(QWidget& form) {
     const QMap<QString, QString>& example = example_texts();
     for (auto it = example.begin(); it != example.end(); ++it) type(form, it.key(), it.value());
+}
+
+QByteArray saved_case(window::MainWindow& form, const QString& path) {
+    form.save_case_to(path);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList results(const QWidget& form) {

@@ -32,6 +32,9 @@ void open_hidden_mode(QWidget& form, Side side);
 const QMap<QString, QString>& example_texts();
 // The same, typed into the fields.
 void fill_example(QWidget& form);
+
+// The bytes of the case file `form` saves to `path`; empty where it cannot be read back.
+QByteArray saved_case(window::MainWindow& form, const QString& path);
 // K, A and Q as the results panel shows them, and as it shows the worked example's.
 QStringList results(const QWidget& form);
 const QStringList example_results = {"2006.831", "2.0859118", "166960"};
