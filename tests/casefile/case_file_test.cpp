@@ -102,6 +102,13 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
     EXPECT_TRUE(searched.contains("\"version\": 5,"));
     EXPECT_TRUE(searched.contains("\"lengths\": \"2, 3\""));
     EXPECT_EQ(casefile::from_json(searched), c);
+    // A solution's fill by its concentration makes it one 1.7.0, which would drop it, refuses.
+    c.shell_fill = casefile::FillRecord{-2.5, {"0.44", "1046", "3642", "0.0052"},
+                                        "ethylene glycol - water", {}, 0.3};
+    const QByteArray solution = casefile::to_json(c);
+    EXPECT_TRUE(solution.contains("\"version\": 6,"));
+    EXPECT_TRUE(solution.contains("\"concentration\": 0.3"));
+    EXPECT_EQ(casefile::from_json(solution), c);
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -133,6 +140,9 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"null for a text", with(R"(, "sheet": {"item": null})"), Kind::WrongType, "sheet.item"},
         {"a fill's temperature as text", with(R"(, "water": {"shell": {"temperature": "30"}})"),
          Kind::WrongType, "water.shell.temperature"},
+        {"a concentration as text",
+         with(R"(, "water": {"tube": {"temperature": 30, "concentration": "30 %"}})"),
+         Kind::WrongType, "water.tube.concentration"},
         {"a text longer than a field",
          with(", \"tube\": {\"velocity\": \"" + QByteArray(32768, '1') + "\"}"), Kind::TooLong,
          "tube.velocity"},
@@ -143,7 +153,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
     EXPECT_EQ(fault_of(rows[8].bytes).version, 7);
-    EXPECT_EQ(fault_of(rows[15].bytes).size, 32768);
+    EXPECT_EQ(fault_of(rows[16].bytes).size, 32768);
 }
 
 // Line and column in characters, as an editor counts them: the bad value "nope" starts on
