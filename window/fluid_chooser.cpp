@@ -31,8 +31,9 @@ QString fill_caption(const Fluid& fluid) {
     return fluid.kind == FluidKind::Water ? QString("水物性") : QString("填入物性");
 }
 
+// A solution's name says what it is, and with "流体：" it would not fit the button.
 QString chooser_caption(const Fluid& fluid) {
-    return "流体：" + qt(fluid.chinese) + " …";
+    return (fluid.solution ? QString() : QString("流体：")) + qt(fluid.chinese) + " …";
 }
 
 QString fill_description(const QString& group, const FluidChoice& choice) {
@@ -75,7 +76,7 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
         row->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<const void*>(&fluid)));
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list_->setMinimumSize(640, 360);
+    list_->setMinimumSize(780, 360);  // a solution's state is the widest column
     grid->addWidget(list_, 1, 0, 1, 3);
 
     pressure_ = new QLineEdit(this);

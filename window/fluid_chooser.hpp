@@ -46,7 +46,8 @@ class FluidChooser : public QDialog {
     QLabel* freezing_;
 };
 
-// What Command8 and Command9 read for a fluid, and what the chooser's button reads.
+// What Command8 and Command9 read for a fluid, and what the chooser's button reads:
+// "流体：苯 …", a solution's name alone.
 QString fill_caption(const properties::Fluid& fluid);
 QString chooser_caption(const properties::Fluid& fluid);
 // The fill button's tooltip and reader's description for the side titled `group`.

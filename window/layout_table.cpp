@@ -35,8 +35,9 @@ std::string blanks(int count) {
 
 std::string chooser_description(const std::string& group) {
     return group +
-           "：选择用哪种流体的物性填入，水或另外 27 种液体、16 种气体（Perry 手册、Poling），"
-           "可按中文名、英文名、分子式或 CAS 号搜索；气体另需绝对压力。";
+           "：选择用哪种流体的物性填入，水或另外 27 种液体、16 种气体（Perry 手册、Poling）、"
+           "7 种水溶液（Melinder），可按中文名、英文名、分子式或 CAS 号搜索；气体另需绝对压力，"
+           "水溶液另需质量分数。";
 }
 
 std::vector<ControlRow> make_table() {
@@ -140,8 +141,8 @@ std::vector<ControlRow> make_table() {
         {Button, "Command8", "Frame1", "水物性", 2400, 2520, 840, 375, standard, plain, true, 82, {}, false, water_description("管内流体参数")},
         {Button, "Command9", "Frame2", "水物性", 2400, 2520, 840, 375, standard, plain, true, 83, {}, false, water_description("管外流体参数")},
         // Which fluid 水物性 fills with, chosen from a list, below the mean temperature.
-        {Button, "Command10", "Frame1", "流体：水 …", 1680, 3660, 1620, 375, standard, plain, true, 84, {}, false, chooser_description("管内流体参数")},
-        {Button, "Command11", "Frame2", "流体：水 …", 1680, 3660, 1620, 375, standard, plain, true, 85, {}, false, chooser_description("管外流体参数")},
+        {Button, "Command10", "Frame1", "流体：水 …", 1440, 3660, 1860, 375, standard, plain, true, 84, {}, false, chooser_description("管内流体参数")},
+        {Button, "Command11", "Frame2", "流体：水 …", 1440, 3660, 1860, 375, standard, plain, true, 85, {}, false, chooser_description("管外流体参数")},
     };
     // clang-format on
 }

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "properties/fluid_table.hpp"
 #include "window/caption_label.hpp"
+#include "window/fluid_chooser.hpp"
 #include "window/fonts.hpp"
 #include "window_probe.hpp"
 
@@ -97,6 +99,13 @@ class ScreenshotTest : public QObject {
         for (const QPushButton* button : form.findChildren<QPushButton*>()) {
             const QString why = cut_off(*button);
             QVERIFY2(why.isEmpty(), qPrintable(button->objectName() + " is cut off: " + why));
+        }
+        // Each fluid's name on the chooser's button, the longest a solution's.
+        QPushButton* chooser = probe::button(form, "Command10");
+        for (const properties::Fluid& fluid : properties::fluid_table()) {
+            chooser->setText(window::chooser_caption(fluid));
+            const QString why = cut_off(*chooser);
+            QVERIFY2(why.isEmpty(), qPrintable("Command10 is cut off: " + why));
         }
 
         const QString song = QFontInfo(probe::label(form, "Label24")->font()).family();
