@@ -103,8 +103,8 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
     EXPECT_TRUE(searched.contains("\"lengths\": \"2, 3\""));
     EXPECT_EQ(casefile::from_json(searched), c);
     // A solution's fill by its concentration makes it one 1.7.0, which would drop it, refuses.
-    c.shell_fill = casefile::FillRecord{-2.5, {"0.44", "1046", "3642", "0.0052"},
-                                        "ethylene glycol - water", {}, 0.3};
+    c.shell_fill = casefile::FillRecord{
+        -2.5, {"0.44", "1046", "3642", "0.0052"}, "ethylene glycol - water", {}, 0.3};
     const QByteArray solution = casefile::to_json(c);
     EXPECT_TRUE(solution.contains("\"version\": 6,"));
     EXPECT_TRUE(solution.contains("\"concentration\": 0.3"));
