@@ -46,7 +46,10 @@ QString fill_description(const QString& group, const FluidChoice& choice) {
     return group + "：用" + which +
            "的物性填入均导热率、平均密度、平均比热和动力粘度。"
            "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；" +
-           report::fluid_range_words(fluid) + "。";
+           report::fluid_range_words(fluid) +
+           (fluid.solution ? "，" + report::freezing_refusal_words(fluid, choice.fraction)
+                           : QString()) +
+           "。";
 }
 
 FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice&)> chosen)
