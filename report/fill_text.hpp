@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "calc/fault.hpp"
-#include "calc/sizing.hpp"
 #include "properties/fluid.hpp"
 #include "report/check_text.hpp"
 
@@ -35,6 +34,9 @@ QString source_words(const Fill& fill);
 QString kind_words(const properties::Fluid& fluid);
 QString range_words(const properties::Fluid& fluid);
 
+// A number's text in prose, its minus sign "−", where a field takes the hyphen: "−2.5".
+QString signed_words(const QString& number);
+
 // A mass fraction as a percentage, "30 %"; a solution's span of them, "0–60 %"; a freezing
 // point to 0.01 ℃, "−14.58 ℃".
 QString fraction_words(double fraction);
@@ -46,14 +48,6 @@ QString freezing_refusal_words(const properties::Fluid& fluid, double fraction);
 
 // "乙二醇水溶液的质量分数须在 0～60 % 之间".
 QString fraction_range_words(const properties::Fluid& fluid);
-
-// "注意：管内出口 −13 ℃ 距冰点 −14.58 ℃ 不足 3 K：提高浓度或出口温度。" for each side filled
-// with a solution whose colder end, inlet or outlet, lies less than freezing_margin above its
-// freezing point; and the same as rows of the checks table.
-QStringList freezing_cautions(const FillSource& tube, const FillSource& shell,
-                              const calc::SizingInput& input);
-QList<CheckRow> freezing_check_rows(const FillSource& tube, const FillSource& shell,
-                                    const calc::SizingInput& input);
 
 // A "注意：" line where a liquid is above its normal boiling point or a gas above low pressure.
 // `where` comes before the fluid's name: a side's, or nothing.

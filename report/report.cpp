@@ -3,6 +3,7 @@
 #include "calc/temperature_profile.hpp"
 #include "calc/units.hpp"
 #include "report/check_text.hpp"
+#include "report/freezing_text.hpp"
 #include "report/number_text.hpp"
 #include "report/rating_text.hpp"
 #include "report/search_text.hpp"

@@ -6,6 +6,7 @@
 
 #include "calc/correlation_range.hpp"
 #include "report/check_text.hpp"
+#include "report/freezing_text.hpp"
 #include "report/number_text.hpp"
 #include "report/range_text.hpp"
 #include "report/rating_text.hpp"

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "window/status_line.hpp"
 #include "window_probe.hpp"
 
 using probe::click;
@@ -287,12 +288,19 @@ class FluidFillTest : public QObject {
                  qPrintable(working));
         const QString warning = "管内进口 −13 ℃ 距冰点 −14.58 ℃ 不足 3 K：提高浓度或进口温度";
         QVERIFY2(working.contains(warning), qPrintable(working));
-        const QString status = form.findChild<QLabel*>("status_line")->text() +
-                               form.findChild<QLabel*>("status_line")->toolTip();
+        const QString status = form.findChild<window::StatusLine*>("status_line")->full_text();
         QVERIFY2(status.contains(warning), qPrintable(status));
 
         // The rating takes the glycol solutions' fouling by default.
         QVERIFY2(working.contains("Rsi = 0.000352"), qPrintable(working));
+
+        // An inlet below the freezing point is told so, though the mean lies above it.
+        type(form, "Text1", "-16");
+        click(form, "Command1");
+        const QString below = form.findChild<window::StatusLine*>("status_line")->full_text();
+        QVERIFY2(below.contains("管内进口 −16 ℃ 低于冰点 −14.58 ℃：提高浓度或进口温度"),
+                 qPrintable(below));
+        type(form, "Text1", "-13");
 
         // Below the freezing point nothing is written.
         type(form, "Text8", "-15");
