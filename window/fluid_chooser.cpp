@@ -178,7 +178,11 @@ void FluidChooser::follow_selection() {
 
 void FluidChooser::show_freezing() {
     const Fluid* fluid = selected();
-    if (!fluid || !fluid->solution) return freezing_->clear();
+    if (!fluid || !fluid->solution) {
+        freezing_->clear();
+        fraction_->setAccessibleDescription({});
+        return;
+    }
     QString why;
     const std::optional<double> fraction = read_fraction(fraction_->text(), *fluid, &why);
     const QString range = "质量分数 " + report::fraction_span_words(*fluid);
@@ -186,6 +190,7 @@ void FluidChooser::show_freezing() {
         fraction ? report::fraction_words(*fraction) + " 时冰点 " +
                        report::freezing_words(properties::freezing_celsius(*fluid, *fraction))
                  : range);
+    fraction_->setAccessibleDescription(freezing_->text());  // a reader hears it with the field
 }
 
 void FluidChooser::confirm() {

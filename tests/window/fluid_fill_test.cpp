@@ -266,6 +266,14 @@ class FluidFillTest : public QObject {
             QVERIFY2(catcher.texts[0].contains("「质量分数」中的 70 % 超出了范围"),
                      qPrintable(catcher.texts[0]));
             QVERIFY2(catcher.texts[0].contains("0～60 %"), qPrintable(catcher.texts[0]));
+            // Beside the field, the range while it does not read, the freezing point once it does.
+            auto* freezing = dialog->findChild<QLabel*>("fluid_freezing");
+            QCOMPARE(freezing->text(), QString("质量分数 0–60 %"));
+            auto* fraction = dialog->findChild<QLineEdit*>("fluid_fraction");
+            fraction->selectAll();
+            QTest::keyClicks(fraction, "0.3");
+            QCOMPARE(freezing->text(), QString("30 % 时冰点 −14.58 ℃"));
+            QCOMPARE(fraction->accessibleDescription(), freezing->text());
             dialog->reject();
         }
         QCOMPARE(probe::button(form, "Command10")->text(), QString("流体：水 …"));
