@@ -18,6 +18,11 @@ struct Range {
     Double low = -unbounded, high = unbounded;
 };
 
+// Both ends included; false for a NaN.
+inline bool contains(const Range& range, Double value) {
+    return value >= range.low && value <= range.high;
+}
+
 struct CorrelationRange {
     Range reynolds, prandtl;
 };

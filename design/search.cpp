@@ -12,10 +12,6 @@ namespace {
 // The next standard shells tried beyond the smallest that holds the tubes.
 constexpr int larger_shells = 2;
 
-bool inside(Double value, const Range& range) {
-    return value >= range.low && value <= range.high;
-}
-
 void mark(Candidate& c, Condition condition, bool failed) {
     if (failed) c.failed |= 1u << static_cast<unsigned>(condition);
 }
@@ -120,7 +116,7 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
         }
         l.per_pass = per_pass;
         l.tube_velocity = laid_out_velocity(in, per_pass);
-        if (!inside(l.tube_velocity, s.tube_velocity)) continue;
+        if (!calc::contains(s.tube_velocity, l.tube_velocity)) continue;
         for (const Double length : lengths) {
             l.length = length;
             const TubeFilm film = laid_out_tube_film(in, l);  // one tube side for every shell
@@ -171,9 +167,9 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                         mark(c, Condition::ShellDrop,
                              shell.holds && !(shell.drop <= s.allowable_shell_drop));
                         mark(c, Condition::ShellVelocity,
-                             !inside(r.shell.velocity, s.shell_velocity));
+                             !calc::contains(s.shell_velocity, r.shell.velocity));
                         mark(c, Condition::LengthToDiameter,
-                             !inside(c.length_to_diameter, s.length_to_diameter));
+                             !calc::contains(s.length_to_diameter, c.length_to_diameter));
                         mark(c, Condition::Esso, !shell.holds);
                         s.candidates.push_back(c);
                     }

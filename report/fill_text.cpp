@@ -111,8 +111,12 @@ QString freezing_words(double celsius) {
     return signed_words(QString::number(rounded == 0 ? 0.0 : rounded, 'g', 8)) + " ℃";
 }
 
+QString solution_words(const properties::Fluid& fluid, double fraction) {
+    return fraction_words(fraction) + " " + qt(fluid.chinese);
+}
+
 QString freezing_refusal_words(const properties::Fluid& fluid, double fraction) {
-    return fraction_words(fraction) + " " + qt(fluid.chinese) + "的冰点为 " +
+    return solution_words(fluid, fraction) + "的冰点为 " +
            freezing_words(properties::freezing_celsius(fluid, fraction));
 }
 

@@ -43,6 +43,9 @@ QString fraction_words(double fraction);
 QString fraction_span_words(const properties::Fluid& fluid);
 QString freezing_words(double celsius);
 
+// A solution at its concentration: "30 % 乙二醇水溶液".
+QString solution_words(const properties::Fluid& fluid, double fraction);
+
 // "30 % 乙二醇水溶液的冰点为 −14.58 ℃", the temperature below it refused.
 QString freezing_refusal_words(const properties::Fluid& fluid, double fraction);
 

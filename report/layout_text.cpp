@@ -11,10 +11,6 @@ using design::LayoutChoice;
 
 constexpr char where_to_choose[] = "请在“工具 → 结构参数”中改正";
 
-QString count(double value) {
-    return QString::number(value, 'f', 0);
-}
-
 // A drop the user allows, as typed or by default: 100 kPa.
 QString allowed(double pascals) {
     return plain(pascals / 1000.0) + " kPa";
@@ -169,6 +165,10 @@ QString plain(double value) {
 
 QString mm(double metres) {
     return plain(metres * 1000.0) + " mm";
+}
+
+QString count(double value) {
+    return QString::number(value, 'f', 0);
 }
 
 QString span(const calc::Range& range, const QString& unit) {
@@ -377,10 +377,8 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
         "D ≤ 1800 mm", within};
     rows << CheckRow{"折流板", "h = " + mm(l.baffle_spacing) + "，NB = " + count(l.baffles),
                      "0.2·D ≤ h ≤ D", within};
-    const bool margin_sound =
-        l.margin >= design::margin_sound.low && l.margin <= design::margin_sound.high;
-    const bool margin_aim =
-        l.margin >= design::margin_aim.low && l.margin <= design::margin_aim.high;
+    const bool margin_sound = calc::contains(design::margin_sound, l.margin);
+    const bool margin_aim = calc::contains(design::margin_aim, l.margin);
     rows << CheckRow{"实际面积、面积裕度",
                      "S = " + figure(l.area) + " ㎡，H = " + percent(l.margin),
                      "宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %",

@@ -49,6 +49,8 @@ QString kpa(double pascals);
 // A value as typed or chosen, without trailing zeros: 4.5, 31.25.
 QString plain(double value);
 QString mm(double metres);
+// A whole count: tubes, passes, baffles.
+QString count(double value);
 // A span as a choice or a range is typed: "0.5–3", with `unit` after it (" m/s").
 QString span(const calc::Range& range, const QString& unit = {});
 

@@ -197,7 +197,7 @@ QStringList rating_lines(const LayoutEntry& e, double estimate) {
                  "（按结构 uo = " + figure(s.velocity) + " m/s）";
     lines << "ui′ = " + figure(t.velocity) +
                  " m/s：ui′ = Wi/(ρi·ns·π·di²/4) = " + summary(in.tube_flow) + "/(" +
-                 plain(in.tube.density) + " × " + QString::number(l.per_pass, 'f', 0) + " × π × " +
+                 plain(in.tube.density) + " × " + count(l.per_pass) + " × π × " +
                  plain(in.tube.diameter) + "²/4)，Rei′ = di·ui′·ρi/μi = " + figure(t.reynolds) +
                  "，Pri = cpi·μi/λi = " + figure(t.prandtl);
     lines << tube_film_line(r, in, l.length);
@@ -295,10 +295,8 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
     const bool shell_sound = !outside(r.shell.velocity, r.shell_velocities) &&
                              !outside(r.shell.reynolds, design::kern_reynolds_range);
     const double fouling = r.resistances.tube_fouling + r.resistances.shell_fouling;
-    const bool margin_sound =
-        r.margin >= design::margin_sound.low && r.margin <= design::margin_sound.high;
-    const bool margin_aim =
-        r.margin >= design::margin_aim.low && r.margin <= design::margin_aim.high;
+    const bool margin_sound = calc::contains(design::margin_sound, r.margin);
+    const bool margin_aim = calc::contains(design::margin_aim, r.margin);
     QList<CheckRow> rows;
     rows << CheckRow{
         "管内传热系数 αi",

@@ -96,8 +96,8 @@ Report make_report(const ReportInput& input) {
         if (laid_out(*result.layout) && l.tubes <= most_drawn) {
             report.tube_sheet = tube_sheet(l, result.layout->input.shell.diameter);
             report.tube_sheet_caption = "图 2　管板布置（" + arrangement_name(l.arrangement) +
-                                        "，" + QString::number(l.tubes, 'f', 0) + " 根，" +
-                                        QString::number(l.passes, 'f', 0) + " 管程）";
+                                        "，" + count(l.tubes) + " 根，" + count(l.passes) +
+                                        " 管程）";
         }
     }
     report.results = input.result_lines;

@@ -3,13 +3,6 @@
 #include "report/layout_text.hpp"
 
 namespace report {
-namespace {
-
-QString count(double value) {
-    return QString::number(value, 'f', 0);
-}
-
-}  // namespace
 
 QStringList candidate_lines(const design::Candidate& c) {
     return {"L = " + plain(c.length) + " m",

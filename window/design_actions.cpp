@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+#include "casefile/case_json.hpp"
 #include "report/layout_text.hpp"
 #include "window/main_window.hpp"
 #include "window/search_choices.hpp"
@@ -10,7 +11,12 @@
 namespace window {
 namespace {
 
-constexpr std::size_t tube_drop_text = 6, shell_drop_text = 7;  // in LayoutTexts
+// Where the allowable drops lie in LayoutTexts.
+constexpr std::size_t tube_drop_text = choice_index(design::LayoutChoice::AllowableTubeDrop);
+constexpr std::size_t shell_drop_text = choice_index(design::LayoutChoice::AllowableShellDrop);
+// The dialog's fields: the search's choices, then the two drops.
+constexpr std::size_t tube_drop_field = casefile::design_keys.size();
+constexpr std::size_t shell_drop_field = tube_drop_field + 1;
 
 // A search that takes longer than this shows its progress and can be stopped.
 constexpr int quiet_ms = 100;
@@ -27,8 +33,8 @@ void MainWindow::edit_design() {
             // Both are read before either is taken: a refusal changes nothing.
             (void)read_search_choices(edits.design);
             if (const std::optional<ChoiceFault> fault = check_layout(layout)) {
-                const std::size_t field = fault->index == tube_drop_text    ? 5
-                                          : fault->index == shell_drop_text ? 6
+                const std::size_t field = fault->index == tube_drop_text    ? tube_drop_field
+                                          : fault->index == shell_drop_text ? shell_drop_field
                                                                             : 0;
                 throw ChoiceFault{field, fault->words};
             }
@@ -37,7 +43,6 @@ void MainWindow::edit_design() {
                 set_changed(true);
             }
             take_layout(layout);
-            std::optional<design::Search> found;
             QProgressDialog progress("正在搜索标准换热器…", "停止", 0, 1000, design_dialog_);
             progress.setWindowTitle("自动设计");
             progress.setMinimumDuration(quiet_ms);
@@ -46,11 +51,7 @@ void MainWindow::edit_design() {
                 progress.setValue(static_cast<int>(done * 1000));  // keeps the window painted
                 return !progress.wasCanceled();
             };
-            if (computed_ && computed_->layout &&
-                computed_->layout->gap == design::LayoutGap::None) {
-                found = design::search(computed_->layout->input, read_layout_choices(layout_texts_),
-                                       read_search_choices(design_texts_), going);
-            }
+            std::optional<design::Search> found = search_designs(going);
             progress.reset();
             last_search_ = found;
             return found;
@@ -60,17 +61,16 @@ void MainWindow::edit_design() {
         design_dialog_ = new DesignDialog(this, hooks);
     }
     std::array<QString, 7> defaults{"15", "", "", "4–10", "1.5, 2, 3, 4.5, 6, 9", "", ""};
-    if (computed_ && computed_->layout && computed_->layout->gap == design::LayoutGap::None) {
-        const design::LayoutInput& in = computed_->layout->input;
-        const bool tube_gas = design::tube_gas(in), shell_gas = design::shell_gas(in);
+    if (const design::LayoutInput* in = laid_out_input()) {
+        const bool tube_gas = design::tube_gas(*in), shell_gas = design::shell_gas(*in);
         defaults[1] =
             report::span(tube_gas ? design::tube_velocities.gas : design::tube_velocities.liquid);
         defaults[2] = report::span(shell_gas ? design::shell_velocities.gas
                                              : design::shell_velocities.liquid);
         const double liquid = design::liquid_allowable_drop / 1000.0;
         const double gas = design::gas_allowable_drop / 1000.0;
-        defaults[5] = report::plain(tube_gas ? gas : liquid);
-        defaults[6] = report::plain(shell_gas ? gas : liquid);
+        defaults[tube_drop_field] = report::plain(tube_gas ? gas : liquid);
+        defaults[shell_drop_field] = report::plain(shell_gas ? gas : liquid);
     }
     design_dialog_->open_with(
         {design_texts_, {layout_texts_[tube_drop_text], layout_texts_[shell_drop_text]}}, defaults);

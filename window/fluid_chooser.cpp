@@ -39,10 +39,9 @@ QString chooser_caption(const Fluid& fluid) {
 QString fill_description(const QString& group, const FluidChoice& choice) {
     const Fluid& fluid = *choice.fluid;
     if (fluid.kind == FluidKind::Water) return qt(water_description(group.toStdString()));
-    const QString which =
-        fluid.solution
-            ? report::fraction_words(choice.fraction) + " " + qt(fluid.chinese) + "（水溶液）"
-            : qt(fluid.chinese) + "（" + report::kind_words(fluid) + "）";
+    const QString which = fluid.solution
+                              ? report::solution_words(fluid, choice.fraction) + "（水溶液）"
+                              : qt(fluid.chinese) + "（" + report::kind_words(fluid) + "）";
     return group + "：用" + which +
            "的物性填入均导热率、平均密度、平均比热和动力粘度。"
            "温度取“平均温度为”一栏，该栏为空时取进口、出口温度的平均值并填入该栏；" +

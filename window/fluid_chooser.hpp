@@ -29,8 +29,8 @@ class FluidChooser : public QDialog {
 
   private:
     void narrow();  // the rows the search holds; the first of them selected
-    void
-    follow_selection();    // the pressure is asked for a gas only, the concentration for a solution
+    // The pressure is asked for a gas only, the concentration for a solution.
+    void follow_selection();
     void show_freezing();  // a solution's range, and its freezing point at the concentration
     void confirm();        // reads the pressure or concentration; a fault keeps it open
 

@@ -72,12 +72,19 @@ void MainWindow::take_layout(const casefile::LayoutTexts& texts) {
     if (fields_as_computed()) run_action([this] { compute_result(); });
 }
 
-std::optional<design::Search> MainWindow::search_designs() const {
+const design::LayoutInput* MainWindow::laid_out_input() const {
     if (!computed_ || !computed_->layout || computed_->layout->gap != design::LayoutGap::None) {
-        return std::nullopt;
+        return nullptr;
     }
-    return design::search(computed_->layout->input, read_layout_choices(layout_texts_),
-                          read_search_choices(design_texts_));
+    return &computed_->layout->input;
+}
+
+std::optional<design::Search> MainWindow::search_designs(
+    const std::function<bool(double)>& going) const {
+    const design::LayoutInput* in = laid_out_input();
+    if (!in) return std::nullopt;
+    return design::search(*in, read_layout_choices(layout_texts_),
+                          read_search_choices(design_texts_), going);
 }
 
 void MainWindow::edit_layout() {

@@ -180,11 +180,4 @@ QString in_own_unit(const ChoiceRow& row, double si) {
     return QString::number(si / own_unit_in_si(row), 'g', 6);
 }
 
-std::size_t choice_index(design::LayoutChoice choice) {
-    for (std::size_t i = 0; i < choice_rows.size(); ++i) {
-        if (choice_rows[i].choice == choice) return i;
-    }
-    return 0;
-}
-
 }  // namespace window

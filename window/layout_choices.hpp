@@ -73,6 +73,11 @@ design::LayoutChoices read_layout_choices(const casefile::LayoutTexts& texts);
 QString in_own_unit(const ChoiceRow& row, double si);
 
 // The index of a choice in choice_rows and layout_keys.
-std::size_t choice_index(design::LayoutChoice choice);
+constexpr std::size_t choice_index(design::LayoutChoice choice) {
+    for (std::size_t i = 0; i < choice_rows.size(); ++i) {
+        if (choice_rows[i].choice == choice) return i;
+    }
+    return 0;
+}
 
 }  // namespace window

@@ -91,9 +91,11 @@ class MainWindow : public QMainWindow {
     void take_layout(const casefile::LayoutTexts& texts);
     const casefile::LayoutTexts& layout_texts() const { return layout_texts_; }
     const casefile::DesignTexts& design_texts() const { return design_texts_; }
-    // The 自动设计 search on the last result with the case's choices. ChoiceFault where a choice
-    // does not read; a search that stops says why; none without a layout to start from.
-    std::optional<design::Search> search_designs() const;
+    // The 自动设计 search on the last result with the case's choices, `going` hearing its
+    // progress. ChoiceFault where a choice does not read; a search that stops says why; none
+    // without a layout to start from.
+    std::optional<design::Search> search_designs(
+        const std::function<bool(double)>& going = {}) const;
     void about();  // 帮助 → 关于
 
     // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then,
@@ -130,6 +132,8 @@ class MainWindow : public QMainWindow {
     // The working of the last results as tooltips, saying where a side's properties came from
     // while its fields hold what 水物性 wrote; again whenever one of those fields changes.
     void show_working();
+    // The last result's layout input, where it was laid out: what 自动设计 searches around.
+    const design::LayoutInput* laid_out_input() const;
     // The layout after the checks, with the case's choices.
     report::LayoutEntry layout_entry(const calc::SizingInput& input,
                                      const calc::SizingWorking& working,

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "digits.hpp"
 #include "properties/fluid.hpp"
 #include "properties/fluid_search.hpp"
 
@@ -23,9 +23,7 @@ const Fluid& named(std::string_view chinese) {
 
 // The value to six significant digits, as the sheet prints it.
 std::string six_digits(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.5e", value);
-    return text;
+    return to_digits(value, 6);
 }
 
 TEST(Solutions, SpotValuesOfTheSheet) {

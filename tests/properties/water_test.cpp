@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
+#include "digits.hpp"
 #include "properties/if97.hpp"
 #include "properties/saturated_water.hpp"
 #include "properties/thermal_conductivity.hpp"
@@ -18,9 +18,7 @@ using namespace properties;
 
 // The value as a release prints it: 9 significant digits.
 std::string printed(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.8e", value);
-    return text;
+    return to_digits(value, 9);
 }
 
 // R7-97(2012) Table 5 (region 1) and Table 35 (region 4).

@@ -51,6 +51,13 @@ QDialog* choose(QWidget& form, const QString& chooser, const QString& query,
     return dialog;
 }
 
+// Clicks `button` and gives what the one message it raised said; empty for none or several.
+QString said_by(QWidget& form, const QString& button) {
+    probe::MessageCatcher catcher;
+    click(form, button);
+    return catcher.texts.size() == 1 ? catcher.texts[0] : QString();
+}
+
 QStringList texts_of(const QWidget& form, const QStringList& names) {
     QStringList texts;
     for (const QString& name : names) texts << field(form, name)->text();
@@ -203,11 +210,8 @@ class FluidFillTest : public QObject {
         QVERIFY(label(form, "Label24")->toolTip().contains("高于常压沸点 80.09 ℃"));
         const QStringList at_90 = texts_of(form, tube_fill);
         type(form, "Text8", "200");
-        probe::MessageCatcher catcher;
-        click(form, "Command8");
-        QCOMPARE(catcher.texts.size(), 1);
-        QVERIFY2(catcher.texts[0].contains("苯的液体物性只适用于 5.53–139.95 ℃"),
-                 qPrintable(catcher.texts[0]));
+        const QString said = said_by(form, "Command8");
+        QVERIFY2(said.contains("苯的液体物性只适用于 5.53–139.95 ℃"), qPrintable(said));
         QCOMPARE(texts_of(form, tube_fill), at_90);
     }
 
@@ -312,13 +316,8 @@ class FluidFillTest : public QObject {
 
         // Below the freezing point nothing is written.
         type(form, "Text8", "-15");
-        {
-            probe::MessageCatcher catcher;
-            click(form, "Command8");
-            QCOMPARE(catcher.texts.size(), 1);
-            QVERIFY2(catcher.texts[0].contains("30 % 乙二醇水溶液的冰点为 −14.58 ℃"),
-                     qPrintable(catcher.texts[0]));
-        }
+        const QString said = said_by(form, "Command8");
+        QVERIFY2(said.contains("30 % 乙二醇水溶液的冰点为 −14.58 ℃"), qPrintable(said));
         QCOMPARE(texts_of(form, tube_fill), at_minus_9);
 
         type(form, "Text8", "-9");
