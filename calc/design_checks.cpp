@@ -97,4 +97,16 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
     return checks;
 }
 
+DesignChecks condensing_checks(const SizingInput& input, const SizingResult& result) {
+    PlainSteps steps;
+    DesignChecks checks;
+    checks.trends = {trend(input.t1, input.t2), Trend::Steady};
+    add_slips(input.tube, Side::Tube, checks.slips);
+    const TubeEstimate tubes = formulas::tube_estimate(steps, input, result.A);
+    if (std::isfinite(tubes.per_pass) && tubes.count >= 1.0 && std::isfinite(tubes.length)) {
+        checks.tubes = tubes;
+    }
+    return checks;
+}
+
 }  // namespace calc

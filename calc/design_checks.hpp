@@ -79,4 +79,8 @@ struct DesignChecks {
 DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
                            std::optional<Single> shell_flow);
 
+// The checks of a sizing whose shell side condenses at one temperature: its F is 1 and its
+// flow follows from Q, so only the tube side's slips and the tube count are left.
+DesignChecks condensing_checks(const SizingInput& input, const SizingResult& result);
+
 }  // namespace calc

@@ -81,10 +81,11 @@ Single mean_temperature_difference(Steps& s, Single dT1, Single dT2) {
 //   A   = Q/((K·0.89)·Δtm)                → Single   m²
 // Worked example: t 20→40 ℃, W 2 kg/s, T 90→60 ℃ with the two film examples give
 // K = 2006.8310546875, Q = 166960, Δtm ≈ 44.8142, A = 2.08591175079345703125.
+// The same from K on, with both sides' film working given: a condensing shell side brings its
+// own αs (design/condensing), the tube side's is always film_working's.
 template <typename Steps>
-SizingWorking sizing_working(Steps& s, const SizingInput& in) {
-    const FilmWorking tube = film_working(s, in.tube, tube_side, Side::Tube);
-    const FilmWorking shell = film_working(s, in.shell, shell_side, Side::Shell);
+SizingWorking sizing_from_films(Steps& s, const SizingInput& in, const FilmWorking& tube,
+                                const FilmWorking& shell) {
     const Double alpha_t = tube.alpha;
     const Double alpha_s = shell.alpha;
 
@@ -112,6 +113,13 @@ SizingWorking sizing_working(Steps& s, const SizingInput& in) {
     const Single A = s.to_single(s.quotient(Q, kat, at_a), at_a);
 
     return SizingWorking{tube, shell, dT1, dT2, dtm, SizingResult{K, A, Q}};
+}
+
+template <typename Steps>
+SizingWorking sizing_working(Steps& s, const SizingInput& in) {
+    const FilmWorking tube = film_working(s, in.tube, tube_side, Side::Tube);
+    const FilmWorking shell = film_working(s, in.shell, shell_side, Side::Shell);
+    return sizing_from_films(s, in, tube, shell);
 }
 
 template <typename Steps>

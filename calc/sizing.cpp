@@ -28,4 +28,10 @@ SizingWorking sizing_working(const SizingInput& input) {
     return formulas::sizing_working(steps, input);
 }
 
+SizingWorking sizing_working(const SizingInput& input, Double shell_alpha) {
+    CheckedSteps steps;
+    const FilmWorking tube = formulas::film_working(steps, input.tube, tube_side, Side::Tube);
+    return formulas::sizing_from_films(steps, input, tube, FilmWorking{0.0, 0.0, shell_alpha});
+}
+
 }  // namespace calc

@@ -38,5 +38,7 @@ Single mean_temperature_difference(Single dT1, Single dT2);
 SizingResult size_exchanger(const SizingInput& input);
 // The same steps and faults as size_exchanger, with the intermediates kept.
 SizingWorking sizing_working(const SizingInput& input);
+// The same with the shell side's coefficient given (its Re and Pr left 0): a condensing film.
+SizingWorking sizing_working(const SizingInput& input, Double shell_alpha);
 
 }  // namespace calc

@@ -111,7 +111,11 @@ bool tube_gas(const LayoutInput& in) {
 }
 
 bool shell_gas(const LayoutInput& in) {
-    return in.shell_fill == FillKind::Gas || in.shell.density < gas_density_below;
+    return condensing(in) || in.shell_fill == FillKind::Gas || in.shell.density < gas_density_below;
+}
+
+bool condensing(const LayoutInput& in) {
+    return in.vapour != nullptr;
 }
 
 LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorking& working,
@@ -265,6 +269,18 @@ Double default_baffle_spacing(Double shell_diameter) {
     return best ? *best / 1000.0 : std::clamp(third, allowed.low, allowed.high) / 1000.0;
 }
 
+// The widest standard spacing within [0.2·D, D], ≥ 50 mm: a condensing shell's baffles hold
+// the tubes and guide the vapour, and narrow windows would drive it at tens of m/s.
+Double widest_baffle_spacing(Double shell_diameter) {
+    const Range metres = spacing_range_of(shell_diameter);
+    const Range allowed{metres.low * 1000.0, metres.high * 1000.0};
+    std::optional<Double> best;
+    for (const Double mm : standard_spacings_mm) {
+        if (within(mm, allowed)) best = mm;
+    }
+    return best ? *best / 1000.0 : allowed.high / 1000.0;
+}
+
 // ΔP_t = (ΔP_1 + ΔP_2)·F_t·N_s·N_p;  ΔP_1 = λ·(L/d_i)·ρu²/2;  ΔP_2 = 3·ρu²/2;
 // F_t = 1.4 for d_o ≥ 25 mm, 1.5 below.
 // All at the laid-out velocity u_i′.
@@ -307,7 +323,14 @@ ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double al
     d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
     d.fouling = gas ? 1.0 : 1.15;
     d.drop = (d.bundle_drop + d.window_drop) * d.fouling * shell_passes;
+    // A condensing vapour: half the drop of the dry vapour at its inlet flow (Kern, Eq. 12.47).
+    if (condensing(in)) d.drop *= vapour_drop_share;
     return d;
+}
+
+// ΔP_s allowed for a condensing shell: 10 % of p_s, beyond which t_s falls noticeably.
+Double condensing_allowable_drop(const LayoutInput& in) {
+    return drop_share_of_pressure * in.saturation.pressure * 1000.0;
 }
 
 // D = t·(n_c − 1) + 2·b′, b′ = 1.5·d_o.
@@ -434,7 +457,8 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
 
     // 9
     const Double D = l.shell_diameter;
-    l.defaults.baffle_spacing = default_baffle_spacing(D);
+    l.defaults.baffle_spacing =
+        condensing(in) ? widest_baffle_spacing(D) : default_baffle_spacing(D);
     l.baffle_spacing = choices.baffle_spacing.value_or(*l.defaults.baffle_spacing);
     const Range spacing_range = spacing_range_of(D);
     if (!allowed_spacing(D, l.baffle_spacing)) {
@@ -448,7 +472,9 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     // 11 and the drops
     l.defaults.roughness = default_roughness;
     l.defaults.allowable_tube_drop = tube_gas(in) ? gas_allowable_drop : liquid_allowable_drop;
-    l.defaults.allowable_shell_drop = shell_gas(in) ? gas_allowable_drop : liquid_allowable_drop;
+    l.defaults.allowable_shell_drop = condensing(in) ? condensing_allowable_drop(in)
+                                      : shell_gas(in) ? gas_allowable_drop
+                                                      : liquid_allowable_drop;
     l.tube = tube_drop(in, l, choices.roughness.value_or(default_roughness),
                        choices.allowable_tube_drop.value_or(*l.defaults.allowable_tube_drop));
     l.shell = shell_drop(in, l, shell_gas(in),

@@ -14,6 +14,7 @@
 #include "calc/numbers.hpp"
 #include "calc/sizing.hpp"
 #include "design/rating_tables.hpp"
+#include "properties/saturation.hpp"
 
 namespace design {
 
@@ -53,6 +54,8 @@ inline constexpr Double esso_least_reynolds = 500.0;    // f_0 holds above it
 inline constexpr Double gas_density_below = 100.0;      // kg/m³: a side this light is a gas
 inline constexpr Double liquid_allowable_drop = 100e3;  // Pa
 inline constexpr Double gas_allowable_drop = 10e3;      // Pa
+inline constexpr Double drop_share_of_pressure = 0.1;   // a condensing ΔP_s allowed, of p_s
+inline constexpr Double vapour_drop_share = 0.5;        // ΔP_s ≈ ½ the dry vapour's Esso drop
 
 // Tubes on the centre line n_c = factor·√N_T, and the Esso tube-bank factor F.
 struct ArrangementFactors {
@@ -77,8 +80,9 @@ struct LayoutChoices {
 };
 
 // Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid, a gas, a
-// glycol or alcohol solution, or a brine.
-enum class FillKind { Typed, Water, Liquid, Gas, OrganicSolution, Brine };
+// glycol or alcohol solution, or a brine; or a shell side of condensing steam or an organic
+// vapour, which has no such fields.
+enum class FillKind { Typed, Water, Liquid, Gas, OrganicSolution, Brine, Steam, Vapour };
 
 // What the calculation already knows, SI units; tube.diameter is d_i, shell.diameter d_o, and
 // the velocities are those typed.
@@ -93,7 +97,13 @@ struct LayoutInput {
     Double tube_mean_temperature, shell_mean_temperature;  // ℃
     bool tube_heated, shell_heated;                        // the outlet hotter than the inlet
     FillKind tube_fill, shell_fill;
+    // A shell side that condenses: its vapour and state; the shell fluid is then the vapour's
+    // ρ″ and μ″ at d_o, shell_flow is D, and the correction 1.
+    const properties::Vapour* vapour = nullptr;
+    properties::SaturationState saturation{};
 };
+
+bool condensing(const LayoutInput& input);
 
 // A side is a gas where its fill is a gas, or where it is lighter than gas_density_below.
 bool tube_gas(const LayoutInput& input);
@@ -205,6 +215,8 @@ Double standard_pitch(Double outer_diameter);
 Double centre_tubes(Double tubes, Arrangement arrangement);
 std::optional<Double> standard_shell(Double diameter);  // none above 1800 mm
 Double default_baffle_spacing(Double shell_diameter);
+Double widest_baffle_spacing(Double shell_diameter);  // a condensing shell's default
+Double condensing_allowable_drop(const LayoutInput& input);  // Pa
 Double baffle_count(Double length, Double spacing);
 Double bundle_diameter(Double pitch, Double centre_tubes, Double outer_diameter);
 Range spacing_range_of(Double shell_diameter);  // [max(0.2·D, 50 mm), D]

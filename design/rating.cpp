@@ -147,6 +147,10 @@ std::optional<FoulingService> fill_service(FillKind fill) {
             return FoulingService::GlycolSolutions;
         case FillKind::Brine:
             return FoulingService::Brines;
+        case FillKind::Steam:
+            return FoulingService::Steam;
+        case FillKind::Vapour:
+            return FoulingService::SolventVapours;
         default:
             return std::nullopt;
     }
