@@ -63,6 +63,8 @@ int run_without_window(const CommandLine& line) {
         return said(window::describe_fault(fault));
     } catch (const calc::Fault& fault) {
         return said(window::describe_fault(fault, form));
+    } catch (const design::CondensingFault& fault) {
+        return said(window::describe_fault(fault, form));
     } catch (const window::ChoiceFault& fault) {
         return said(fault.words);
     }

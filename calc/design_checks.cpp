@@ -100,7 +100,8 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
 DesignChecks condensing_checks(const SizingInput& input, const SizingResult& result) {
     PlainSteps steps;
     DesignChecks checks;
-    checks.trends = {trend(input.t1, input.t2), Trend::Steady};
+    // The vapour gives its heat up at one temperature: the stream that heats the tubes.
+    checks.trends = {trend(input.t1, input.t2), Trend::Falls};
     add_slips(input.tube, Side::Tube, checks.slips);
     const TubeEstimate tubes = formulas::tube_estimate(steps, input, result.A);
     if (std::isfinite(tubes.per_pass) && tubes.count >= 1.0 && std::isfinite(tubes.length)) {

@@ -39,10 +39,18 @@ using LayoutTexts = std::array<QString, layout_choice_count>;
 // The 自动设计 search's choices as typed, by their keys in design_keys; empty is the default.
 using DesignTexts = std::array<QString, 5>;
 
+// A shell side that condenses: the liquid's name in the fluid list ("水" for steam) and the
+// absolute saturation pressure as typed ("200 kPa").
+struct CondensingRecord {
+    QString fluid, pressure;
+    bool operator==(const CondensingRecord&) const = default;
+};
+
 struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
     SheetInfo sheet;
     std::optional<FillRecord> tube_fill, shell_fill;
+    std::optional<CondensingRecord> condensing{};  // kept under "shell" 
     LayoutTexts layout{};
     DesignTexts design{};
     bool operator==(const Case&) const = default;

@@ -165,7 +165,8 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     const bool layout = std::ranges::any_of(c.layout, chosen);
     const bool rating = std::any_of(c.layout.begin() + rating_choices_from, c.layout.end(), chosen);
     const bool design = std::ranges::any_of(c.design, chosen);
-    const int version = solution ? solution_format_version
+    const int version = c.condensing ? condensing_format_version
+                        : solution   ? solution_format_version
                         : design ? design_format_version
                         : rating ? rating_format_version
                         : layout ? layout_format_version
@@ -175,6 +176,11 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {
         sides[side_of(field)][field.key] = c.fields.value(field.name);
+    }
+    // 1.8.0 would compute the shell as a typed liquid and drop the vapour: version 7.
+    if (c.condensing) {
+        sides[1]["condensing"] =
+            QJsonObject{{"fluid", c.condensing->fluid}, {"pressure", c.condensing->pressure}};
     }
     root["tube"] = sides[0];
     root["shell"] = sides[1];
@@ -247,6 +253,11 @@ Case from_json(const QByteArray& bytes) {
     const QJsonObject sides[2] = {object_at(root, "tube", {}), object_at(root, "shell", {})};
     for (const FieldKey& field : field_keys()) {
         c.fields[field.name] = text_at(sides[side_of(field)], field.key, field.side);
+    }
+    if (sides[1].contains("condensing")) {
+        const QJsonObject condensing = object_at(sides[1], "condensing", "shell");
+        c.condensing = CondensingRecord{text_at(condensing, "fluid", "shell.condensing"),
+                                        text_at(condensing, "pressure", "shell.condensing")};
     }
     const QJsonObject sheet = object_at(root, "sheet", {});
     for (std::size_t i = 0; i < sheet_keys.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "design/condensing.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -13,11 +14,21 @@ properties::Properties film_at(const properties::Vapour& vapour, Double film_cel
     try {
         return properties::condensate(vapour, film_celsius);
     } catch (const properties::OutOfRange& e) {
-        throw CondensingFault(CondensingFault::Reason::FilmOutOfRange, e.value(), e.range());
+        throw CondensingFault(vapour, CondensingFault::Reason::FilmOutOfRange, e.value(),
+                              e.range());
     }
 }
 
 }  // namespace
+
+const properties::Vapour& vapour_named(std::string_view name) {
+    if (const properties::Vapour* vapour = properties::find_vapour(name)) return *vapour;
+    const bool uncondensable =
+        std::ranges::find(properties::uncondensable_liquids, name) !=
+        properties::uncondensable_liquids.end();
+    throw CondensingFault(name, uncondensable ? CondensingFault::Reason::Uncondensable
+                                              : CondensingFault::Reason::UnknownVapour);
+}
 
 Double condensing_film(const properties::Properties& film, Double latent, Double rows,
                        Double outer_diameter, Double difference) {
@@ -52,7 +63,7 @@ WallTrial wall_trial(const properties::Vapour& vapour, const properties::Saturat
         }
         if (!std::isfinite(next)) break;
     }
-    throw CondensingFault(CondensingFault::Reason::NoConvergence);
+    throw CondensingFault(vapour, CondensingFault::Reason::NoConvergence);
 }
 
 // Worked example (a), steam at 200 kPa heating water 20 → 80 ℃, 3 kg/s in φ25×2.5:
@@ -60,9 +71,15 @@ WallTrial wall_trial(const properties::Vapour& vapour, const properties::Saturat
 // K = 2809.81494140625, A = 4.57869005203247 ㎡.
 CondensingEstimate condensing_estimate(const CondensingInput& in) {
     using Reason = CondensingFault::Reason;
-    const properties::SaturationState state = properties::saturation_state(*in.vapour, in.pressure);
-    if (!(in.t2 > in.t1)) throw CondensingFault(Reason::NotHeated);
-    if (!(Double{in.t2} < state.celsius)) throw CondensingFault(Reason::AboveSaturation, state.celsius);
+    const properties::Vapour& vapour = *in.vapour;
+    if (!properties::contains(vapour.pressures, in.pressure)) {
+        throw CondensingFault(vapour, Reason::PressureOutOfRange, in.pressure, vapour.pressures);
+    }
+    const properties::SaturationState state = properties::saturation_state(vapour, in.pressure);
+    if (!(in.t2 > in.t1)) throw CondensingFault(vapour, Reason::NotHeated);
+    if (!(Double{in.t2} < state.celsius)) {
+        throw CondensingFault(vapour, Reason::AboveSaturation, state.celsius);
+    }
     const calc::Single ts = static_cast<calc::Single>(state.celsius);
     const calc::FluidSide shell{0, 0, 0, 0, in.outer_diameter, 0};
     const calc::SizingInput sizing{in.tube, shell, in.t1, in.t2, ts, ts, in.W};

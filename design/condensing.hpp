@@ -5,6 +5,8 @@
 #pragma once
 
 #include <exception>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/sizing.hpp"
@@ -23,13 +25,21 @@ inline constexpr int most_wall_steps = 200;             // more is "壁温试差
 class CondensingFault : public std::exception {
   public:
     enum class Reason {
+        UnknownVapour,       // a name with no vapour (`name`)
+        Uncondensable,       // 氯苯, 苯酚: their liquid rows end below t_s (`name`)
+        PressureOutOfRange,  // p_s outside the vapour's pressures (value: p_s kPa, range)
         NotHeated,       // t2 ≤ t1
         AboveSaturation, // t2 ≥ t_s (value: t_s)
         FilmOutOfRange,  // t_m outside the condensate's rows (value: t_m, range)
         NoConvergence,   // the wall trial took more than most_wall_steps
     };
-    CondensingFault(Reason reason, double value = 0, properties::Range range = {})
-        : reason(reason), value(value), range(range) {}
+    CondensingFault(const properties::Vapour& vapour, Reason reason, double value = 0,
+                    properties::Range range = {})
+        : vapour(&vapour), name(vapour.chinese), reason(reason), value(value), range(range) {}
+    CondensingFault(std::string_view name, Reason reason)
+        : vapour(nullptr), name(name), reason(reason), value(0), range{} {}
+    const properties::Vapour* vapour;  // none for UnknownVapour and Uncondensable
+    std::string name;                  // the liquid's, as the fluid list names it
     Reason reason;
     double value;
     properties::Range range;
@@ -66,6 +76,10 @@ Double condensing_mean_difference(Double saturation, Double t1, Double t2);
 WallTrial wall_trial(const properties::Vapour& vapour, const properties::SaturationState& state,
                      Double mean_difference, Double rest, Double rows, Double outer_diameter);
 
+// The vapour of the liquid so named; CondensingFault (UnknownVapour, Uncondensable) where it
+// has none.
+const properties::Vapour& vapour_named(std::string_view name);
+
 // The estimate's inputs: the tube side as the fields give it, the shell's d_o, the vapour.
 struct CondensingInput {
     calc::FluidSide tube;
@@ -86,8 +100,8 @@ struct CondensingEstimate {
     WallTrial trial;              // n = 1, R_rest = 1/α_t
 };
 
-// The single-tube α_s, then K and A in the estimate's own arithmetic. OutOfRange (Pressure)
-// from properties; CondensingFault; calc::Fault from the tube side's steps.
+// The single-tube α_s, then K and A in the estimate's own arithmetic. CondensingFault;
+// calc::Fault from the tube side's steps.
 CondensingEstimate condensing_estimate(const CondensingInput& input);
 
 // What the layout takes from the estimate: F = 1, W_o = D, ρ″ and μ″ on the shell side.

@@ -4,6 +4,7 @@
 
 #include "report/check_text.hpp"
 #include "report/number_text.hpp"
+#include "report/qt_words.hpp"
 
 namespace report {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 using properties::FluidKind;
 
 QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return qt_words(text);
 }
 
 // A ℃ of the tables, which have two decimals at most.

@@ -106,7 +106,9 @@ QStringList figure_lines(const LayoutEntry& e) {
     if (l.baffles == 0) return lines;  // the shell or the spacing refused
     lines << "折流板数 NB = " + count(l.baffles) + "：NB = ⌈L/h⌉ − 1 = ⌈" + plain(l.length) + "/" +
                  plain(l.baffle_spacing) + "⌉ − 1，间距 h = " + mm(l.baffle_spacing) + "（" +
-                 chosen_or(d.baffle_spacing, l.baffle_spacing, "默认：最接近 D/3 的标准间距") +
+                 chosen_or(d.baffle_spacing, l.baffle_spacing,
+                           design::condensing(in) ? "默认：冷凝，取允许的最宽标准间距"
+                                                  : "默认：最接近 D/3 的标准间距") +
                  "，圆缺 25 %）";
     lines << "实际面积 S = " + figure(l.area) + " ㎡：S = NT·π·do·L = " + count(l.tubes) +
                  " × π × " + plain(in.shell.diameter) + " × " + plain(l.length);
@@ -137,14 +139,20 @@ QStringList figure_lines(const LayoutEntry& e) {
         lines << "壳程压降：" + flow + "，不高于 500，Esso 法不适用";
         return lines;
     }
-    lines << "壳程压降 ΔPs = " + kpa(s.drop) + "：" + flow +
+    const bool vapour = design::condensing(in);
+    lines << (vapour ? "壳程压降 ΔPs ≈ " + kpa(s.drop) + "（估算，按进口蒸气的一半）："
+                     : "壳程压降 ΔPs = " + kpa(s.drop) + "：") +
+                 flow +
                  "，f0 = 5.0·Re0^−0.228 = " + figure(s.friction) +
                  "，ΔP′1 = F·f0·nc·(NB + 1)·ρo·u0²/2 = " + figure(s.bundle_drop) +
                  " Pa（F = " + plain(s.bundle_factor) +
                  "），ΔP′2 = NB·(3.5 − 2h/D)·ρo·u0²/2 = " + figure(s.window_drop) +
                  " Pa，(ΔP′1 + ΔP′2)·Fs·Ns = (" + figure(s.bundle_drop) + " + " +
-                 figure(s.window_drop) + ") × " + plain(s.fouling) + " × 1 Pa，允许 " +
-                 allowed(s.allowable);
+                 figure(s.window_drop) + ") × " + plain(s.fouling) + " × 1" +
+                 (vapour ? QString(" × 1/2") : QString()) + " Pa，允许 " + allowed(s.allowable) +
+                 (vapour ? "（饱和压力的 " + percent(s.drop / (in.saturation.pressure * 1000.0)) +
+                               "）"
+                         : QString());
     return lines;
 }
 
@@ -340,7 +348,14 @@ QStringList layout_notes(const LayoutEntry& e) {
             notes << attention("管程压降 ΔPt = " + kpa(l.tube.drop) + "，高于允许的 " +
                                allowed(l.tube.allowable) + "：宜降低管内流速或减少管程");
         }
-        if (l.shell.holds && l.shell.drop > l.shell.allowable) {
+        if (l.shell.holds && l.shell.drop > l.shell.allowable && design::condensing(e.input)) {
+            const bool own = l.shell.allowable == design::condensing_allowable_drop(e.input);
+            notes << (own ? QString("注意：壳程压降估算值超过饱和压力的 10%，饱和温度将明显下降，"
+                                    "宜加大折流板间距或壳径")
+                          : attention("壳程压降估算值 ΔPs ≈ " + kpa(l.shell.drop) +
+                                      "，高于允许的 " + allowed(l.shell.allowable) +
+                                      "：饱和温度将明显下降，宜加大折流板间距或壳径"));
+        } else if (l.shell.holds && l.shell.drop > l.shell.allowable) {
             notes << attention("壳程压降 ΔPs = " + kpa(l.shell.drop) + "，高于允许的 " +
                                allowed(l.shell.allowable) + "：宜加大折流板间距或壳径");
         }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "design/condensing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
 #include "report/check_text.hpp"
@@ -21,6 +22,8 @@ struct LayoutEntry {
     design::LayoutInput input{};
     design::Layout layout{};
     std::optional<design::Rating> rating{};  // where laid out
+    // A condensing shell's rating, whose `rating` is the one above.
+    std::optional<design::CondensingRating> condensing{};
 };
 
 // Whether the figures exist: no gap, nothing unreadable, no stop.

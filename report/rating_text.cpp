@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/condensing_text.hpp"
 #include "report/summary.hpp"
 
 namespace report {
@@ -109,6 +110,89 @@ bool outside(double value, const calc::Range& range) {
     return value < range.low || value > range.high;
 }
 
+QString celsius(double value) {
+    return figure(value) + " ℃";
+}
+
+// The lines both blocks share: K′ and K_c, A′, H′ and R_max.
+QStringList closing_lines(const Rating& r, const LayoutEntry& e) {
+    const design::LayoutInput& in = e.input;
+    const design::Layout& l = e.layout;
+    return {"Kc = " + coefficient(r.clean_coefficient) + "：同上，不计污垢热阻",
+            "A′ = " + figure(r.required_area) + " ㎡：A′ = |Q|/(K′·Δtm′) = " + summary(in.duty) +
+                "/(" + figure(r.coefficient) + " × " + figure(r.mean_difference) + ")，" +
+                mean_difference_words(r, e),
+            "H′ = " + percent(r.margin) + "：H′ = S/A′ − 1 = " + figure(l.area) + "/" +
+                figure(r.required_area) + " − 1（估算的 H = " + percent(l.margin) + "）",
+            "Rmax = " + scientific(r.carried_fouling) + resistance_unit +
+                "：Rmax = 1/KS − 1/Kc，KS = |Q|/(S·Δtm′) = " + coefficient(r.duty_coefficient) +
+                "（所取 Rsi·do/di + Rso = " +
+                figure(r.resistances.tube_fouling + r.resistances.shell_fouling) + "）"};
+}
+
+QStringList fouling_lines(const Rating& r) {
+    return {"Rsi = " + resistance(r.tube_fouling.resistance) + resistance_unit + "（" +
+                fouling_source(r.tube_fouling) + "）",
+            "Rso = " + resistance(r.shell_fouling.resistance) + resistance_unit + "（" +
+                fouling_source(r.shell_fouling) + "）",
+            "管壁 b = (do − di)/2 = " + mm(r.wall.thickness) +
+                "，dm = (do − di)/ln(do/di) = " + figure(r.wall.mean_diameter * 1000.0) +
+                " mm，λw = " + plain(r.wall.conductivity) + " W/(m·℃)（" +
+                (r.wall.material ? material_name(*r.wall.material) : QString("选定")) + "）"};
+}
+
+QString tube_velocity_line(const Rating& r, const LayoutEntry& e) {
+    const design::LayoutInput& in = e.input;
+    const design::TubeFilm& t = r.tube;
+    return "ui′ = " + figure(t.velocity) +
+           " m/s：ui′ = Wi/(ρi·ns·π·di²/4) = " + summary(in.tube_flow) + "/(" +
+           plain(in.tube.density) + " × " + count(e.layout.per_pass) + " × π × " +
+           plain(in.tube.diameter) + "²/4)，Rei′ = di·ui′·ρi/μi = " + figure(t.reynolds) +
+           "，Pri = cpi·μi/λi = " + figure(t.prandtl);
+}
+
+// The condensing side's 核算: R_rest, the wall trial at n = √N_T, α_o, K′ and the film's Re_f.
+QStringList condensing_lines(const LayoutEntry& e, double estimate) {
+    const QString head =
+        "核算（按排管结构重算；壳程为水平管外膜状冷凝，管束按 n = √NT，污垢热阻 TEMA）";
+    const design::CondensingRating& c = *e.condensing;
+    const Rating& r = c.rating;
+    if (!r.finite) return {head + "：数值超出可计算的范围，不作核算"};
+    const design::LayoutInput& in = e.input;
+    const design::Layout& l = e.layout;
+    const design::WallTrial& t = c.trial;
+    const double ts = in.saturation.celsius;
+    QStringList lines{head + "："};
+    lines << "估算 K = " + coefficient(estimate) + "（单管 n = 1，不计污垢与管壁）；核算 K′ = " +
+                 coefficient(r.coefficient);
+    lines << tube_velocity_line(r, e);
+    lines << tube_film_line(r, in, l.length);
+    lines << fouling_lines(r);
+    lines << "Rrest = Rso + b·do/(λw·dm) + Rsi·do/di + do/(αi·di) = " + figure(c.rest) +
+                 resistance_unit + "（除冷凝膜外的热阻，以管外表面计）";
+    lines << "n = √NT = √" + count(l.tubes) + " = " + figure(c.rows) + "（Kern 管束负荷）";
+    lines << "壁温试差：tc = ts − Δtm = " + celsius(ts - in.mean_difference) + "，αo(tw)·(ts − tw) = "
+             "(tw − tc)/Rrest；" + trial_words(t, "αo");
+    lines << "tw = " + celsius(t.wall) + "：tm = (ts + tw)/2 = " + celsius(t.film_celsius) +
+                 "，冷凝液 ρ = " + figure(t.film.density) + " kg/m³，λ = " +
+                 figure(t.film.conductivity) + " W/(m·℃)，μ = " + figure(t.film.viscosity) +
+                 " Pa·s";
+    lines << "αo = " + coefficient(t.alpha) +
+                 "：αo = 0.725·[ρ²gλ³r/(n^(2/3)·μ·do·Δt)]^(1/4)，Δt = ts − tw = " +
+                 figure(ts - t.wall) + " ℃，r = " + summary(in.saturation.latent_heat / 1000.0) +
+                 " kJ/kg";
+    lines << "K′ = " + coefficient(r.coefficient) + "：1/K′ = 1/αo + Rrest = " +
+                 figure(1.0 / t.alpha) + " + " + figure(c.rest) + resistance_unit +
+                 "；q = K′·Δtm = αo·(ts − tw) = " + figure(r.coefficient * in.mean_difference) +
+                 " W/㎡";
+    lines << closing_lines(r, e);
+    lines << "Ref = " + figure(c.film_reynolds) + "：G″ = D/(L·NT^(2/3)) = " +
+                 figure(c.loading) + " kg/(m·s)，Ref = 4·G″/μ（层流膜 Ref ≤ 1800）";
+    lines << "流速：管内 ui′ = " + figure(r.tube.velocity) + " m/s（" + state(r.tube.gas) +
+                 "常用 " + range_text(r.tube_velocities) + "）";
+    return lines;
+}
+
 }  // namespace
 
 QString fouling_name(design::FoulingService service) {
@@ -183,6 +267,7 @@ QString material_name(design::Material material) {
 
 QStringList rating_lines(const LayoutEntry& e, double estimate) {
     if (!e.rating) return {};
+    if (e.condensing) return condensing_lines(e, estimate);
     const QString head = "核算（按排管结构重算两侧传热系数；壳程 Kern 法，污垢热阻 TEMA）";
     const Rating& r = *e.rating;
     if (!r.finite) return {head + "：数值超出可计算的范围，不作核算"};
@@ -195,11 +280,7 @@ QStringList rating_lines(const LayoutEntry& e, double estimate) {
     lines << "估算 K = " + coefficient(estimate) + "（管外流速按输入 " + plain(in.shell.velocity) +
                  " m/s）；核算 K′ = " + coefficient(r.coefficient) +
                  "（按结构 uo = " + figure(s.velocity) + " m/s）";
-    lines << "ui′ = " + figure(t.velocity) +
-                 " m/s：ui′ = Wi/(ρi·ns·π·di²/4) = " + summary(in.tube_flow) + "/(" +
-                 plain(in.tube.density) + " × " + count(l.per_pass) + " × π × " +
-                 plain(in.tube.diameter) + "²/4)，Rei′ = di·ui′·ρi/μi = " + figure(t.reynolds) +
-                 "，Pri = cpi·μi/λi = " + figure(t.prandtl);
+    lines << tube_velocity_line(r, e);
     lines << tube_film_line(r, in, l.length);
     lines << equivalent_line(r, l);
     lines << "uo = " + figure(s.velocity) +
@@ -214,27 +295,12 @@ QStringList rating_lines(const LayoutEntry& e, double estimate) {
                  "：Kern 法（圆缺 25 % 折流板），αo = 0.36·(λo/de)·Reo^0.55·Pro^(1/3)·φw，φw = " +
                  plain(s.wall_factor) + "（管外流体" +
                  (s.gas ? QString("为气体") : heated(s.heated)) + "）";
-    lines << "Rsi = " + resistance(r.tube_fouling.resistance) + resistance_unit + "（" +
-                 fouling_source(r.tube_fouling) + "）";
-    lines << "Rso = " + resistance(r.shell_fouling.resistance) + resistance_unit + "（" +
-                 fouling_source(r.shell_fouling) + "）";
-    lines << "管壁 b = (do − di)/2 = " + mm(r.wall.thickness) +
-                 "，dm = (do − di)/ln(do/di) = " + figure(r.wall.mean_diameter * 1000.0) +
-                 " mm，λw = " + plain(r.wall.conductivity) + " W/(m·℃)（" +
-                 (r.wall.material ? material_name(*r.wall.material) : QString("选定")) + "）";
+    lines << fouling_lines(r);
     lines << "K′ = " + coefficient(r.coefficient) +
                  "：1/K′ = do/(αi·di) + Rsi·do/di + b·do/(λw·dm) + Rso + 1/αo = " +
                  figure(w.tube_film) + " + " + figure(w.tube_fouling) + " + " + figure(w.wall) +
                  " + " + figure(w.shell_fouling) + " + " + figure(w.shell_film) + resistance_unit;
-    lines << "Kc = " + coefficient(r.clean_coefficient) + "：同上，不计污垢热阻";
-    lines << "A′ = " + figure(r.required_area) + " ㎡：A′ = |Q|/(K′·Δtm′) = " + summary(in.duty) +
-                 "/(" + figure(r.coefficient) + " × " + figure(r.mean_difference) + ")，" +
-                 mean_difference_words(r, e);
-    lines << "H′ = " + percent(r.margin) + "：H′ = S/A′ − 1 = " + figure(l.area) + "/" +
-                 figure(r.required_area) + " − 1（估算的 H = " + percent(l.margin) + "）";
-    lines << "Rmax = " + scientific(r.carried_fouling) + resistance_unit +
-                 "：Rmax = 1/KS − 1/Kc，KS = |Q|/(S·Δtm′) = " + coefficient(r.duty_coefficient) +
-                 "（所取 Rsi·do/di + Rso = " + figure(w.tube_fouling + w.shell_fouling) + "）";
+    lines << closing_lines(r, e);
     lines << "流速：管内 ui′ = " + figure(t.velocity) + " m/s（" + state(t.gas) + "常用 " +
                  range_text(r.tube_velocities) + "），管外 uo = " + figure(s.velocity) + " m/s（" +
                  state(s.gas) + "常用 " + range_text(r.shell_velocities) + "）";
@@ -262,7 +328,11 @@ RatingNotes rating_notes(const LayoutEntry& e) {
         notes.rest << attention("管程 Pri = " + figure(t.prandtl) +
                                 "，不在 0.7–120 之内：αi 的关联式不适用，仅供参考");
     }
-    if (outside(r.shell.reynolds, design::kern_reynolds_range)) {
+    if (e.condensing && e.condensing->film_reynolds > design::laminar_film_below) {
+        notes.rest << "注意：冷凝液膜 Ref = " + figure(e.condensing->film_reynolds) +
+                          " > 1800，液膜可能已非层流，努塞尔特层流膜理论偏差增大";
+    }
+    if (!e.condensing && outside(r.shell.reynolds, design::kern_reynolds_range)) {
         notes.rest << attention("壳程 Reo = " + figure(r.shell.reynolds) +
                                 "，不在 2×10³–10⁶ 之内：Kern 法不适用，αo 仅供参考");
     }
@@ -275,7 +345,7 @@ RatingNotes rating_notes(const LayoutEntry& e) {
                                 state(t.gas) + "常用的 " + range_text(r.tube_velocities) +
                                 " 之内：调整每程管数");
     }
-    if (outside(r.shell.velocity, r.shell_velocities)) {
+    if (!e.condensing && outside(r.shell.velocity, r.shell_velocities)) {
         notes.rest << attention("管外流速 uo = " + figure(r.shell.velocity) + " m/s，不在" +
                                 state(r.shell.gas) + "常用的 " + range_text(r.shell_velocities) +
                                 " 之内：调整折流板间距或壳径");
@@ -292,8 +362,10 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
     const auto verdict = [](bool sound) { return sound ? within : QString("注意"); };
     const bool tube_sound = !outside(r.tube.velocity, r.tube_velocities) &&
                             r.tube.form != design::TubeForm::Laminar && r.tube.transition == 1.0;
-    const bool shell_sound = !outside(r.shell.velocity, r.shell_velocities) &&
-                             !outside(r.shell.reynolds, design::kern_reynolds_range);
+    const bool shell_sound =
+        e.condensing ? e.condensing->film_reynolds <= design::laminar_film_below
+                     : !outside(r.shell.velocity, r.shell_velocities) &&
+                           !outside(r.shell.reynolds, design::kern_reynolds_range);
     const double fouling = r.resistances.tube_fouling + r.resistances.shell_fouling;
     const bool margin_sound = calc::contains(design::margin_sound, r.margin);
     const bool margin_aim = calc::contains(design::margin_aim, r.margin);
@@ -303,12 +375,22 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
         "估算 " + coefficient(tube_film) + "；核算 " + coefficient(r.tube.alpha) +
             "（ui′ = " + figure(r.tube.velocity) + " m/s，Rei′ = " + figure(r.tube.reynolds) + "）",
         "ui′ " + range_text(r.tube_velocities) + "，Rei′ ≥ 10⁴", verdict(tube_sound), !tube_sound};
-    rows << CheckRow{"管外传热系数 αo",
-                     "估算 " + coefficient(shell_film) + "；核算 " + coefficient(r.shell.alpha) +
-                         "（uo = " + figure(r.shell.velocity) +
-                         " m/s，Reo = " + figure(r.shell.reynolds) + "）",
-                     "uo " + range_text(r.shell_velocities) + "，Reo 2×10³–10⁶",
-                     verdict(shell_sound), !shell_sound};
+    if (e.condensing) {
+        const design::CondensingRating& c = *e.condensing;
+        rows << CheckRow{"管外冷凝传热系数 αo",
+                         "估算 αs = " + coefficient(shell_film) + "（n = 1）；核算 " +
+                             coefficient(r.shell.alpha) + "（n = √NT = " + figure(c.rows) +
+                             "，tw = " + celsius(c.trial.wall) +
+                             "，Ref = " + figure(c.film_reynolds) + "）",
+                         "层流膜 Ref ≤ 1800", verdict(shell_sound), !shell_sound};
+    } else {
+        rows << CheckRow{"管外传热系数 αo",
+                         "估算 " + coefficient(shell_film) + "；核算 " +
+                             coefficient(r.shell.alpha) + "（uo = " + figure(r.shell.velocity) +
+                             " m/s，Reo = " + figure(r.shell.reynolds) + "）",
+                         "uo " + range_text(r.shell_velocities) + "，Reo 2×10³–10⁶",
+                         verdict(shell_sound), !shell_sound};
+    }
     rows << CheckRow{"污垢热阻 Rsi、Rso",
                      "Rsi = " + resistance(r.tube_fouling.resistance) +
                          "，Rso = " + resistance(r.shell_fouling.resistance) + resistance_unit,
@@ -341,6 +423,22 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
 QList<std::pair<QString, QString>> rating_figures(const LayoutEntry& e) {
     if (!e.rating || !e.rating->finite) return {};
     const Rating& r = *e.rating;
+    if (e.condensing) {
+        const design::CondensingRating& c = *e.condensing;
+        return {{"tube_velocity", figure(r.tube.velocity) + " m/s"},
+                {"tube_film", coefficient(r.tube.alpha)},
+                {"wall_temperature", celsius(c.trial.wall)},
+                {"shell_film", coefficient(r.shell.alpha)},
+                {"tube_fouling", resistance(r.tube_fouling.resistance) + resistance_unit},
+                {"shell_fouling", resistance(r.shell_fouling.resistance) + resistance_unit},
+                {"wall_conductivity", plain(r.wall.conductivity) + " W/(m·℃)"},
+                {"K", coefficient(r.coefficient)},
+                {"clean_K", coefficient(r.clean_coefficient)},
+                {"area", figure(r.required_area) + " ㎡"},
+                {"margin", percent(r.margin)},
+                {"carried_fouling", scientific(r.carried_fouling) + resistance_unit},
+                {"film_reynolds", figure(c.film_reynolds)}};
+    }
     return {{"tube_velocity", figure(r.tube.velocity) + " m/s"},
             {"tube_film", coefficient(r.tube.alpha)},
             {"equivalent_diameter", figure(r.shell.equivalent_diameter * 1000.0) + " mm"},

@@ -3,6 +3,7 @@
 #include "calc/temperature_profile.hpp"
 #include "calc/units.hpp"
 #include "report/check_text.hpp"
+#include "report/condensing_text.hpp"
 #include "report/freezing_text.hpp"
 #include "report/number_text.hpp"
 #include "report/rating_text.hpp"
@@ -71,10 +72,20 @@ Report make_report(const ReportInput& input) {
     report.K = exact(result.steps.result.K);
     report.Q = exact(result.steps.result.Q);
     report.A = exact(result.steps.result.A);
-    report.checks = fill_check_rows(tube, shell) + freezing_check_rows(tube, shell, result.input) +
-                    check_rows(result.checks);
-    report.checks << film_range_row(result.steps.tube, calc::Side::Tube)
-                  << film_range_row(result.steps.shell, calc::Side::Shell);
+    if (result.condensing) {
+        const design::CondensingEstimate& c = *result.condensing;
+        report.checks = fill_check_rows(tube, {}) + freezing_check_rows(tube, {}, result.input);
+        report.checks << CheckRow{"饱和蒸气", condensing_words(*c.vapour, c.state.pressure),
+                                  state_words(c.state), informs}
+                      << CheckRow{"温差校正系数 φΔt", "φΔt = 1", "一侧为恒温冷凝", within};
+        report.checks << check_rows(result.checks);
+        report.checks << film_range_row(result.steps.tube, calc::Side::Tube);
+    } else {
+        report.checks = fill_check_rows(tube, shell) +
+                        freezing_check_rows(tube, shell, result.input) + check_rows(result.checks);
+        report.checks << film_range_row(result.steps.tube, calc::Side::Tube)
+                      << film_range_row(result.steps.shell, calc::Side::Shell);
+    }
     report.attention = attention_lines(result, tube, shell);
     // Enough points that the curves look smooth at any print size.
     constexpr int intervals = 64;

@@ -6,6 +6,7 @@
 
 #include "calc/correlation_range.hpp"
 #include "report/check_text.hpp"
+#include "report/condensing_text.hpp"
 #include "report/freezing_text.hpp"
 #include "report/number_text.hpp"
 #include "report/range_text.hpp"
@@ -103,6 +104,12 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
         const RatingNotes rating = rating_notes(*result.layout);
         design = rating.first + layout_notes(*result.layout) + rating.rest;
     }
+    if (result.condensing) {
+        // The shell has no fields of its own to fill, and no correlation of a single phase.
+        return fill_cautions(tube, {}) + freezing_cautions(tube, {}, result.input) +
+               check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
+               QStringList{condensing_scope_note()} + design;
+    }
     return fill_cautions(tube, shell) + freezing_cautions(tube, shell, result.input) +
            check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
            film_hint_lines(result.steps.shell, Side::Shell) + design;
@@ -118,11 +125,16 @@ QString film_working_text(const FilmResult& result, Side side, FillSource fill) 
 
 QString sizing_working_text(const ResultWorking& result, FillSource tube, FillSource shell) {
     const calc::SizingWorking& working = result.steps;
-    QStringList lines = converted_lines(result.converted) + source_lines(tube, Side::Tube) +
-                        source_lines(shell, Side::Shell);
-    lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
-    lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
-                 " ℃，Δtm = " + summary(working.dtm) + " ℃";
+    QStringList lines = converted_lines(result.converted) + source_lines(tube, Side::Tube);
+    if (result.condensing) {
+        lines << film_line(working.tube, Side::Tube);
+        lines << condensing_estimate_lines(*result.condensing);
+    } else {
+        lines << source_lines(shell, Side::Shell);
+        lines << film_line(working.tube, Side::Tube) << film_line(working.shell, Side::Shell);
+        lines << "ΔT1 = " + summary(working.dT1) + " ℃，ΔT2 = " + summary(working.dT2) +
+                     " ℃，Δtm = " + summary(working.dtm) + " ℃";
+    }
     lines << check_text(result.checks).lines;
     if (result.layout) {
         lines << layout_lines(*result.layout);

@@ -39,6 +39,8 @@ struct ResultWorking {
     ConvertedInputs converted;
     QMap<QString, QString> texts;         // by field name
     std::optional<LayoutEntry> layout{};  // the tubes, shell, baffles and drops after the checks
+    // A shell side that condenses: its state, D and α_s; `steps.shell` holds α_s alone.
+    std::optional<design::CondensingEstimate> condensing{};
 };
 
 // A "注意：" line for each value outside the range its side's correlation was fitted for.

@@ -6,6 +6,7 @@
 
 #include "calc/design_checks.hpp"
 #include "calc/sizing.hpp"
+#include "design/condensing.hpp"
 #include "report/number_text.hpp"
 #include "report/working_text.hpp"
 #include "window/field_read.hpp"
@@ -49,19 +50,37 @@ FillFields MainWindow::shell_fill_fields() const {
 void MainWindow::compute_result() {
     ConvertedInputs converted;
     const calc::FluidSide tube = read_tube_side(&converted);
-    const calc::FluidSide shell = read_shell_side(&converted);
-    const calc::Single t1 = read_single(*Text1, &converted);
-    const calc::Single t2 = read_single(*Text2, &converted);
-    const calc::Single T1 = read_single(*Text20, &converted);
-    const calc::Single T2 = read_single(*Text19, &converted);
-    const calc::Single W = read_single(*Text3, &converted);
-    // The shell side's flow enters no result, only the heat balance, and may hold anything.
-    const std::optional<calc::Single> Ws = read_single_if_number(*Text18);
-
-    const calc::SizingInput input{tube, shell, t1, t2, T1, T2, W};
-    const calc::SizingWorking working = calc::sizing_working(input);
+    calc::SizingInput input{};
+    calc::SizingWorking working{};
+    calc::DesignChecks checks{};
+    std::optional<design::CondensingEstimate> condensing;
+    if (const FluidChoice& vapour = shell_choice_.current; vapour.vapour) {
+        // The shell gives d_o alone; its temperatures and flow follow from the vapour.
+        const calc::Double d_o = read_double(*Text11, &converted);
+        const calc::Single t1 = read_single(*Text1, &converted);
+        const calc::Single t2 = read_single(*Text2, &converted);
+        const calc::Single W = read_single(*Text3, &converted);
+        condensing = design::condensing_estimate(
+            {tube, d_o, t1, t2, W, vapour.vapour, vapour.pressure});
+        input = condensing->input;
+        working = condensing->working;
+        checks = condensing->checks;
+    } else {
+        const calc::FluidSide shell = read_shell_side(&converted);
+        const calc::Single t1 = read_single(*Text1, &converted);
+        const calc::Single t2 = read_single(*Text2, &converted);
+        const calc::Single T1 = read_single(*Text20, &converted);
+        const calc::Single T2 = read_single(*Text19, &converted);
+        const calc::Single W = read_single(*Text3, &converted);
+        // The shell side's flow enters no result, only the heat balance, and may hold anything.
+        const std::optional<calc::Single> Ws = read_single_if_number(*Text18);
+        input = {tube, shell, t1, t2, T1, T2, W};
+        working = calc::sizing_working(input);
+        checks = calc::design_checks(input, working.result, Ws);
+    }
     const calc::SizingResult& result = working.result;
-    const calc::DesignChecks checks = calc::design_checks(input, result, Ws);
+    // A condensing rating may refuse its film: all is worked before anything is written.
+    report::LayoutEntry entry = layout_entry(input, working, checks, condensing);
     const QString K = exact(result.K), A = exact(result.A), Q = exact(result.Q);
 
     Label23->setText("总传热系数为：");
@@ -74,8 +93,9 @@ void MainWindow::compute_result() {
     Label51->setText("W");
     QMap<QString, QString> texts;
     for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
-    computed_ = report::ResultWorking{input,     working, checks,
-                                      converted, texts,   layout_entry(input, working, checks)};
+    computed_ = report::ResultWorking{input, working, checks,           converted,
+                                      texts, std::move(entry), condensing};
+    show_condensing();  // the shell's flow reads D
     show_working();
     status_line_->show_notes(
         report::attention_lines(*computed_, fill_source(tube_fill_, tube_fill_fields()),
@@ -127,6 +147,7 @@ void MainWindow::shell_film_coefficient() {
 
 void MainWindow::clear() {
     for (QLineEdit* field : all_fields()) field->clear();
+    if (condensing_typed_) condensing_typed_ = std::array<QString, 3>{};
     Command5->hide();
     Command4->hide();
     Label9->hide();

@@ -10,9 +10,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
+#include <limits>
 
 #include "casefile/case_file.hpp"
 #include "casefile/case_json.hpp"
+#include "design/condensing.hpp"
 #include "properties/out_of_range.hpp"
 #include "report/rating_text.hpp"
 #include "window/case_prompt.hpp"
@@ -78,6 +80,14 @@ casefile::Case MainWindow::current_case() const {
     c.shell_fill = held(shell_fill_, shell_fill_fields());
     c.layout = layout_texts_;
     c.design = design_texts_;
+    if (const FluidChoice& shell = shell_choice_.current; shell.vapour) {
+        c.condensing = casefile::CondensingRecord{qt(shell.vapour->chinese), shell.pressure_text};
+        // What was typed in the fields the vapour now fills is kept, not the vapour's figures.
+        const std::array<const QLineEdit*, 3> own{Text20, Text19, Text18};
+        for (std::size_t i = 0; i < own.size() && condensing_typed_; ++i) {
+            c.fields[own[i]->objectName()] = (*condensing_typed_)[i];
+        }
+    }
     return c;
 }
 
@@ -123,6 +133,7 @@ void MainWindow::clear_results() {
 
 void MainWindow::new_case() {
     if (!may_discard_case()) return;
+    condensing_typed_.reset();
     clear();
     clear_results();
     tube_fill_.reset();
@@ -142,6 +153,19 @@ void MainWindow::new_case() {
 
 void MainWindow::load_case(const QString& path) {
     const casefile::Case c = casefile::read_case(path);  // all read before anything changes
+    std::optional<FluidChoice> condensing;
+    if (c.condensing) {
+        const properties::Vapour& vapour = design::vapour_named(c.condensing->fluid.toStdString());
+        QString why;
+        condensing = condensing_choice(vapour, c.condensing->pressure, &why);
+        // A pressure that does not read or lies outside the range is refused by 计算结果.
+        if (!condensing) {
+            condensing = FluidChoice{&properties::condensate_fluid(vapour),
+                                     std::numeric_limits<double>::quiet_NaN(), 0, &vapour,
+                                     c.condensing->pressure};
+        }
+    }
+    condensing_typed_.reset();
     clear();
     clear_results();
     for (QLineEdit* field : all_fields()) {
@@ -153,6 +177,7 @@ void MainWindow::load_case(const QString& path) {
     // Each side goes on with the fluid its kept fill was of, water where none was kept.
     tube_choice_ = {tube_fill_ ? *choice_of(*tube_fill_) : water_choice(), {}, {}};
     shell_choice_ = {shell_fill_ ? *choice_of(*shell_fill_) : water_choice(), {}, {}};
+    if (condensing) shell_choice_.current = *condensing;
     show_choice(calc::Side::Tube);
     show_choice(calc::Side::Shell);
     sheet_ = c.sheet;

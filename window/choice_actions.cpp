@@ -2,6 +2,7 @@
 // the choice shown on the side's buttons, and taken back by 撤销 as one change.
 #include <QApplication>
 
+#include "report/summary.hpp"
 #include "window/main_window.hpp"
 #include "window/qt_text.hpp"
 
@@ -29,7 +30,60 @@ void MainWindow::show_choice(calc::Side side) {
     fill->setText(fill_caption(fluid));
     fill->setToolTip(fill_description(group, fluid_choice(side)));
     fill->setAccessibleDescription(fill->toolTip());
-    chooser->setText(chooser_caption(fluid));
+    chooser->setText(chooser_caption(fluid_choice(side)));
+    if (!tube) show_condensing();
+}
+
+namespace {
+
+constexpr char unused_words[] =
+    "壳程为饱和蒸气冷凝：冷凝传热按冷凝液膜的物性计算，不用此栏（在“流体”中选回液体即恢复）";
+
+}  // namespace
+
+std::vector<QLineEdit*> MainWindow::condensing_unused() const {
+    return {Text13, Text14, Text16, Text15, Text12};
+}
+
+// While the shell condenses, its inlet and outlet read t_s and its flow D, all from the
+// vapour; what was typed there waits in condensing_typed_ and comes back when it no longer
+// condenses. The fields the method does not use are out of use, and say why.
+void MainWindow::show_condensing() {
+    const FluidChoice& choice = shell_choice_.current;
+    const std::array<QLineEdit*, 3> own{Text20, Text19, Text18};
+    if (choice.vapour && !condensing_typed_) {
+        condensing_typed_ = {Text20->text(), Text19->text(), Text18->text()};
+        for (QLineEdit* field : own) field->clear();
+    } else if (!choice.vapour && condensing_typed_) {
+        for (std::size_t i = 0; i < own.size(); ++i) own[i]->setText((*condensing_typed_)[i]);
+        condensing_typed_.reset();
+    }
+    const bool condensing = choice.vapour != nullptr;
+    for (QLineEdit* field : own) field->setReadOnly(condensing);
+    for (QLineEdit* field : condensing_unused()) {
+        field->setEnabled(!condensing);
+        field->setToolTip(condensing ? QString(unused_words) : field_tooltips_.value(field));
+        field->setAccessibleDescription(condensing ? QString(unused_words) : QString());
+    }
+    Command9->setEnabled(!condensing);
+    QString ts, flow;
+    if (condensing) {
+        // A file's pressure outside the range has no t_s; 计算结果 says why.
+        const bool known = properties::contains(choice.vapour->pressures, choice.pressure);
+        ts = known ? report::summary(
+                         properties::saturation_state(*choice.vapour, choice.pressure).celsius) +
+                         "（ts）"
+                   : QString("ts");
+        flow = computed_ && computed_->condensing
+                   ? report::summary(computed_->condensing->vapour_flow) + "（D）"
+                   : QString("D = Q/r");
+    }
+    for (QLineEdit* field : {Text20, Text19}) {
+        field->setPlaceholderText(ts);
+        field->setAccessibleDescription(ts);
+    }
+    Text18->setPlaceholderText(flow);
+    Text18->setAccessibleDescription(flow);
 }
 
 void MainWindow::open_chooser(calc::Side side) {
@@ -40,7 +94,7 @@ void MainWindow::open_chooser(calc::Side side) {
     }
     chooser_side_ = side;
     const QGroupBox* group = side == calc::Side::Tube ? Frame1 : Frame2;
-    chooser_->open_for(group->title(), fluid_choice(side));
+    chooser_->open_for(group->title(), fluid_choice(side), side == calc::Side::Shell);
 }
 
 std::optional<calc::Side> MainWindow::side_of_focus() const {

@@ -7,7 +7,9 @@
 
 #include "casefile/case_file.hpp"
 #include "casefile/case_json.hpp"
+#include "report/condensing_text.hpp"
 #include "report/number_text.hpp"
+#include "report/summary.hpp"
 #include "window/field_read.hpp"
 #include "window/layout_table.hpp"
 #include "window/qt_text.hpp"
@@ -233,6 +235,43 @@ FaultMessage describe_fault(const FillFault& fault, const QWidget& form) {
                 {fault.fluid, properties::standard_pressure, fault.fraction}, fault.celsius);
             break;
         }
+    }
+    return message;
+}
+
+// The method's refusals in its own words, the tube outlet to correct where it is to blame.
+FaultMessage describe_fault(const design::CondensingFault& fault, const QWidget& form) {
+    using Reason = design::CondensingFault::Reason;
+    const QString name = QString::fromStdString(fault.name);
+    FaultMessage message{"不能作冷凝计算", {}, nullptr};
+    switch (fault.reason) {
+        case Reason::UnknownVapour:
+            message.text = "错误：未知的冷凝蒸气：" + name;
+            break;
+        case Reason::Uncondensable:
+            message.text = "错误：" + name + "的液体物性表达不到其饱和温度，不能作冷凝计算";
+            break;
+        case Reason::PressureOutOfRange:
+            message.text = "错误：" + report::saturation_pressure_words(*fault.vapour);
+            break;
+        case Reason::NotHeated:
+            message.text = "错误：冷凝蒸气加热管程流体，管程出口温度须高于进口温度";
+            message.field = form.findChild<QLineEdit*>("Text2");
+            break;
+        case Reason::AboveSaturation:
+            message.text = "错误：管程出口温度须低于饱和温度 ts = " + report::summary(fault.value) +
+                           " ℃";
+            message.field = form.findChild<QLineEdit*>("Text2");
+            break;
+        case Reason::FilmOutOfRange:
+            message.text = "错误：" + name + "冷凝液膜温度 tm = " +
+                           report::summary(fault.value) + " ℃ 超出其液体物性的适用范围（" +
+                           report::summary(fault.range.low) + "–" +
+                           report::summary(fault.range.high) + " ℃）";
+            break;
+        case Reason::NoConvergence:
+            message.text = "错误：壁温试差不收敛";
+            break;
     }
     return message;
 }

@@ -7,6 +7,7 @@
 
 #include "calc/fault.hpp"
 #include "casefile/case_fault.hpp"
+#include "design/condensing.hpp"
 #include "window/fluid_fill.hpp"
 #include "window/save_fault.hpp"
 
@@ -25,6 +26,7 @@ FaultMessage describe_fault(const calc::Fault& fault, const QWidget& form);
 FaultMessage describe_fault(const FillFault& fault, const QWidget& form);
 FaultMessage describe_fault(const SaveFault& fault);
 FaultMessage describe_fault(const casefile::CaseFault& fault);
+FaultMessage describe_fault(const design::CondensingFault& fault, const QWidget& form);
 
 // Shows the message modally over `form`, then focuses and selects the field to correct.
 void show_fault(QWidget& form, const FaultMessage& message);

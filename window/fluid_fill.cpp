@@ -5,6 +5,7 @@
 #include "calc/conversion.hpp"
 #include "calc/sizing.hpp"
 #include "calc/units.hpp"
+#include "report/condensing_text.hpp"
 #include "report/number_text.hpp"
 #include "window/qt_text.hpp"
 #include "window/unit_words.hpp"
@@ -159,6 +160,26 @@ std::optional<double> read_pressure(const QString& text, QString* why) {
         return std::nullopt;
     }
     return pressure;
+}
+
+std::optional<FluidChoice> condensing_choice(const properties::Vapour& vapour, const QString& text,
+                                             QString* why) {
+    const QString where = "「饱和压力」中的";
+    const QString accepted = "\n" + report::saturation_pressure_words(vapour) +
+                             "，如 200 kPa、0.2 MPa、2 bar。";
+    double pressure = 0;
+    try {
+        pressure = calc::to_number(text.toStdString(), calc::UnitQuantity::Pressure);
+    } catch (const calc::Fault&) {
+        *why = where + "“" + text + "”不是压力。" + accepted;
+        return std::nullopt;
+    }
+    if (!properties::contains(vapour.pressures, pressure)) {
+        *why = where + " " + report::exact(pressure) + " kPa 超出了范围。" + accepted;
+        return std::nullopt;
+    }
+    return FluidChoice{&properties::condensate_fluid(vapour), pressure, 0, &vapour,
+                       text.trimmed()};
 }
 
 std::optional<FluidChoice> choice_of(const FluidFill& fill) {

@@ -12,19 +12,29 @@
 #include "calc/fault.hpp"
 #include "casefile/case.hpp"
 #include "properties/fluid.hpp"
+#include "properties/saturation.hpp"
 #include "report/fill_text.hpp"
 #include "window/field_read.hpp"
 
 namespace window {
 
 // The fluid a side fills with, for a gas its absolute pressure in kPa, for a solution its
-// solute's mass fraction.
+// solute's mass fraction; or, on the shell side, a vapour condensing at its absolute
+// saturation pressure (`fluid` is then its liquid, `pressure` p_s and `pressure_text` p_s as
+// typed, which the case keeps).
 struct FluidChoice {
     const properties::Fluid* fluid;
     double pressure = properties::standard_pressure;
     double fraction = 0;
+    const properties::Vapour* vapour = nullptr;
+    QString pressure_text{};
     bool operator==(const FluidChoice&) const = default;
 };
+
+// The shell side condensing `vapour` at the pressure `text` reads as; none, with `why` in the
+// words a user is told, where it does not read or lies outside the vapour's range.
+std::optional<FluidChoice> condensing_choice(const properties::Vapour& vapour, const QString& text,
+                                             QString* why);
 
 FluidChoice water_choice();  // what each side starts with
 

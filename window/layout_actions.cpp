@@ -27,18 +27,24 @@ design::FillKind fill_kind(const report::FillSource& fill) {
 
 }  // namespace
 
-report::LayoutEntry MainWindow::layout_entry(const calc::SizingInput& input,
-                                             const calc::SizingWorking& working,
-                                             const calc::DesignChecks& checks) const {
-    const design::LayoutStart start = design::layout_input(
-        input, working, checks, fill_kind(fill_source(tube_fill_, tube_fill_fields())),
-        fill_kind(fill_source(shell_fill_, shell_fill_fields())));
+report::LayoutEntry MainWindow::layout_entry(
+    const calc::SizingInput& input, const calc::SizingWorking& working,
+    const calc::DesignChecks& checks,
+    const std::optional<design::CondensingEstimate>& condensing) const {
+    const design::FillKind tube = fill_kind(fill_source(tube_fill_, tube_fill_fields()));
+    const design::LayoutStart start =
+        condensing ? design::condensing_layout_input(*condensing, tube)
+                   : design::layout_input(input, working, checks, tube,
+                                          fill_kind(fill_source(shell_fill_, shell_fill_fields())));
     report::LayoutEntry entry{start.gap, {}, start.input, {}};
     try {
         const design::LayoutChoices choices = read_layout_choices(layout_texts_);
         if (start.gap == design::LayoutGap::None) {
             entry.layout = design::layout(start.input, choices);
-            if (report::laid_out(entry)) {
+            if (report::laid_out(entry) && condensing) {
+                entry.condensing = design::rate_condensing(start.input, entry.layout, choices);
+                entry.rating = entry.condensing->rating;
+            } else if (report::laid_out(entry)) {
                 entry.rating = design::rate(start.input, entry.layout, choices);
             }
         }

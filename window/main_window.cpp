@@ -75,6 +75,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), Form1(new QWidget
     ask_to_save = [this](const QString& file_name) {
         return ask_whether_to_save(*this, file_name);
     };
+    for (const QLineEdit* field : all_fields()) field_tooltips_[field] = field->toolTip();
     report_groups_ = report_groups();
     add_menus();
     setAcceptDrops(true);
@@ -97,6 +98,8 @@ void MainWindow::run_action(const std::function<void()>& action) {
     } catch (const calc::Fault& fault) {
         failed = describe_fault(fault, *this);
     } catch (const FillFault& fault) {
+        failed = describe_fault(fault, *this);
+    } catch (const design::CondensingFault& fault) {
         failed = describe_fault(fault, *this);
     } catch (const SaveFault& fault) {
         report_fault(*this, fault);

@@ -135,9 +135,10 @@ class MainWindow : public QMainWindow {
     // The last result's layout input, where it was laid out: what 自动设计 searches around.
     const design::LayoutInput* laid_out_input() const;
     // The layout after the checks, with the case's choices.
-    report::LayoutEntry layout_entry(const calc::SizingInput& input,
-                                     const calc::SizingWorking& working,
-                                     const calc::DesignChecks& checks) const;
+    report::LayoutEntry layout_entry(
+        const calc::SizingInput& input, const calc::SizingWorking& working,
+        const calc::DesignChecks& checks,
+        const std::optional<design::CondensingEstimate>& condensing = std::nullopt) const;
 
     // A button's click runs its action through here: a fault ends the action, is reported,
     // and the window is idle again; no exception reaches Qt's event loop.
@@ -152,6 +153,9 @@ class MainWindow : public QMainWindow {
     void redo_field();           // fluid of the side whose fill or chooser button has it
     // Shows `choice` on the side's buttons without touching the undo history.
     void show_choice(calc::Side side);
+    // The shell group as its choice has it: condensing or not (choice_actions).
+    void show_condensing();
+    std::vector<QLineEdit*> condensing_unused() const;  // the shell's λ, ρ, cp, μ and u
     void open_chooser(calc::Side side);
     // The side whose fill or chooser button has focus, if one has.
     std::optional<calc::Side> side_of_focus() const;
@@ -202,6 +206,9 @@ class MainWindow : public QMainWindow {
         std::vector<FluidChoice> undo, redo;
     };
     ChoiceHistory tube_choice_, shell_choice_;
+    // The shell's inlet, outlet and flow as typed, while it condenses (Text20, Text19, Text18).
+    std::optional<std::array<QString, 3>> condensing_typed_;
+    QHash<const QLineEdit*, QString> field_tooltips_;  // each field's own, as built
     FluidChooser* chooser_ = nullptr;                  // built when first opened
     LayoutDialog* layout_dialog_ = nullptr;            // built when first opened
     DesignDialog* design_dialog_ = nullptr;            // built when first opened

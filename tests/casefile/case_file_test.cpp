@@ -109,6 +109,17 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
     EXPECT_TRUE(solution.contains("\"version\": 6,"));
     EXPECT_TRUE(solution.contains("\"concentration\": 0.3"));
     EXPECT_EQ(casefile::from_json(solution), c);
+    // A condensing shell makes it one 1.8.0, which would take the shell for a typed liquid,
+    // refuses; its pressure is kept as typed, under the shell.
+    c.condensing = casefile::CondensingRecord{"水", "0.2 MPa"};
+    const QByteArray condensing = casefile::to_json(c);
+    EXPECT_TRUE(condensing.contains("\"version\": 7,"));
+    EXPECT_TRUE(condensing.contains("\"pressure\": \"0.2 MPa\""));
+    EXPECT_EQ(casefile::from_json(condensing), c);
+    EXPECT_EQ(casefile::from_json(with(R"(, "shell": {"condensing": {"fluid": "苯", "pressure":
+        101.325}})"))
+                  .condensing,
+              (casefile::CondensingRecord{"苯", "101.325"}));
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -128,7 +139,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 7", R"({"format": "heat-exchanger-sizing-case", "version": 7})",
+        {"version 8", R"({"format": "heat-exchanger-sizing-case", "version": 8})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -143,6 +154,11 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"a concentration as text",
          with(R"(, "water": {"tube": {"temperature": 30, "concentration": "30 %"}})"),
          Kind::WrongType, "water.tube.concentration"},
+        {"a condensing record as text", with(R"(, "shell": {"condensing": "steam"})"),
+         Kind::WrongType, "shell.condensing"},
+        {"a condensing pressure as an object",
+         with(R"(, "shell": {"condensing": {"fluid": "水", "pressure": {}}})"), Kind::WrongType,
+         "shell.condensing.pressure"},
         {"a text longer than a field",
          with(", \"tube\": {\"velocity\": \"" + QByteArray(32768, '1') + "\"}"), Kind::TooLong,
          "tube.velocity"},
@@ -152,8 +168,8 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 7);
-    EXPECT_EQ(fault_of(rows[16].bytes).size, 32768);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 8);
+    EXPECT_EQ(fault_of(rows[18].bytes).size, 32768);
 }
 
 // Line and column in characters, as an editor counts them: the bad value "nope" starts on
