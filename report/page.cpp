@@ -130,6 +130,9 @@ QString input_table(const InputGroup& group) {
             {escaped(input.caption), escaped(input.typed), escaped(input.si), escaped(input.unit)});
     }
     html += "</table>";
+    if (!group.condensing.isEmpty()) {
+        html += "<p>饱和蒸气冷凝：" + escaped(group.condensing) + "</p>";
+    }
     if (!group.source.isEmpty()) html += "<p>物性：" + escaped(group.source) + "</p>";
     return html;
 }

@@ -7,6 +7,7 @@ QString plain_text(const Report& report) {
     for (const InputGroup& group : report.groups) {
         if (&group != &report.groups.front()) lines << QString();
         lines << group.title;
+        if (!group.condensing.isEmpty()) lines << "  饱和蒸气冷凝: " + group.condensing;
         for (const InputLine& input : group.lines) {
             // A text that carries its own unit is shown as typed; the working has it in SI.
             lines << "  " + input.label + " " + input.typed +

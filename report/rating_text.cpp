@@ -99,6 +99,9 @@ QString equivalent_line(const Rating& r, const design::Layout& l) {
 }
 
 QString mean_difference_words(const Rating& r, const LayoutEntry& e) {
+    if (e.condensing) {
+        return "Δtm′ = |Δtm| = " + figure(r.mean_difference) + " ℃（一侧恒温冷凝，φΔt = 1）";
+    }
     if (e.layout.passes >= 2.0) {
         return "Δtm′ = F·|Δtm| = " + summary(e.input.correction) + " × " +
                summary(e.input.mean_difference) + " = " + figure(r.mean_difference) + " ℃";

@@ -23,7 +23,8 @@ QString converted_value(const std::optional<ResultWorking>& result, const QStrin
 }
 
 InputGroup input_group(const GroupEntry& entry, const std::optional<ResultWorking>& result) {
-    InputGroup group{entry.title, {}, entry.fill ? source_words(*entry.fill) : QString()};
+    InputGroup group{entry.title, {}, entry.fill ? source_words(*entry.fill) : QString(),
+                     entry.condensing};
     for (const FieldEntry& field : entry.fields) {
         group.lines << InputLine{field.label,
                                  field.caption,

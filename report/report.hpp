@@ -31,6 +31,7 @@ struct GroupEntry {
     QString title;  // "管内流体参数"
     QList<FieldEntry> fields;
     FillSource fill;  // where the side's properties came from, if filled
+    QString condensing{};  // "水蒸气，饱和压力 200 kPa（绝压）" where the shell condenses
 };
 
 struct ReportInput {
@@ -63,6 +64,7 @@ struct InputGroup {
     QString title;
     QList<InputLine> lines;
     QString source;  // "饱和水 30 ℃（IAPWS-IF97）" where the properties were filled
+    QString condensing{};  // the shell's vapour and its pressure, where it condenses
 };
 
 struct Report {

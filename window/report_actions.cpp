@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "report/condensing_text.hpp"
 #include "report/plain_text.hpp"
 #include "window/fonts.hpp"
 #include "window/form_builder.hpp"
@@ -76,16 +77,24 @@ report::Report MainWindow::current_report() const {
                        Label26->text() + Label27->text() + " " + Label48->text()};
     for (const std::string& note : notes()) in.notes << QString::fromStdString(note);
 
+    const FluidChoice& shell = shell_choice_.current;
     for (const ReportGroup& group : report_groups_) {
-        in.groups << report::GroupEntry{group.title,
-                                        {},
-                                        group.tube ? fill_source(tube_fill_, tube_fill_fields())
-                                                   : fill_source(shell_fill_, shell_fill_fields())};
+        const bool condensing = !group.tube && shell.vapour;
+        in.groups << report::GroupEntry{
+            group.title, {},
+            group.tube   ? fill_source(tube_fill_, tube_fill_fields())
+            : condensing ? report::FillSource()
+                         : fill_source(shell_fill_, shell_fill_fields()),
+            condensing ? report::vapour_name(*shell.vapour) + "，饱和压力 " + shell.pressure_text +
+                             "（绝压）"
+                       : QString()};
         for (const auto& [field, entry] : group.fields) {
             in.groups.back().fields << entry;
             // The texts the last result was computed from; before one, the texts as they stand.
-            in.groups.back().fields.back().typed =
-                computed_ ? computed_->texts.value(entry.name) : field->text();
+            QString& typed = in.groups.back().fields.back().typed;
+            typed = computed_ ? computed_->texts.value(entry.name) : field->text();
+            // What the vapour gives a condensing shell's empty inlet, outlet and flow: t_s, D.
+            if (condensing && typed.isEmpty()) typed = field->placeholderText();
         }
     }
     return report::make_report(in);
