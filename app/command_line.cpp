@@ -50,7 +50,8 @@ QStringList negatives_as_values(const QStringList& arguments) {
         }
         after_end = after_end || argument == "--";
         option_value = !after_end && (argument == "--pdf" || argument == "--pressure" ||
-                                      argument == "--properties" || argument == "--concentration");
+                                      argument == "--properties" || argument == "--concentration" ||
+                                      argument == "--saturation");
     }
     if (values.isEmpty()) return arguments;
     if (!after_end) kept << "--";
@@ -76,8 +77,13 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption pressure(
         "pressure",
         "与 --properties 同用：气体的绝对压力（如 101.325、0.3 MPa、3 bar），默认 "
-        "101.325 kPa。",
+        "101.325 kPa；与 --saturation 同用：饱和压力（绝压，必须给出）。",
         "P");
+    const QCommandLineOption saturation(
+        "saturation",
+        "不开窗口，输出蒸气 FLUID（水蒸气或可冷凝的有机物蒸气，如 水、steam、苯）在饱和压力 "
+        "--pressure 下的饱和温度 ts、汽化潜热 r、蒸气密度 ρ″ 和蒸气粘度 μ″，与壳程冷凝所用的相同。",
+        "FLUID");
     const QCommandLineOption concentration("concentration",
                                            "与 --properties 同用：水溶液中溶质的质量分数（如 "
                                            "30%、30 % 或 0.3；大于 1 的数按百分数）。",
@@ -88,8 +94,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
         "design",
         "不开窗口，计算 CASE 并在标准换热器中搜索核算与两侧压降都合格的最小者（自动设计），"
         "输出最优方案、试算与合格的方案数及前 20 个方案。");
-    parser.addOptions(
-        {help, version, text, pdf, design, properties, pressure, concentration, fluids});
+    parser.addOptions({help, version, text, pdf, design, properties, pressure, concentration,
+                       fluids, saturation});
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
     parser.addPositionalArgument("T", "与 --properties 同用：温度。", "[T]");
 
@@ -115,8 +121,19 @@ CommandLine parse_command_line(const QStringList& arguments) {
     }
     const QStringList cases = parser.positionalArguments();
     const bool reports = parser.isSet(text) || parser.isSet(pdf) || parser.isSet(design);
+    if (parser.isSet(saturation)) {
+        if (reports || parser.isSet(properties) || parser.isSet(fluids) ||
+            parser.isSet(concentration) || !cases.isEmpty()) {
+            return wrong("--saturation 只与 --pressure 同用。");
+        }
+        if (!parser.isSet(pressure)) return wrong("--saturation 需要 --pressure 给出饱和压力。");
+        line.mode = CommandLine::Mode::Saturation;
+        line.fluid = parser.value(saturation);
+        line.pressure = parser.value(pressure);
+        return line;
+    }
     if (parser.isSet(pressure) && !parser.isSet(properties)) {
-        return wrong("--pressure 只能与 --properties 同用。");
+        return wrong("--pressure 只能与 --properties 或 --saturation 同用。");
     }
     if (parser.isSet(concentration) && !parser.isSet(properties)) {
         return wrong("--concentration 只能与 --properties 同用。");

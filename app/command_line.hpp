@@ -10,12 +10,12 @@ namespace app {
 
 struct CommandLine {
     // Said: help or version, already printed; Properties: a fluid's; Fluids: the list of them.
-    // Design: the 自动设计 search of a case.
-    enum class Mode { Window, Text, Pdf, Design, Properties, Fluids, Said };
+    // Design: the 自动设计 search of a case. Saturation: a vapour's state at its pressure.
+    enum class Mode { Window, Text, Pdf, Design, Properties, Fluids, Saturation, Said };
     Mode mode = Mode::Window;
     QString case_path;                     // the case to open or to report
     QString pdf_path;                      // Pdf: where the 计算书 goes
-    QString fluid, temperature, pressure;  // Properties: as typed; the pressure may be empty
+    QString fluid, temperature, pressure;  // Properties, Saturation: as typed
     std::optional<QString> concentration;  // Properties: a solution's, as typed
     int exit_code = 0;                     // 2 for a wrong command line, with `error`
     QString error;

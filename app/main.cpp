@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
             return app::run_properties(line);
         case app::CommandLine::Mode::Fluids:
             return app::run_fluid_list();
+        case app::CommandLine::Mode::Saturation:
+            return app::run_saturation(line);
         case app::CommandLine::Mode::Text:
         case app::CommandLine::Mode::Pdf:
         case app::CommandLine::Mode::Design:

@@ -1,10 +1,12 @@
 #include "app/properties_query.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "app/console.hpp"
 #include "calc/units.hpp"
 #include "properties/fluid_search.hpp"
+#include "report/condensing_text.hpp"
 #include "report/fill_text.hpp"
 #include "report/number_text.hpp"
 #include "window/fluid_fill.hpp"
@@ -33,6 +35,15 @@ QString field_caption(std::string_view field) {
         if (row.buddy == field) return window::bare_caption(qt(row.caption));
     }
     return {};
+}
+
+// The liquids whose vapours condense, by name: "苯、甲苯、…".
+QString vapour_list() {
+    QStringList names;
+    for (const properties::Vapour& v : properties::vapour_table()) {
+        if (!properties::is_steam(v)) names << qt(v.chinese);
+    }
+    return names.join("、");
 }
 
 int refused(const QString& why) {
@@ -118,6 +129,39 @@ int run_properties(const CommandLine& line) {
     out += "物性：" + report::source_words(source) + "\n";
     for (const QString& caution : report::fill_cautions(source, {})) out += caution + "\n";
     print(stdout, out);
+    return 0;
+}
+
+int run_saturation(const CommandLine& line) {
+    // "水蒸气", "steam" and "蒸汽" name steam; "苯蒸气" benzene's vapour.
+    QString name = line.fluid.trimmed();
+    for (const char* word : {"水蒸气", "水蒸汽", "蒸汽", "steam", "Steam"}) {
+        if (name == word) name = "水";
+    }
+    for (const QString word : {"蒸气", " vapour", " vapor"}) {
+        if (name.endsWith(word)) name.chop(word.size());
+    }
+    const std::vector<const properties::Fluid*> found =
+        name.isEmpty() ? std::vector<const properties::Fluid*>{}
+                       : properties::match_fluid(name.toStdString());
+    const std::string_view chinese = found.size() == 1 ? found.front()->chinese : "";
+    const properties::Vapour* vapour = properties::find_vapour(chinese);
+    if (!vapour && std::ranges::find(properties::uncondensable_liquids, chinese) !=
+                       properties::uncondensable_liquids.end()) {
+        return refused("错误：" + qt(chinese) + "的液体物性表达不到其饱和温度，不能作冷凝计算");
+    }
+    if (!vapour) {
+        return refused("错误：未知的冷凝蒸气：" + line.fluid +
+                       "\n可为水（水蒸气）或下列液体的蒸气：" + vapour_list() + "。");
+    }
+    QString why;
+    const std::optional<window::FluidChoice> choice =
+        window::condensing_choice(*vapour, line.pressure, &why);
+    if (!choice) return refused(why);
+    const properties::SaturationState s = properties::saturation_state(*vapour, choice->pressure);
+    print(stdout, report::vapour_name(*vapour) + "，ps = " + report::exact(choice->pressure) +
+                      " kPa（绝压）\n" + report::state_words(s).replace("，", "\n") +
+                      "\n来源：" + report::state_source(*vapour) + "\n");
     return 0;
 }
 

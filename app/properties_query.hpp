@@ -14,4 +14,9 @@ int run_properties(const CommandLine& line);
 // Every fluid: name, English name, formula, CAS number, range in ℃ and state, one a line.
 int run_fluid_list();
 
+// A vapour's saturation state at its pressure: "ts = 120.21 ℃", "r = 2201.6 kJ/kg",
+// "ρ″ = …", "μ″ = …" and the source; 1 for a name with no vapour or a pressure that does not
+// read or lies outside its range, with the words on standard error.
+int run_saturation(const CommandLine& line);
+
 }  // namespace app

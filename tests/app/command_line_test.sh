@@ -158,6 +158,54 @@ status "$program" --properties 乙二醇水溶液 20 >/dev/null
 grep -qF -- "--concentration" "$dir/err" || fail "a missing concentration is not asked for"
 [ "$(status "$program" --concentration 30%)" = 2 ] || fail "--concentration alone is not 2"
 
+# Steam at 200 kPa heating water 20 → 80 ℃ (the method's first worked example): the state,
+# D, the estimate, the layout and the condensing rating as scripts read them.
+cat >"$dir/steam.hxcase" <<'CASE'
+{"format": "heat-exchanger-sizing-case", "version": 7,
+ "tube": {"inlet_temperature": "20", "outlet_temperature": "80", "mass_flow": "3",
+          "conductivity": "0.64059", "density": "988.01", "specific_heat": "4179.8",
+          "viscosity": "0.00054650", "velocity": "1", "diameter": "20 mm"},
+ "shell": {"diameter": "25 mm", "condensing": {"fluid": "水", "pressure": "0.2 MPa"}}}
+CASE
+[ "$(status "$program" --text "$dir/steam.hxcase")" = 0 ] || fail "steam: $(cat "$dir/err")"
+for line in "ts = 120.21 ℃" "r = 2201.6 kJ/kg" "D = 0.34174 kg/s" "αs = 10714 W/(㎡·℃)" \
+    "φΔt = 1" "总传热系数为：2809.815" "所需换热面积为：4.57869 ㎡"; do
+    grep -qF "$line" "$dir/out" || fail "steam: --text does not say $line"
+done
+condensing() {
+    for symbol in tw αo K′ A′ H′ Ref; do
+        grep -E "^  $symbol = " "$dir/out" | head -1 | sed -E 's/^  //; s/[：（].*//'
+    done
+}
+printf '%s\n' "tw = 110.48 ℃" "αo = 9574.5 W/(㎡·℃)" "K′ = 1418.6 W/(㎡·℃)" "A′ = 8.0717 ㎡" \
+    "H′ = -22.157 %" "Ref = 241.41" >"$dir/want"
+condensing | diff - "$dir/want" || fail "the condensing rating of steam"
+for line in "管程数 Np = 4" "总管数 NT = 40" "壳体内径 D = 273 mm" "间距 h = 250 mm" \
+    "ΔPs ≈ 1.0923 kPa"; do
+    grep -qF "$line" "$dir/out" || fail "the layout of the steam heater does not say $line"
+done
+# Refused in words: the tube outlet above t_s, a pressure outside steam's range, a vapour
+# the liquid rows cannot hold, and a name with no vapour.
+for refusal in 's/"80"/"125"/' 's/0.2 MPa/20 MPa/' 's/"水"/"氯苯"/' 's/"水"/"空气"/'; do
+    sed "$refusal" "$dir/steam.hxcase" >"$dir/refused.hxcase"
+    [ "$(status "$program" --text "$dir/refused.hxcase")" = 1 ] && grep -qF "错误：" "$dir/err" ||
+        fail "steam with $refusal is not refused with words"
+done
+
+# A vapour's saturation state as scripts read it.
+[ "$(status "$program" --saturation steam --pressure "2 bar")" = 0 ] || fail "--saturation steam"
+printf '%s\n' "ts = 120.21 ℃" "r = 2201.6 kJ/kg" "ρ″ = 1.129 kg/m³" "μ″ = 1.2934e-05 Pa·s" \
+    >"$dir/want"
+sed -n 2,5p "$dir/out" | diff - "$dir/want" || fail "--saturation steam --pressure 2 bar"
+grep -qF "IAPWS-IF97" "$dir/out" || fail "--saturation names no source"
+[ "$(status "$program" --saturation 苯 --pressure 101.325)" = 0 ] && grep -qF "ts = 80.129 ℃" "$dir/out" ||
+    fail "--saturation 苯"
+for refused in "水 --pressure 0.5" "苯酚 --pressure 100" "空气 --pressure 100" "水 --pressure x"; do
+    [ "$(status "$program" --saturation $refused)" = 1 ] && [ -s "$dir/err" ] ||
+        fail "--saturation $refused is not refused with words"
+done
+[ "$(status "$program" --saturation 水)" = 2 ] || fail "--saturation without a pressure is not 2"
+
 # Without a desktop session the toolkit has notices of its own; none reaches a script.
 env -u XDG_RUNTIME_DIR "$program" --text "$dir/example.hxcase" >/dev/null 2>"$dir/err"
 [ ! -s "$dir/err" ] || fail "--text wrote a notice: $(cat "$dir/err")"
