@@ -139,9 +139,14 @@ LayoutStart condensing_layout_input(const CondensingEstimate& e, FillKind tube_f
 // α_o 9574.46, K′ 1418.56, A′ 8.07166 ㎡, H′ −22.1574 %, G″ 0.0146093, Re_f 241.412.
 CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
                                  const LayoutChoices& choices) {
-    const TubeFilm tube = laid_out_tube_film(in, l);
-    const Wall tube_wall =
-        wall(in.tube.diameter, in.shell.diameter, choices.material, choices.wall_conductivity);
+    return rate_condensing(
+        in, l, choices, laid_out_tube_film(in, l),
+        wall(in.tube.diameter, in.shell.diameter, choices.material, choices.wall_conductivity));
+}
+
+CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
+                                 const LayoutChoices& choices, const TubeFilm& tube,
+                                 const Wall& tube_wall) {
     ShellFilm shell{};
     shell.gas = true;
     shell.wall_factor = 1.0;

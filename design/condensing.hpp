@@ -120,5 +120,9 @@ struct CondensingRating {
 // FilmOutOfRange, NoConvergence.
 CondensingRating rate_condensing(const LayoutInput& input, const Layout& layout,
                                  const LayoutChoices& choices);
+// The same with the tube side and the wall already worked, as the search has them.
+CondensingRating rate_condensing(const LayoutInput& input, const Layout& layout,
+                                 const LayoutChoices& choices, const TubeFilm& tube,
+                                 const Wall& tube_wall);
 
 }  // namespace design

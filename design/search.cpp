@@ -6,6 +6,8 @@
 #include <numbers>
 #include <tuple>
 
+#include "design/condensing.hpp"
+
 namespace design {
 namespace {
 
@@ -83,8 +85,11 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
     s.length_to_diameter = sc.length_to_diameter.value_or(default_length_to_diameter);
     s.allowable_tube_drop = fixed.allowable_tube_drop.value_or(tube_is_gas ? gas_allowable_drop
                                                                            : liquid_allowable_drop);
+    const bool vapour = condensing(in);
     s.allowable_shell_drop = fixed.allowable_shell_drop.value_or(
-        shell_is_gas ? gas_allowable_drop : liquid_allowable_drop);
+        vapour         ? condensing_allowable_drop(in)
+        : shell_is_gas ? gas_allowable_drop
+                       : liquid_allowable_drop);
     s.one_pass_only = in.correction < calc::correction_floor;
     const Double roughness = fixed.roughness.value_or(default_roughness);
     const std::vector<Double> lengths =
@@ -129,6 +134,18 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                 const std::optional<Double> needed = standard_shell(l.bundle_diameter);
                 if (!needed) continue;
                 const TubeDrop tube = tube_drop(in, l, roughness, s.allowable_tube_drop);
+                // S = N_T·π·d_o·L
+                l.area = l.tubes * std::numbers::pi * d_o * length;
+                // A condensing film depends on N_T and the tube side, not on D or h: one trial
+                // for every shell; a film its liquid's rows cannot hold is not tried.
+                std::optional<CondensingRating> condensed;
+                if (vapour) {
+                    try {
+                        condensed = rate_condensing(in, l, fixed, film, tube_wall);
+                    } catch (const CondensingFault&) {
+                        continue;
+                    }
+                }
                 int shells = 0;
                 for (std::size_t si = 0; si < standard_shells_mm.size(); ++si) {
                     if (standard_shells_mm[si] / 1000.0 < *needed) continue;
@@ -139,13 +156,12 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                         if (!allowed_spacing(l.shell_diameter, spacing)) continue;
                         l.baffle_spacing = spacing;
                         std::optional<ShellFilm>& kern = shell_films[si][hi];
-                        if (!kern) kern = laid_out_shell_film(in, l);
+                        if (!kern && !vapour) kern = laid_out_shell_film(in, l);
                         l.baffles = baffle_count(length, l.baffle_spacing);
-                        // S = N_T·π·d_o·L
-                        l.area = l.tubes * std::numbers::pi * d_o * length;
                         const ShellDrop shell =
                             shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
-                        const Rating r = rate(in, l, fixed, film, *kern, tube_wall);
+                        const Rating r =
+                            vapour ? condensed->rating : rate(in, l, fixed, film, *kern, tube_wall);
                         Candidate c{length,
                                     passes,
                                     per_pass,
@@ -154,7 +170,7 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                                     l.baffle_spacing,
                                     l.baffles,
                                     l.tube_velocity,
-                                    r.shell.velocity,
+                                    vapour ? shell.velocity : r.shell.velocity,
                                     r.coefficient,
                                     l.area,
                                     r.margin,
@@ -166,11 +182,12 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
                         mark(c, Condition::TubeDrop, !(tube.drop <= s.allowable_tube_drop));
                         mark(c, Condition::ShellDrop,
                              shell.holds && !(shell.drop <= s.allowable_shell_drop));
+                        // A vapour has no Kern velocity to keep, and no drop below Re₀ 500.
                         mark(c, Condition::ShellVelocity,
-                             !calc::contains(s.shell_velocity, r.shell.velocity));
+                             !vapour && !calc::contains(s.shell_velocity, r.shell.velocity));
                         mark(c, Condition::LengthToDiameter,
                              !calc::contains(s.length_to_diameter, c.length_to_diameter));
-                        mark(c, Condition::Esso, !shell.holds);
+                        mark(c, Condition::Esso, !vapour && !shell.holds);
                         s.candidates.push_back(c);
                     }
                 }

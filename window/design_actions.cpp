@@ -71,6 +71,12 @@ void MainWindow::edit_design() {
         const double gas = design::gas_allowable_drop / 1000.0;
         defaults[tube_drop_field] = report::plain(tube_gas ? gas : liquid);
         defaults[shell_drop_field] = report::plain(shell_gas ? gas : liquid);
+        // A vapour keeps no Kern velocity, and may lose a tenth of its pressure.
+        if (design::condensing(*in)) {
+            defaults[2] = "不限（冷凝）";
+            defaults[shell_drop_field] =
+                report::plain(design::condensing_allowable_drop(*in) / 1000.0) + "（ps 的 10 %）";
+        }
     }
     design_dialog_->open_with(
         {design_texts_, {layout_texts_[tube_drop_text], layout_texts_[shell_drop_text]}}, defaults);
