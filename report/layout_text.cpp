@@ -410,11 +410,16 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
         transition ? QString("注意：过渡区") : verdict(l.tube.drop <= l.tube.allowable),
         transition || l.tube.drop > l.tube.allowable};
     const bool shell_sound = l.shell.holds && l.shell.drop <= l.shell.allowable;
+    const bool vapour = design::condensing(e.input);
     rows << CheckRow{
-        "壳程压降 ΔPs",
-        (l.shell.holds ? kpa(l.shell.drop) + "（" : QString("—（")) +
+        vapour ? "壳程压降 ΔPs（估算，进口蒸气的一半）" : "壳程压降 ΔPs",
+        (l.shell.holds ? (vapour ? "≈ " : "") + kpa(l.shell.drop) + "（" : QString("—（")) +
             "u0 = " + figure(l.shell.velocity) + " m/s，Re0 = " + figure(l.shell.reynolds) + "）",
-        "Re0 > 500，ΔPs ≤ " + allowed(l.shell.allowable), verdict(shell_sound), !shell_sound};
+        "Re0 > 500，ΔPs ≤ " + allowed(l.shell.allowable) +
+            (vapour && l.shell.allowable == design::condensing_allowable_drop(e.input)
+                 ? QString("（ps 的 10 %）")
+                 : QString()),
+        verdict(shell_sound), !shell_sound};
     return rows;
 }
 

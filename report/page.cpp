@@ -122,6 +122,19 @@ QString row(const QStringList& cells, const QString& attributes = {}) {
     return html + "</tr>";
 }
 
+// A table of plain cells under a row of column heads.
+QString grid(const QStringList& columns, const QList<QStringList>& rows) {
+    QString html = "<table width='100%' border='1' cellspacing='0' cellpadding='1'><tr>";
+    for (const QString& column : columns) html += "<th>" + escaped(column) + "</th>";
+    html += "</tr>";
+    for (const QStringList& cells : rows) {
+        QStringList escaped_cells;
+        for (const QString& cell : cells) escaped_cells << escaped(cell);
+        html += row(escaped_cells);
+    }
+    return html + "</table>";
+}
+
 QString input_table(const InputGroup& group) {
     QString html = "<table width='100%' border='1' cellspacing='0' cellpadding='1'><tr><th>" +
                    escaped(group.title) + "</th><th>输入值</th><th>换算为</th><th>单位</th></tr>";
@@ -214,20 +227,12 @@ QString page_html(const Report& r, const PageFonts& fonts) {
         }
     }
     if (!r.rating_rows.isEmpty()) html += "<h2>6 核算</h2>" + checks_table(r.rating_rows);
+    if (!r.trial_rows.isEmpty()) {
+        html += "<p>" + escaped(r.trial_caption) + "</p>" + grid(r.trial_columns, r.trial_rows);
+    }
     if (r.search_plot) {
         html += "<h2>7 设计方案比较</h2><p>" + escaped(r.search_summary) + "。</p>";
-        if (!r.search_rows.isEmpty()) {
-            html += "<table width='100%' border='1' cellspacing='0' cellpadding='1'><tr>";
-            for (const QString& column : r.search_columns)
-                html += "<th>" + escaped(column) + "</th>";
-            html += "</tr>";
-            for (const QStringList& cells : r.search_rows) {
-                QStringList escaped_cells;
-                for (const QString& cell : cells) escaped_cells << escaped(cell);
-                html += row(escaped_cells);
-            }
-            html += "</table>";
-        }
+        if (!r.search_rows.isEmpty()) html += grid(r.search_columns, r.search_rows);
         html += "<p align='center'>" + search_plot_mark +
                 "</p><p align='center'>图 3　试算方案的实际面积与管程压降（蓝：合格，灰：不合格，"
                 "圈：最优）</p>";

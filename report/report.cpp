@@ -69,7 +69,8 @@ Report make_report(const ReportInput& input) {
     const FillSource tube = input.groups.value(0).fill, shell = input.groups.value(1).fill;
     report.computed = true;
     report.working = sizing_working_text(result, tube, shell).split('\n');
-    report.steps = step_html(result.input, result.steps);
+    report.steps = step_html(result.input, result.steps,
+                             result.condensing ? &*result.condensing : nullptr);
     report.K = exact(result.steps.result.K);
     report.Q = exact(result.steps.result.Q);
     report.A = exact(result.steps.result.A);
@@ -95,6 +96,13 @@ Report make_report(const ReportInput& input) {
         report.diagram =
             Diagram{std::move(profile), exact(result.steps.dT1), exact(result.steps.dT2)};
         report.diagram_caption = diagram_caption(result);
+        if (result.condensing) {
+            // The vapour condenses at one temperature: its line is flat at t_s.
+            report.diagram->shell_label =
+                "管外 冷凝 ts = " + summary(result.condensing->state.celsius) + " ℃";
+            report.diagram_caption += "（管外为" + vapour_name(*result.condensing->vapour) +
+                                      "饱和冷凝，温度恒为 ts）";
+        }
     }
     if (result.layout) {
         report.has_layout = true;
@@ -102,6 +110,19 @@ Report make_report(const ReportInput& input) {
         report.rating_rows =
             rating_rows(*result.layout, result.steps.result.K, result.steps.tube.alpha,
                         result.steps.shell.alpha, result.steps.result.A);
+        if (const auto& c = result.layout->condensing) {
+            const double ts = result.layout->input.saturation.celsius;
+            report.trial_caption = "壁温试差（ts = " + summary(ts) +
+                                   " ℃，αo(tw)·(ts − tw) = (tw − tc)/Rrest，至相邻两次之差 ≤ "
+                                   "1e-9 K）：";
+            report.trial_columns = {"步", "设 tw/℃", "tm/℃", "αo/(W/(㎡·℃))", "校核 tw/℃"};
+            for (std::size_t k = 0; k < c->trial.steps.size(); ++k) {
+                const design::WallStep& s = c->trial.steps[k];
+                report.trial_rows << QStringList{QString::number(k + 1), figure(s.wall),
+                                                 figure((ts + s.wall) / 2.0), figure(s.alpha),
+                                                 figure(s.next)};
+            }
+        }
         // More tubes than any standard shell holds would be drawn as a grey disc, and slowly.
         constexpr double most_drawn = 10000;
         const design::Layout& l = result.layout->layout;

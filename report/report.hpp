@@ -83,6 +83,10 @@ struct Report {
     bool has_layout = false;              // the result had a layout block, with or without figures
     QList<CheckRow> layout_rows;          // the 计算书's section 5
     QList<CheckRow> rating_rows;          // its section 6, where the layout was rated
+    // A condensing shell's wall trial in section 6, a row a step.
+    QString trial_caption;
+    QStringList trial_columns;
+    QList<QStringList> trial_rows;
     std::optional<TubeSheet> tube_sheet;  // where the layout has its figures
     QString tube_sheet_caption;
     QStringList notes;

@@ -1,7 +1,9 @@
 #include "report/steps_text.hpp"
 
 #include "report/check_text.hpp"
+#include "report/condensing_text.hpp"
 #include "report/html_text.hpp"
+#include "report/layout_text.hpp"
 #include "report/number_text.hpp"
 #include "report/summary.hpp"
 
@@ -62,11 +64,35 @@ QStringList film_steps(const calc::FluidSide& f, const calc::FilmWorking& w,
     };
 }
 
+// The single-tube condensing film at the converged wall of the estimate's trial.
+QStringList condensing_steps(const design::CondensingEstimate& c) {
+    const design::WallTrial& t = c.trial;
+    const QString ts = put(summary(c.state.celsius)), tw = put(summary(t.wall));
+    return {
+        "管外 " + vapour_name(*c.vapour) + " " + put(report::plain(c.state.pressure)) +
+            unit("kPa") + "（绝压）饱和：" + var("t", "s") + " = " + ts + unit("℃") + "，" +
+            var("r") + " = " + put(summary(c.state.latent_heat / 1000.0)) + unit("kJ/kg"),
+        var("α", "s") + " = 0.725·[" + raised(var("ρ"), "2") + "·" + var("g") + "·" +
+            raised(var("λ"), "3") + "·" + var("r") + "/(" + raised(var("n"), "2/3") + "·" +
+            var("μ") + "·" + var("d", "o") + "·(" + var("t", "s") + minus + var("t", "w") +
+            "))]" + raised("", "1/4") + " = 0.725" + times + "[" +
+            raised(put(summary(t.film.density)), "2") + times + "9.81" + times +
+            raised(put(summary(t.film.conductivity)), "3") + times +
+            put(summary(c.state.latent_heat)) + over + "(1" + times +
+            put(summary(t.film.viscosity)) + times + put(exact(c.input.shell.diameter)) + times +
+            "(" + ts + minus + tw + "))]" + raised("", "1/4") + " = " +
+            put(summary(c.working.shell.alpha)) + unit("W/(㎡·℃)") + "（" + var("n") +
+            " = 1，壁温试差得 " + var("t", "w") + " = " + tw + unit("℃") + "）",
+    };
+}
+
 }  // namespace
 
-QStringList step_html(const calc::SizingInput& in, const calc::SizingWorking& w) {
+QStringList step_html(const calc::SizingInput& in, const calc::SizingWorking& w,
+                      const design::CondensingEstimate* condensing) {
     QStringList steps = film_steps(in.tube, w.tube, calc::tube_side, Side::Tube) +
-                        film_steps(in.shell, w.shell, calc::shell_side, Side::Shell);
+                        (condensing ? condensing_steps(*condensing)
+                                    : film_steps(in.shell, w.shell, calc::shell_side, Side::Shell));
     const QString at = put(summary(w.tube.alpha)), as = put(summary(w.shell.alpha));
     const QString a_t = var("α", "t"), a_s = var("α", "s");
     const calc::SizingResult& r = w.result;
@@ -81,6 +107,12 @@ QStringList step_html(const calc::SizingInput& in, const calc::SizingWorking& w)
                  var("t", "1") + ") = " + put(exact(in.W)) + times +
                  put(exact(in.tube.specific_heat)) + times + "(" + put(exact(in.t2)) + minus +
                  put(exact(in.t1)) + ") = " + Q + unit("W");
+    if (condensing) {
+        steps << var("D") + " = " + var("Q") + "/" + var("r") + " = " + Q + over +
+                     put(summary(condensing->state.latent_heat)) + " = " +
+                     put(summary(condensing->vapour_flow)) + unit("kg/s") + "（" + var("T", "1") +
+                     " = " + var("T", "2") + " = " + var("t", "s") + "）";
+    }
     steps << delta("T", "1") + " = " + var("T", "1") + minus + var("t", "2") + " = " +
                  put(exact(in.T1)) + minus + put(exact(in.t2)) + " = " + dT1 + unit("℃") + "，" +
                  delta("T", "2") + " = " + var("T", "2") + minus + var("t", "1") + " = " +

@@ -6,10 +6,13 @@
 #include <QStringList>
 
 #include "calc/sizing.hpp"
+#include "design/condensing.hpp"
 
 namespace report {
 
 // A paragraph's HTML per step: variables italic, sub- and superscripts true, numbers upright.
-QStringList step_html(const calc::SizingInput& input, const calc::SizingWorking& working);
+// A condensing shell's α_s is Nusselt's film of `condensing`, with D = Q/r after Q.
+QStringList step_html(const calc::SizingInput& input, const calc::SizingWorking& working,
+                      const design::CondensingEstimate* condensing = nullptr);
 
 }  // namespace report

@@ -115,7 +115,7 @@ void paint_diagram(QPainter& painter, const Diagram& diagram, const QRectF& fram
         painter.setPen(QPen(colour, 0.04 * em));
         flow_arrow(painter, line, shell, 0.7 * em);  // the shell stream runs from x = 0
         const bool above = shell == shell_above;
-        place(painter, {{shell ? "管外" : "管内"}}, fonts,
+        place(painter, {{shell ? diagram.shell_label : QString("管内")}}, fonts,
               line[at] + QPointF(0, (above ? -0.9 : 0.9) * em), Qt::AlignHCenter);
     }
 

@@ -20,6 +20,7 @@ namespace report {
 struct Diagram {
     std::vector<calc::ProfilePoint> profile;  // from the shell inlet to its outlet
     QString dT1, dT2;                         // as the working shows them: "50", "40"
+    QString shell_label = "管外";             // "管外 冷凝 ts = 120.21 ℃" for a vapour
 };
 
 // A tick of an axis: its value, its label, and where it stands on the device.
