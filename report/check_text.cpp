@@ -13,7 +13,12 @@ constexpr char correction_advice[] = "宜用多壳程或纯逆流";
 constexpr char balance_advice[] = "请检查管外质量流量、比热和进出口温度";
 constexpr char trends_advice[] = "请检查进出口温度";
 constexpr char phase_change_words[] =
-    "进出口温度相同：按相变（冷凝或沸腾）处理，本程序尚不计算相变传热，面积仅供参考";
+    "进出口温度相同：按相变（冷凝或沸腾）处理，单相公式不计相变传热，面积仅供参考";
+// Where the program does compute it: a vapour condensing on the shell side.
+constexpr char condensing_entry_words[] =
+    "：若为饱和蒸汽冷凝，请在“流体”中选择“水蒸气（饱和，冷凝）”（有机物蒸气亦在其中）";
+// Where it does not: the tube side.
+constexpr char tube_phase_change_words[] = "：本程序不计算管内冷凝或沸腾";
 
 QString attention(const QString& advice) {
     return "注意：" + advice;
@@ -94,8 +99,9 @@ QString trends_note(const calc::StreamTrends& trends) {
         why = "管内、管外流体进出口温度都不变，没有换热";
     } else if (steady(trends.tube) || steady(trends.shell)) {
         // An isothermal side is most often a condensing vapour or a boiling liquid.
-        return attention(QString(steady(trends.tube) ? "管内" : "管外") + phase_change_words +
-                         "。");
+        const bool tube = steady(trends.tube);
+        return attention(QString(tube ? "管内" : "管外") + phase_change_words +
+                         (tube ? tube_phase_change_words : condensing_entry_words) + "。");
     } else {
         why = trends.tube == Trend::Falls ? "管内、管外流体同为降温，热量无处可去"
                                           : "管内、管外流体同为升温，热量无从而来";

@@ -117,11 +117,17 @@ class ViewTest : public QObject {
         QTest::newRow("both warm")
             << QStringList{"Text20", "60", "Text19", "90"}
             << "注意：管内、管外流体同为升温，热量无从而来：请检查进出口温度。" << 1;
-        // Steam condensing at 120 ℃ in the shell: latent heat, which the program does not compute.
+        // Steam condensing at 120 ℃ typed in the shell: the note leads to the condensing entry.
         QTest::newRow("condensing in the shell")
             << QStringList{"Text20", "120", "Text19", "120"}
-            << "注意：管外进出口温度相同：按相变（冷凝或沸腾）处理，本程序尚不计算相变传热，"
-               "面积仅供参考。"
+            << "注意：管外进出口温度相同：按相变（冷凝或沸腾）处理，单相公式不计相变传热，"
+               "面积仅供参考：若为饱和蒸汽冷凝，请在“流体”中选择“水蒸气（饱和，冷凝）”"
+               "（有机物蒸气亦在其中）。"
+            << 1;
+        QTest::newRow("boiling in the tubes")
+            << QStringList{"Text1", "40", "Text2", "40"}
+            << "注意：管内进出口温度相同：按相变（冷凝或沸腾）处理，单相公式不计相变传热，"
+               "面积仅供参考：本程序不计算管内冷凝或沸腾。"
             << 1;
         // 28 tubes of 2 m in 4 passes; the rating worked in Python: H′ = −27.032 %.
         QTest::newRow("hot fluid in the tubes")
@@ -152,7 +158,8 @@ class ViewTest : public QObject {
         const QString working = panel_text(form)->toPlainText();
         const bool same_way = QTest::currentDataTag() == QString("both cool") ||
                               QTest::currentDataTag() == QString("both warm") ||
-                              QTest::currentDataTag() == QString("condensing in the shell");
+                              QTest::currentDataTag() == QString("condensing in the shell") ||
+                              QTest::currentDataTag() == QString("boiling in the tubes");
         for (const char* check : {"单壳程、偶数管程：", "热量衡算：", "管数估算："}) {
             QVERIFY2(working.contains(check) != same_way, check);
         }
