@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+
+#include "design/condensing.hpp"
 
 namespace {
 
@@ -129,3 +132,38 @@ TEST(Search, Choices) {
 }
 
 }  // namespace
+
+// Steam at 200 kPa heating water 20 → 80 ℃: every pass count is tried (F = 1), no vapour is
+// held to a Kern velocity or Re₀, the shell's drop is allowed 10 % of p_s, and each
+// candidate's K′ and H′ are those of the exchanger it names, laid out and rated on its own.
+TEST(Search, CondensingShell) {
+    const calc::FluidSide tube{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0};
+    const design::CondensingEstimate e = design::condensing_estimate(
+        {tube, 0.025, 20.0f, 80.0f, 3.0f, properties::find_vapour("水"), 200.0});
+    const design::LayoutInput in =
+        design::condensing_layout_input(e, design::FillKind::Typed).input;
+    const design::Search s = design::search(in, {}, {});
+    ASSERT_EQ(s.stop, design::SearchStop::None);
+    EXPECT_EQ(s.allowable_shell_drop, 20000.0);
+    EXPECT_FALSE(s.one_pass_only);
+    ASSERT_GT(s.accepted(), 0u);
+    std::array<bool, 7> passes{};
+    for (const design::Candidate& c : s.candidates) {
+        passes[static_cast<std::size_t>(c.passes)] = true;
+        EXPECT_FALSE(c.fails(design::Condition::ShellVelocity));
+        EXPECT_FALSE(c.fails(design::Condition::Esso));
+    }
+    EXPECT_TRUE(passes[1] && passes[2] && passes[4] && passes[6]);
+    for (const std::size_t i : s.ranking) {
+        const design::Candidate& c = s.candidates[i];
+        const design::LayoutChoices chosen = design::adopted(c, {});
+        const design::Layout l = design::layout(in, chosen);
+        ASSERT_EQ(l.stop, design::LayoutStop::None);
+        const design::CondensingRating r = design::rate_condensing(in, l, chosen);
+        EXPECT_EQ(c.coefficient, r.rating.coefficient);
+        EXPECT_EQ(c.margin, r.rating.margin);
+        EXPECT_EQ(c.shell_drop, l.shell.drop);
+        EXPECT_GE(c.margin, 0.15);
+        EXPECT_LE(c.shell_drop, 20000.0);
+    }
+}
