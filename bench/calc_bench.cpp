@@ -1,12 +1,13 @@
 // size_exchanger against the floor it cannot beat (its four pow and one log calls alone),
-// the two conversions per call, the layout and its rating after it, and one water-property
-// lookup beside them.
+// the two conversions per call, the layout and its rating after it, a condensing rating and
+// search beside the single-phase ones, and one water-property lookup beside them.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
 #include "calc/calc.hpp"
 #include "calc/formulas.hpp"
+#include "design/condensing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
 #include "design/search.hpp"
@@ -99,6 +100,43 @@ void Search(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(Search)->Arg(2)->Arg(30)->Unit(benchmark::kMillisecond);
+
+// Steam at 200 kPa heating water 20 → 80 ℃ (the condensing method's example (a)).
+design::LayoutInput steam_heater() {
+    const calc::FluidSide tube{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0};
+    const design::CondensingEstimate e = design::condensing_estimate(
+        {tube, 0.025, 20.0f, 80.0f, 3.0f, properties::find_vapour("水"), 200.0});
+    return design::condensing_layout_input(e, design::FillKind::Typed).input;
+}
+
+// A condensing rating of the default layout: the wall trial's 17 steps, each a saturated-water
+// lookup at the film, beside Rate's single-phase rating.
+void RateCondensing(benchmark::State& state) {
+    design::LayoutInput in = steam_heater();
+    const design::Layout l = design::layout(in, {});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        benchmark::DoNotOptimize(design::rate_condensing(in, l, {}));
+    }
+}
+BENCHMARK(RateCondensing);
+
+// The whole search of the steam heater, per candidate: one trial per tube count, length and
+// pass count, shared by every shell and spacing.
+void SearchCondensing(benchmark::State& state) {
+    const design::LayoutInput in = steam_heater();
+    std::size_t tried = 0;
+    for (auto _ : state) {
+        const design::Search s = design::search(in, {}, {});
+        tried = s.tried();
+        benchmark::DoNotOptimize(s.ranking.data());
+    }
+    state.counters["candidates"] = static_cast<double>(tried);
+    state.counters["per_candidate"] =
+        benchmark::Counter(static_cast<double>(tried) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(SearchCondensing)->Unit(benchmark::kMillisecond);
 
 double c_library_pow(double x, double y) {
     return std::pow(x, y);

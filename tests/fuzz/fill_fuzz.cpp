@@ -1,6 +1,9 @@
 // Any bytes as a fluid, a temperature and a pressure or concentration: the lookup gives an
 // OutOfRange or four finite, positive properties, and the five-digit texts a fill writes read
 // back as finite, positive numbers. Mapped bytes land inside a fluid's range, raw ones anywhere.
+// A first byte with its high bit set asks a vapour instead: its saturation state at a pressure
+// and its condensate at a film temperature are an OutOfRange or finite and positive, t_s
+// inside the vapour-pressure row.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +12,7 @@
 
 #include "calc/conversion.hpp"
 #include "properties/fluid.hpp"
+#include "properties/saturation.hpp"
 
 namespace {
 
@@ -42,10 +46,42 @@ void fill(const properties::Fluid& fluid, double celsius, double pressure, doubl
     }
 }
 
+void condense(const properties::Vapour& vapour, double kpa, double film) {
+    try {
+        const properties::SaturationState s = properties::saturation_state(vapour, kpa);
+        for (double value : {s.kelvin, s.latent_heat, s.vapour_density, s.vapour_viscosity}) {
+            check(std::isfinite(value) && value > 0);
+        }
+        if (!properties::is_steam(vapour)) {
+            check(s.kelvin >= vapour.pressure.t_min && s.kelvin <= vapour.pressure.t_max);
+        }
+    } catch (const properties::OutOfRange&) {
+    }
+    try {
+        const properties::Properties p = properties::condensate(vapour, film);
+        for (double value : {p.conductivity, p.density, p.specific_heat, p.viscosity}) {
+            check(std::isfinite(value) && value > 0);
+        }
+    } catch (const properties::OutOfRange&) {
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 7) return 0;
+    if (data[0] & 0x80) {
+        const auto vapours = properties::vapour_table();
+        const properties::Vapour& vapour = vapours[data[0] % vapours.size()];
+        if (size >= 1 + 2 * sizeof(double)) {
+            condense(vapour, raw(data + 1), raw(data + 9));
+            return 0;
+        }
+        const properties::Range film = properties::film_range(vapour);
+        condense(vapour, across(data + 1, vapour.pressures.low, vapour.pressures.high),
+                 across(data + 3, film.low, film.high));
+        return 0;
+    }
     const auto table = properties::fluid_table();
     const properties::Fluid& fluid = table[data[0] % table.size()];
     if (size >= 1 + 3 * sizeof(double)) {

@@ -5,7 +5,9 @@
 // not run opposite ways; the mean temperatures and film coefficients of both sides likewise; a
 // layout whose every figure is finite and every count a positive whole number; a rating whose
 // figures, where it gives them, are finite with K′ > 0; and a search over a small range that
-// stops within bounded work and gives only finite figures.
+// stops within bounded work and gives only finite figures. A shell flow of '@', a byte and a
+// pressure condenses that vapour instead: the estimate, its layout, rating and search are a
+// refusal in words or finite, the wall between the tube side and t_s.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -19,6 +21,7 @@
 #include "calc/fault.hpp"
 #include "calc/film_coefficient.hpp"
 #include "calc/sizing.hpp"
+#include "design/condensing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
 #include "design/search.hpp"
@@ -177,6 +180,32 @@ void check_shown(const design::Search& s) {
     }
 }
 
+// The shell condensing the vapour `text` names: '@', a byte choosing it, then its pressure.
+void condense(const calc::FluidSide& tube, const std::string_view* t) {
+    const std::string_view text = t[17];
+    const auto vapours = properties::vapour_table();
+    const properties::Vapour& vapour = vapours[byte(text, 1) % vapours.size()];
+    const std::optional<calc::Double> kpa = choice(text.substr(std::min<std::size_t>(2, text.size())));
+    const design::CondensingEstimate e = design::condensing_estimate(
+        {tube, calc::to_number(t[10]), calc::to_single_number(t[12]),
+         calc::to_single_number(t[13]), calc::to_single_number(t[16]), &vapour,
+         kpa.value_or(101.325)});
+    const calc::SizingResult& r = e.working.result;
+    check_shown(r.K), check_shown(r.A), check_shown(r.Q), check_shown(e.vapour_flow);
+    check(e.trial.wall > e.tube_effective && e.trial.wall < e.state.celsius);
+    check(e.trial.alpha > 0 && std::isfinite(e.trial.alpha));
+    const design::LayoutStart start = design::condensing_layout_input(e, design::FillKind::Typed);
+    if (start.gap != design::LayoutGap::None) return;
+    const design::LayoutChoices choices = read_choices(&t[18]);
+    const design::Layout l = design::layout(start.input, choices);
+    check_shown(l);
+    if (l.stop != design::LayoutStop::None) return;
+    const design::CondensingRating c = design::rate_condensing(start.input, l, choices);
+    check_shown(c.rating);
+    check(c.trial.wall < e.state.celsius && std::isfinite(c.film_reynolds));
+    check_shown(search_around(start.input, choices, l.length));
+}
+
 calc::FluidSide read_side(const std::string_view* t) {
     return {calc::to_single_number(t[0]), calc::to_single_number(t[1]),
             calc::to_single_number(t[2]), calc::to_single_number(t[3]),
@@ -227,6 +256,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     });
+    if (!t[17].empty() && t[17][0] == '@') {
+        fault_or_finite([&] {
+            try {
+                condense(read_side(&t[0]), &t[0]);
+            } catch (const design::CondensingFault&) {
+            }
+        });
+    }
     fault_or_finite([&] {
         check_shown(calc::mean_temperature(calc::to_single_number(t[12]),
                                            calc::to_single_number(t[13]), calc::Side::Tube));
