@@ -158,15 +158,9 @@ status "$program" --properties 乙二醇水溶液 20 >/dev/null
 grep -qF -- "--concentration" "$dir/err" || fail "a missing concentration is not asked for"
 [ "$(status "$program" --concentration 30%)" = 2 ] || fail "--concentration alone is not 2"
 
-# Steam at 200 kPa heating water 20 → 80 ℃ (the method's first worked example): the state,
-# D, the estimate, the layout and the condensing rating as scripts read them.
-cat >"$dir/steam.hxcase" <<'CASE'
-{"format": "heat-exchanger-sizing-case", "version": 7,
- "tube": {"inlet_temperature": "20", "outlet_temperature": "80", "mass_flow": "3",
-          "conductivity": "0.64059", "density": "988.01", "specific_heat": "4179.8",
-          "viscosity": "0.00054650", "velocity": "1", "diameter": "20 mm"},
- "shell": {"diameter": "25 mm", "condensing": {"fluid": "水", "pressure": "0.2 MPa"}}}
-CASE
+# Steam at 200 kPa heating water 20 → 80 ℃ (the method's first worked example, the README's):
+# the state, D, the estimate, the layout and the condensing rating as scripts read them.
+cp "$(dirname "$example")/steam.hxcase" "$dir/steam.hxcase"
 [ "$(status "$program" --text "$dir/steam.hxcase")" = 0 ] || fail "steam: $(cat "$dir/err")"
 for line in "ts = 120.21 ℃" "r = 2201.6 kJ/kg" "D = 0.34174 kg/s" "αs = 10714 W/(㎡·℃)" \
     "φΔt = 1" "总传热系数为：2809.815" "所需换热面积为：4.57869 ㎡"; do
