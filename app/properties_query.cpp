@@ -160,8 +160,8 @@ int run_saturation(const CommandLine& line) {
     if (!choice) return refused(why);
     const properties::SaturationState s = properties::saturation_state(*vapour, choice->pressure);
     print(stdout, report::vapour_name(*vapour) + "，ps = " + report::exact(choice->pressure) +
-                      " kPa（绝压）\n" + report::state_words(s).replace("，", "\n") +
-                      "\n来源：" + report::state_source(*vapour) + "\n");
+                      " kPa（绝压）\n" + report::state_words(s).replace("，", "\n") + "\n来源：" +
+                      report::state_source(*vapour) + "\n");
     return 0;
 }
 

@@ -50,7 +50,7 @@ struct Case {
     QMap<QString, QString> fields;  // "Text1" … "Text20", each as typed; every one present
     SheetInfo sheet;
     std::optional<FillRecord> tube_fill, shell_fill;
-    std::optional<CondensingRecord> condensing{};  // kept under "shell" 
+    std::optional<CondensingRecord> condensing{};  // kept under "shell"
     LayoutTexts layout{};
     DesignTexts design{};
     bool operator==(const Case&) const = default;

@@ -167,11 +167,11 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     const bool design = std::ranges::any_of(c.design, chosen);
     const int version = c.condensing ? condensing_format_version
                         : solution   ? solution_format_version
-                        : design ? design_format_version
-                        : rating ? rating_format_version
-                        : layout ? layout_format_version
-                        : fluids ? fluids_format_version
-                                 : first_format_version;
+                        : design     ? design_format_version
+                        : rating     ? rating_format_version
+                        : layout     ? layout_format_version
+                        : fluids     ? fluids_format_version
+                                     : first_format_version;
     QJsonObject root{{"format", qstr(format_id)}, {"version", version}};
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {

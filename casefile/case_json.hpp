@@ -13,13 +13,13 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 7;           // read up to it; written where needed
-inline constexpr int first_format_version = 1;     // what a case of water alone is written as
-inline constexpr int fluids_format_version = 2;    // a fill of another fluid
-inline constexpr int layout_format_version = 3;    // a layout choice
-inline constexpr int rating_format_version = 4;    // a choice of passes, tubes per pass or rating
-inline constexpr int design_format_version = 5;    // a choice of the 自动设计 search
-inline constexpr int solution_format_version = 6;  // a fill of a solution, by concentration
+inline constexpr int format_version = 7;             // read up to it; written where needed
+inline constexpr int first_format_version = 1;       // what a case of water alone is written as
+inline constexpr int fluids_format_version = 2;      // a fill of another fluid
+inline constexpr int layout_format_version = 3;      // a layout choice
+inline constexpr int rating_format_version = 4;      // a choice of passes, tubes per pass or rating
+inline constexpr int design_format_version = 5;      // a choice of the 自动设计 search
+inline constexpr int solution_format_version = 6;    // a fill of a solution, by concentration
 inline constexpr int condensing_format_version = 7;  // a shell side that condenses
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;

@@ -23,9 +23,8 @@ properties::Properties film_at(const properties::Vapour& vapour, Double film_cel
 
 const properties::Vapour& vapour_named(std::string_view name) {
     if (const properties::Vapour* vapour = properties::find_vapour(name)) return *vapour;
-    const bool uncondensable =
-        std::ranges::find(properties::uncondensable_liquids, name) !=
-        properties::uncondensable_liquids.end();
+    const bool uncondensable = std::ranges::find(properties::uncondensable_liquids, name) !=
+                               properties::uncondensable_liquids.end();
     throw CondensingFault(name, uncondensable ? CondensingFault::Reason::Uncondensable
                                               : CondensingFault::Reason::UnknownVapour);
 }
@@ -107,9 +106,12 @@ Double condensing_mean_difference(Double saturation, Double t1, Double t2) {
 LayoutStart condensing_layout_input(const CondensingEstimate& e, FillKind tube_fill) {
     if (!e.checks.tubes) return {LayoutGap::Tubes, {}};
     const properties::SaturationState& s = e.state;
-    const calc::FluidSide vapour{0, static_cast<calc::Single>(s.vapour_density), 0,
+    const calc::FluidSide vapour{0,
+                                 static_cast<calc::Single>(s.vapour_density),
+                                 0,
                                  static_cast<calc::Single>(s.vapour_viscosity),
-                                 e.input.shell.diameter, 0};
+                                 e.input.shell.diameter,
+                                 0};
     LayoutInput in{e.input.tube,
                    vapour,
                    e.input.W,

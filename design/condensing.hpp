@@ -16,10 +16,10 @@
 
 namespace design {
 
-inline constexpr Double gravity = 9.81;                 // m/s²
-inline constexpr Double laminar_film_below = 1800.0;    // Re_f: a 注意 above it
-inline constexpr Double wall_tolerance = 1e-9;          // K, the trial's last step
-inline constexpr int most_wall_steps = 200;             // more is "壁温试差不收敛"
+inline constexpr Double gravity = 9.81;               // m/s²
+inline constexpr Double laminar_film_below = 1800.0;  // Re_f: a 注意 above it
+inline constexpr Double wall_tolerance = 1e-9;        // K, the trial's last step
+inline constexpr int most_wall_steps = 200;           // more is "壁温试差不收敛"
 
 // What cannot be condensed as asked; the values are those the words need.
 class CondensingFault : public std::exception {
@@ -28,10 +28,10 @@ class CondensingFault : public std::exception {
         UnknownVapour,       // a name with no vapour (`name`)
         Uncondensable,       // 氯苯, 苯酚: their liquid rows end below t_s (`name`)
         PressureOutOfRange,  // p_s outside the vapour's pressures (value: p_s kPa, range)
-        NotHeated,       // t2 ≤ t1
-        AboveSaturation, // t2 ≥ t_s (value: t_s)
-        FilmOutOfRange,  // t_m outside the condensate's rows (value: t_m, range)
-        NoConvergence,   // the wall trial took more than most_wall_steps
+        NotHeated,           // t2 ≤ t1
+        AboveSaturation,     // t2 ≥ t_s (value: t_s)
+        FilmOutOfRange,      // t_m outside the condensate's rows (value: t_m, range)
+        NoConvergence,       // the wall trial took more than most_wall_steps
     };
     CondensingFault(const properties::Vapour& vapour, Reason reason, double value = 0,
                     properties::Range range = {})
@@ -108,12 +108,12 @@ CondensingEstimate condensing_estimate(const CondensingInput& input);
 LayoutStart condensing_layout_input(const CondensingEstimate& estimate, FillKind tube_fill);
 
 struct CondensingRating {
-    Rating rating;          // its shell film holds α_o alone
-    WallTrial trial;        // n = √N_T
-    Double rows;            // n
-    Double rest;            // R_rest, m²·℃/W
-    Double loading;         // G″ = D/(L·N_T^(2/3)), kg/(m·s)
-    Double film_reynolds;   // Re_f = 4·G″/μ
+    Rating rating;         // its shell film holds α_o alone
+    WallTrial trial;       // n = √N_T
+    Double rows;           // n
+    Double rest;           // R_rest, m²·℃/W
+    Double loading;        // G″ = D/(L·N_T^(2/3)), kg/(m·s)
+    Double film_reynolds;  // Re_f = 4·G″/μ
 };
 
 // The rating of a layout of a condensing input that stopped nowhere. CondensingFault:

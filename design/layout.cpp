@@ -472,7 +472,7 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
     // 11 and the drops
     l.defaults.roughness = default_roughness;
     l.defaults.allowable_tube_drop = tube_gas(in) ? gas_allowable_drop : liquid_allowable_drop;
-    l.defaults.allowable_shell_drop = condensing(in) ? condensing_allowable_drop(in)
+    l.defaults.allowable_shell_drop = condensing(in)  ? condensing_allowable_drop(in)
                                       : shell_gas(in) ? gas_allowable_drop
                                                       : liquid_allowable_drop;
     l.tube = tube_drop(in, l, choices.roughness.value_or(default_roughness),

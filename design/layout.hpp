@@ -215,7 +215,7 @@ Double standard_pitch(Double outer_diameter);
 Double centre_tubes(Double tubes, Arrangement arrangement);
 std::optional<Double> standard_shell(Double diameter);  // none above 1800 mm
 Double default_baffle_spacing(Double shell_diameter);
-Double widest_baffle_spacing(Double shell_diameter);  // a condensing shell's default
+Double widest_baffle_spacing(Double shell_diameter);         // a condensing shell's default
 Double condensing_allowable_drop(const LayoutInput& input);  // Pa
 Double baffle_count(Double length, Double spacing);
 Double bundle_diameter(Double pitch, Double centre_tubes, Double outer_diameter);

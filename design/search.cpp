@@ -86,10 +86,10 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
     s.allowable_tube_drop = fixed.allowable_tube_drop.value_or(tube_is_gas ? gas_allowable_drop
                                                                            : liquid_allowable_drop);
     const bool vapour = condensing(in);
-    s.allowable_shell_drop = fixed.allowable_shell_drop.value_or(
-        vapour         ? condensing_allowable_drop(in)
-        : shell_is_gas ? gas_allowable_drop
-                       : liquid_allowable_drop);
+    s.allowable_shell_drop =
+        fixed.allowable_shell_drop.value_or(vapour         ? condensing_allowable_drop(in)
+                                            : shell_is_gas ? gas_allowable_drop
+                                                           : liquid_allowable_drop);
     s.one_pass_only = in.correction < calc::correction_floor;
     const Double roughness = fixed.roughness.value_or(default_roughness);
     const std::vector<Double> lengths =

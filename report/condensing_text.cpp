@@ -89,8 +89,10 @@ QStringList condensing_estimate_lines(const design::CondensingEstimate& e) {
     lines << "ΔT1 = ts − t2 = " + summary(w.dT1) + " ℃，ΔT2 = ts − t1 = " + summary(w.dT2) +
                  " ℃，Δtm = " + summary(w.dtm) + " ℃";
     lines << "αs = " + summary(w.shell.alpha) +
-             " W/(㎡·℃)：单管（n = 1）水平管外膜状冷凝 αs = 0.725·[ρ²gλ³r/(n^(2/3)·μ·do·Δt)]^(1/4)，"
-             "冷凝液物性取膜温 tm = (ts + tw)/2，r 按 ts；壁温试差（1/αt 为其余热阻，tc = ts − Δtm = " +
+                 " W/(㎡·℃)：单管（n = 1）水平管外膜状冷凝 αs = "
+                 "0.725·[ρ²gλ³r/(n^(2/3)·μ·do·Δt)]^(1/4)，"
+                 "冷凝液物性取膜温 tm = (ts + tw)/2，r 按 ts；壁温试差（1/αt 为其余热阻，tc = ts − "
+                 "Δtm = " +
                  celsius(e.tube_effective) + "）：" + trial_words(e.trial, "αs");
     lines << "一侧为恒温冷凝，温差校正系数 φΔt = 1";
     return lines;

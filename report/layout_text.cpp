@@ -142,17 +142,16 @@ QStringList figure_lines(const LayoutEntry& e) {
     const bool vapour = design::condensing(in);
     lines << (vapour ? "壳程压降 ΔPs ≈ " + kpa(s.drop) + "（估算，按进口蒸气的一半）："
                      : "壳程压降 ΔPs = " + kpa(s.drop) + "：") +
-                 flow +
-                 "，f0 = 5.0·Re0^−0.228 = " + figure(s.friction) +
+                 flow + "，f0 = 5.0·Re0^−0.228 = " + figure(s.friction) +
                  "，ΔP′1 = F·f0·nc·(NB + 1)·ρo·u0²/2 = " + figure(s.bundle_drop) +
                  " Pa（F = " + plain(s.bundle_factor) +
                  "），ΔP′2 = NB·(3.5 − 2h/D)·ρo·u0²/2 = " + figure(s.window_drop) +
                  " Pa，(ΔP′1 + ΔP′2)·Fs·Ns = (" + figure(s.bundle_drop) + " + " +
                  figure(s.window_drop) + ") × " + plain(s.fouling) + " × 1" +
                  (vapour ? QString(" × 1/2") : QString()) + " Pa，允许 " + allowed(s.allowable) +
-                 (vapour ? "（饱和压力的 " + percent(s.drop / (in.saturation.pressure * 1000.0)) +
-                               "）"
-                         : QString());
+                 (vapour
+                      ? "（饱和压力的 " + percent(s.drop / (in.saturation.pressure * 1000.0)) + "）"
+                      : QString());
     return lines;
 }
 

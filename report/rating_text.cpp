@@ -166,31 +166,34 @@ QStringList condensing_lines(const LayoutEntry& e, double estimate) {
     const design::WallTrial& t = c.trial;
     const double ts = in.saturation.celsius;
     QStringList lines{head + "："};
-    lines << "估算 K = " + coefficient(estimate) + "（单管 n = 1，不计污垢与管壁）；核算 K′ = " +
-                 coefficient(r.coefficient);
+    lines << "估算 K = " + coefficient(estimate) +
+                 "（单管 n = 1，不计污垢与管壁）；核算 K′ = " + coefficient(r.coefficient);
     lines << tube_velocity_line(r, e);
     lines << tube_film_line(r, in, l.length);
     lines << fouling_lines(r);
     lines << "Rrest = Rso + b·do/(λw·dm) + Rsi·do/di + do/(αi·di) = " + figure(c.rest) +
                  resistance_unit + "（除冷凝膜外的热阻，以管外表面计）";
     lines << "n = √NT = √" + count(l.tubes) + " = " + figure(c.rows) + "（Kern 管束负荷）";
-    lines << "壁温试差：tc = ts − Δtm = " + celsius(ts - in.mean_difference) + "，αo(tw)·(ts − tw) = "
-             "(tw − tc)/Rrest；" + trial_words(t, "αo");
+    lines << "壁温试差：tc = ts − Δtm = " + celsius(ts - in.mean_difference) +
+                 "，αo(tw)·(ts − tw) = "
+                 "(tw − tc)/Rrest；" +
+                 trial_words(t, "αo");
     lines << "tw = " + celsius(t.wall) + "：tm = (ts + tw)/2 = " + celsius(t.film_celsius) +
-                 "，冷凝液 ρ = " + figure(t.film.density) + " kg/m³，λ = " +
-                 figure(t.film.conductivity) + " W/(m·℃)，μ = " + figure(t.film.viscosity) +
-                 " Pa·s";
+                 "，冷凝液 ρ = " + figure(t.film.density) +
+                 " kg/m³，λ = " + figure(t.film.conductivity) +
+                 " W/(m·℃)，μ = " + figure(t.film.viscosity) + " Pa·s";
     lines << "αo = " + coefficient(t.alpha) +
                  "：αo = 0.725·[ρ²gλ³r/(n^(2/3)·μ·do·Δt)]^(1/4)，Δt = ts − tw = " +
                  figure(ts - t.wall) + " ℃，r = " + summary(in.saturation.latent_heat / 1000.0) +
                  " kJ/kg";
-    lines << "K′ = " + coefficient(r.coefficient) + "：1/K′ = 1/αo + Rrest = " +
-                 figure(1.0 / t.alpha) + " + " + figure(c.rest) + resistance_unit +
+    lines << "K′ = " + coefficient(r.coefficient) +
+                 "：1/K′ = 1/αo + Rrest = " + figure(1.0 / t.alpha) + " + " + figure(c.rest) +
+                 resistance_unit +
                  "；q = K′·Δtm = αo·(ts − tw) = " + figure(r.coefficient * in.mean_difference) +
                  " W/㎡";
     lines << closing_lines(r, e);
-    lines << "Ref = " + figure(c.film_reynolds) + "：G″ = D/(L·NT^(2/3)) = " +
-                 figure(c.loading) + " kg/(m·s)，Ref = 4·G″/μ（层流膜 Ref ≤ 1800）";
+    lines << "Ref = " + figure(c.film_reynolds) + "：G″ = D/(L·NT^(2/3)) = " + figure(c.loading) +
+                 " kg/(m·s)，Ref = 4·G″/μ（层流膜 Ref ≤ 1800）";
     lines << "流速：管内 ui′ = " + figure(r.tube.velocity) + " m/s（" + state(r.tube.gas) +
                  "常用 " + range_text(r.tube_velocities) + "）";
     return lines;
@@ -365,10 +368,10 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
     const auto verdict = [](bool sound) { return sound ? within : QString("注意"); };
     const bool tube_sound = !outside(r.tube.velocity, r.tube_velocities) &&
                             r.tube.form != design::TubeForm::Laminar && r.tube.transition == 1.0;
-    const bool shell_sound =
-        e.condensing ? e.condensing->film_reynolds <= design::laminar_film_below
-                     : !outside(r.shell.velocity, r.shell_velocities) &&
-                           !outside(r.shell.reynolds, design::kern_reynolds_range);
+    const bool shell_sound = e.condensing
+                                 ? e.condensing->film_reynolds <= design::laminar_film_below
+                                 : !outside(r.shell.velocity, r.shell_velocities) &&
+                                       !outside(r.shell.reynolds, design::kern_reynolds_range);
     const double fouling = r.resistances.tube_fouling + r.resistances.shell_fouling;
     const bool margin_sound = calc::contains(design::margin_sound, r.margin);
     const bool margin_aim = calc::contains(design::margin_aim, r.margin);

@@ -23,8 +23,8 @@ QString converted_value(const std::optional<ResultWorking>& result, const QStrin
 }
 
 InputGroup input_group(const GroupEntry& entry, const std::optional<ResultWorking>& result) {
-    InputGroup group{entry.title, {}, entry.fill ? source_words(*entry.fill) : QString(),
-                     entry.condensing};
+    InputGroup group{
+        entry.title, {}, entry.fill ? source_words(*entry.fill) : QString(), entry.condensing};
     for (const FieldEntry& field : entry.fields) {
         group.lines << InputLine{field.label,
                                  field.caption,
@@ -69,8 +69,8 @@ Report make_report(const ReportInput& input) {
     const FillSource tube = input.groups.value(0).fill, shell = input.groups.value(1).fill;
     report.computed = true;
     report.working = sizing_working_text(result, tube, shell).split('\n');
-    report.steps = step_html(result.input, result.steps,
-                             result.condensing ? &*result.condensing : nullptr);
+    report.steps =
+        step_html(result.input, result.steps, result.condensing ? &*result.condensing : nullptr);
     report.K = exact(result.steps.result.K);
     report.Q = exact(result.steps.result.Q);
     report.A = exact(result.steps.result.A);
@@ -100,8 +100,8 @@ Report make_report(const ReportInput& input) {
             // The vapour condenses at one temperature: its line is flat at t_s.
             report.diagram->shell_label =
                 "管外 冷凝 ts = " + summary(result.condensing->state.celsius) + " ℃";
-            report.diagram_caption += "（管外为" + vapour_name(*result.condensing->vapour) +
-                                      "饱和冷凝，温度恒为 ts）";
+            report.diagram_caption +=
+                "（管外为" + vapour_name(*result.condensing->vapour) + "饱和冷凝，温度恒为 ts）";
         }
     }
     if (result.layout) {

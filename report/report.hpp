@@ -30,7 +30,7 @@ struct FieldEntry {
 struct GroupEntry {
     QString title;  // "管内流体参数"
     QList<FieldEntry> fields;
-    FillSource fill;  // where the side's properties came from, if filled
+    FillSource fill;       // where the side's properties came from, if filled
     QString condensing{};  // "水蒸气，饱和压力 200 kPa（绝压）" where the shell condenses
 };
 
@@ -63,7 +63,7 @@ struct InputLine {
 struct InputGroup {
     QString title;
     QList<InputLine> lines;
-    QString source;  // "饱和水 30 ℃（IAPWS-IF97）" where the properties were filled
+    QString source;        // "饱和水 30 ℃（IAPWS-IF97）" where the properties were filled
     QString condensing{};  // the shell's vapour and its pressure, where it condenses
 };
 
@@ -80,9 +80,9 @@ struct Report {
     QStringList results;
     std::optional<Diagram> diagram;  // none where the end differences have no profile
     QString diagram_caption;
-    bool has_layout = false;              // the result had a layout block, with or without figures
-    QList<CheckRow> layout_rows;          // the 计算书's section 5
-    QList<CheckRow> rating_rows;          // its section 6, where the layout was rated
+    bool has_layout = false;      // the result had a layout block, with or without figures
+    QList<CheckRow> layout_rows;  // the 计算书's section 5
+    QList<CheckRow> rating_rows;  // its section 6, where the layout was rated
     // A condensing shell's wall trial in section 6, a row a step.
     QString trial_caption;
     QStringList trial_columns;

@@ -74,8 +74,8 @@ QStringList condensing_steps(const design::CondensingEstimate& c) {
             var("r") + " = " + put(summary(c.state.latent_heat / 1000.0)) + unit("kJ/kg"),
         var("α", "s") + " = 0.725·[" + raised(var("ρ"), "2") + "·" + var("g") + "·" +
             raised(var("λ"), "3") + "·" + var("r") + "/(" + raised(var("n"), "2/3") + "·" +
-            var("μ") + "·" + var("d", "o") + "·(" + var("t", "s") + minus + var("t", "w") +
-            "))]" + raised("", "1/4") + " = 0.725" + times + "[" +
+            var("μ") + "·" + var("d", "o") + "·(" + var("t", "s") + minus + var("t", "w") + "))]" +
+            raised("", "1/4") + " = 0.725" + times + "[" +
             raised(put(summary(t.film.density)), "2") + times + "9.81" + times +
             raised(put(summary(t.film.conductivity)), "3") + times +
             put(summary(c.state.latent_heat)) + over + "(1" + times +

@@ -60,8 +60,8 @@ void MainWindow::compute_result() {
         const calc::Single t1 = read_single(*Text1, &converted);
         const calc::Single t2 = read_single(*Text2, &converted);
         const calc::Single W = read_single(*Text3, &converted);
-        condensing = design::condensing_estimate(
-            {tube, d_o, t1, t2, W, vapour.vapour, vapour.pressure});
+        condensing =
+            design::condensing_estimate({tube, d_o, t1, t2, W, vapour.vapour, vapour.pressure});
         input = condensing->input;
         working = condensing->working;
         checks = condensing->checks;
@@ -93,7 +93,7 @@ void MainWindow::compute_result() {
     Label51->setText("W");
     QMap<QString, QString> texts;
     for (const QLineEdit* field : all_fields()) texts[field->objectName()] = field->text();
-    computed_ = report::ResultWorking{input, working, checks,           converted,
+    computed_ = report::ResultWorking{input, working,          checks,    converted,
                                       texts, std::move(entry), condensing};
     show_condensing();  // the shell's flow reads D
     show_working();

@@ -259,15 +259,14 @@ FaultMessage describe_fault(const design::CondensingFault& fault, const QWidget&
             message.field = form.findChild<QLineEdit*>("Text2");
             break;
         case Reason::AboveSaturation:
-            message.text = "错误：管程出口温度须低于饱和温度 ts = " + report::summary(fault.value) +
-                           " ℃";
+            message.text =
+                "错误：管程出口温度须低于饱和温度 ts = " + report::summary(fault.value) + " ℃";
             message.field = form.findChild<QLineEdit*>("Text2");
             break;
         case Reason::FilmOutOfRange:
-            message.text = "错误：" + name + "冷凝液膜温度 tm = " +
-                           report::summary(fault.value) + " ℃ 超出其液体物性的适用范围（" +
-                           report::summary(fault.range.low) + "–" +
-                           report::summary(fault.range.high) + " ℃）";
+            message.text = "错误：" + name + "冷凝液膜温度 tm = " + report::summary(fault.value) +
+                           " ℃ 超出其液体物性的适用范围（" + report::summary(fault.range.low) +
+                           "–" + report::summary(fault.range.high) + " ℃）";
             break;
         case Reason::NoConvergence:
             message.text = "错误：壁温试差不收敛";

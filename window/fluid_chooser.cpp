@@ -15,8 +15,8 @@
 #include "properties/fluid_search.hpp"
 #include "report/condensing_text.hpp"
 #include "report/fill_text.hpp"
-#include "report/summary.hpp"
 #include "report/number_text.hpp"
+#include "report/summary.hpp"
 #include "window/layout_table.hpp"
 #include "window/qt_text.hpp"
 #include "window/unit_words.hpp"
@@ -33,8 +33,8 @@ constexpr int vapour_role = Qt::UserRole + 1;
 // The liquids whose vapours a search finds: every one for a word that names condensing
 // ("蒸汽", "蒸气", "steam", "vapour", "冷凝"), else those of the liquids the rest of it names.
 std::vector<const Fluid*> condensing_search(const QString& text) {
-    static const QStringList words{"水蒸气", "水蒸汽", "蒸汽", "蒸气", "steam", "vapour",
-                                   "vapor",  "冷凝",   "饱和"};
+    static const QStringList words{"水蒸气", "水蒸汽", "蒸汽", "蒸气", "steam",
+                                   "vapour", "vapor",  "冷凝", "饱和"};
     QString rest = text.trimmed().toLower();
     bool named = false;
     for (const QString& word : words) {
@@ -116,8 +116,7 @@ FluidChooser::FluidChooser(QWidget* parent, std::function<void(const FluidChoice
         const Fluid& liquid = properties::condensate_fluid(vapour);
         auto* row = new QTreeWidgetItem(
             list_, {report::vapour_entry_name(vapour), report::vapour_english(vapour),
-                    qt(liquid.formula), qt(liquid.cas),
-                    report::saturation_span_words(vapour),
+                    qt(liquid.formula), qt(liquid.cas), report::saturation_span_words(vapour),
                     "饱和蒸气，壳程冷凝（" + report::pressure_span(vapour) + "，绝压）"});
         row->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<const void*>(&liquid)));
         row->setData(0, vapour_role, QVariant::fromValue(static_cast<const void*>(&vapour)));
@@ -257,8 +256,7 @@ void FluidChooser::show_saturation() {
         return;
     }
     QString why;
-    const std::optional<FluidChoice> choice =
-        condensing_choice(*vapour, pressure_->text(), &why);
+    const std::optional<FluidChoice> choice = condensing_choice(*vapour, pressure_->text(), &why);
     QString words = "饱和压力 " + report::pressure_span(*vapour);
     if (choice) {
         words = "ts = " +

@@ -32,9 +32,9 @@ class FluidChooser : public QDialog {
     void narrow();  // the rows the search holds; the first of them selected
     // The pressure is asked for a gas only, the concentration for a solution.
     void follow_selection();
-    void show_freezing();  // a solution's range, and its freezing point at the concentration
+    void show_freezing();    // a solution's range, and its freezing point at the concentration
     void show_saturation();  // a vapour's range, and its t_s at the pressure typed
-    void confirm();        // reads the pressure or concentration; a fault keeps it open
+    void confirm();          // reads the pressure or concentration; a fault keeps it open
 
     const properties::Fluid* selected() const;
     const properties::Vapour* selected_vapour() const;  // a condensing row's
@@ -44,9 +44,9 @@ class FluidChooser : public QDialog {
     QTreeWidget* list_;
     QLineEdit* pressure_;
     QLabel* pressure_label_;
-    QLabel* saturation_;   // beside the pressure: its unit, and a vapour's t_s
-    QLabel* tube_note_;    // the tube side's word on condensing
-    bool shell_ = false;   // the side it was opened for
+    QLabel* saturation_;  // beside the pressure: its unit, and a vapour's t_s
+    QLabel* tube_note_;   // the tube side's word on condensing
+    bool shell_ = false;  // the side it was opened for
     QLineEdit* fraction_;
     QLabel* fraction_label_;
     QLabel* freezing_;

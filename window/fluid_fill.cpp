@@ -165,8 +165,8 @@ std::optional<double> read_pressure(const QString& text, QString* why) {
 std::optional<FluidChoice> condensing_choice(const properties::Vapour& vapour, const QString& text,
                                              QString* why) {
     const QString where = "「饱和压力」中的";
-    const QString accepted = "\n" + report::saturation_pressure_words(vapour) +
-                             "，如 200 kPa、0.2 MPa、2 bar。";
+    const QString accepted =
+        "\n" + report::saturation_pressure_words(vapour) + "，如 200 kPa、0.2 MPa、2 bar。";
     double pressure = 0;
     try {
         pressure = calc::to_number(text.toStdString(), calc::UnitQuantity::Pressure);
@@ -178,8 +178,7 @@ std::optional<FluidChoice> condensing_choice(const properties::Vapour& vapour, c
         *why = where + " " + report::exact(pressure) + " kPa 超出了范围。" + accepted;
         return std::nullopt;
     }
-    return FluidChoice{&properties::condensate_fluid(vapour), pressure, 0, &vapour,
-                       text.trimmed()};
+    return FluidChoice{&properties::condensate_fluid(vapour), pressure, 0, &vapour, text.trimmed()};
 }
 
 std::optional<FluidChoice> choice_of(const FluidFill& fill) {

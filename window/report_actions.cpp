@@ -81,7 +81,8 @@ report::Report MainWindow::current_report() const {
     for (const ReportGroup& group : report_groups_) {
         const bool condensing = !group.tube && shell.vapour;
         in.groups << report::GroupEntry{
-            group.title, {},
+            group.title,
+            {},
             group.tube   ? fill_source(tube_fill_, tube_fill_fields())
             : condensing ? report::FillSource()
                          : fill_source(shell_fill_, shell_fill_fields()),

@@ -19,13 +19,23 @@ std::string six(double value) {
 }
 
 design::CondensingInput steam_heater() {  // example (a)
-    return {{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0}, 0.025, 20.0f, 80.0f, 3.0f,
-            properties::find_vapour("水"), 200.0};
+    return {{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0},
+            0.025,
+            20.0f,
+            80.0f,
+            3.0f,
+            properties::find_vapour("水"),
+            200.0};
 }
 
 design::CondensingInput benzene_condenser() {  // example (b)
-    return {{0.61434f, 995.61f, 4180.3f, 0.00079722f, 0.02, 1.0}, 0.025, 25.0f, 35.0f, 10.0f,
-            properties::find_vapour("苯"), 101.325};
+    return {{0.61434f, 995.61f, 4180.3f, 0.00079722f, 0.02, 1.0},
+            0.025,
+            25.0f,
+            35.0f,
+            10.0f,
+            properties::find_vapour("苯"),
+            101.325};
 }
 
 struct Laid {

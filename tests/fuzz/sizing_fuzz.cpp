@@ -185,11 +185,11 @@ void condense(const calc::FluidSide& tube, const std::string_view* t) {
     const std::string_view text = t[17];
     const auto vapours = properties::vapour_table();
     const properties::Vapour& vapour = vapours[byte(text, 1) % vapours.size()];
-    const std::optional<calc::Double> kpa = choice(text.substr(std::min<std::size_t>(2, text.size())));
+    const std::optional<calc::Double> kpa =
+        choice(text.substr(std::min<std::size_t>(2, text.size())));
     const design::CondensingEstimate e = design::condensing_estimate(
-        {tube, calc::to_number(t[10]), calc::to_single_number(t[12]),
-         calc::to_single_number(t[13]), calc::to_single_number(t[16]), &vapour,
-         kpa.value_or(101.325)});
+        {tube, calc::to_number(t[10]), calc::to_single_number(t[12]), calc::to_single_number(t[13]),
+         calc::to_single_number(t[16]), &vapour, kpa.value_or(101.325)});
     const calc::SizingResult& r = e.working.result;
     check_shown(r.K), check_shown(r.A), check_shown(r.Q), check_shown(e.vapour_flow);
     check(e.trial.wall > e.tube_effective && e.trial.wall < e.state.celsius);

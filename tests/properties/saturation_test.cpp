@@ -1,6 +1,8 @@
 // The saturation state of a condensing vapour: IF97's own check values for the equations it
 // adds (region 1's h, region 2, the backward saturation line), the worked examples' states,
 // and the refusals at each vapour's ranges.
+#include "properties/saturation.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 
 #include "digits.hpp"
 #include "properties/if97.hpp"
-#include "properties/saturation.hpp"
 
 namespace {
 
@@ -28,10 +29,9 @@ TEST(Saturation, IF97CheckValues) {
         double T, p;
         const char *v, *h, *cp;
     };
-    for (const Row& row :
-         {Row{300, 0.0035, "3.94913866e+01", "2.54991145e+03", "1.91300162e+00"},
-          Row{700, 0.0035, "9.23015898e+01", "3.33568375e+03", "2.08141274e+00"},
-          Row{700, 30, "5.42946619e-03", "2.63149474e+03", "1.03505092e+01"}}) {
+    for (const Row& row : {Row{300, 0.0035, "3.94913866e+01", "2.54991145e+03", "1.91300162e+00"},
+                           Row{700, 0.0035, "9.23015898e+01", "3.33568375e+03", "2.08141274e+00"},
+                           Row{700, 30, "5.42946619e-03", "2.63149474e+03", "1.03505092e+01"}}) {
         const if97::Region2 r = if97::region2(row.p, row.T);
         EXPECT_EQ(printed(r.v), row.v) << row.T << " K, " << row.p << " MPa";
         EXPECT_EQ(printed(r.h), row.h) << row.T << " K, " << row.p << " MPa";
@@ -50,9 +50,9 @@ TEST(Saturation, WorkedExamples) {
         double kpa;
         const char *T, *r, *rho, *mu;
     };
-    for (const Row& row : {Row{"水", 200, "3.93362e+02", "2.20156e+06", "1.12901e+00", "1.29339e-05"},
-                           Row{"苯", 101.325, "3.53279e+02", "3.94325e+05", "2.69452e+00",
-                               "8.95473e-06"}}) {
+    for (const Row& row :
+         {Row{"水", 200, "3.93362e+02", "2.20156e+06", "1.12901e+00", "1.29339e-05"},
+          Row{"苯", 101.325, "3.53279e+02", "3.94325e+05", "2.69452e+00", "8.95473e-06"}}) {
         const SaturationState s = saturation_state(*find_vapour(row.name), row.kpa);
         EXPECT_EQ(printed(s.kelvin, 6), row.T) << row.name;
         EXPECT_EQ(printed(s.latent_heat, 6), row.r) << row.name;

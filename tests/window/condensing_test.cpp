@@ -19,10 +19,9 @@ namespace {
 
 // The tube side of example (a), typed; the shell's d_o.
 const QMap<QString, QString> steam_heater{
-    {"Text1", "20"},       {"Text2", "80"},     {"Text3", "3"},
-    {"Text4", "0.64059"},  {"Text5", "988.01"}, {"Text6", "4179.8"},
-    {"Text7", "0.0005465"}, {"Text9", "1"},     {"Text10", "0.02"},
-    {"Text11", "0.025"}};
+    {"Text1", "20"},     {"Text2", "80"},     {"Text3", "3"},         {"Text4", "0.64059"},
+    {"Text5", "988.01"}, {"Text6", "4179.8"}, {"Text7", "0.0005465"}, {"Text9", "1"},
+    {"Text10", "0.02"},  {"Text11", "0.025"}};
 
 void type_steam_heater(QWidget& form) {
     for (auto it = steam_heater.begin(); it != steam_heater.end(); ++it) {
@@ -67,12 +66,18 @@ class CondensingTest : public QObject {
     void the_list_finds_vapours_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("first");
-        QTest::newRow("蒸汽") << "蒸汽" << "水蒸气（饱和，冷凝）";
-        QTest::newRow("蒸气") << "蒸气" << "水蒸气（饱和，冷凝）";
-        QTest::newRow("steam") << "steam" << "水蒸气（饱和，冷凝）";
-        QTest::newRow("vapour") << "vapour" << "水蒸气（饱和，冷凝）";
-        QTest::newRow("苯蒸气") << "苯蒸气" << "苯蒸气（冷凝）";
-        QTest::newRow("toluene") << "toluene" << "甲苯";
+        QTest::newRow("蒸汽") << "蒸汽"
+                              << "水蒸气（饱和，冷凝）";
+        QTest::newRow("蒸气") << "蒸气"
+                              << "水蒸气（饱和，冷凝）";
+        QTest::newRow("steam") << "steam"
+                               << "水蒸气（饱和，冷凝）";
+        QTest::newRow("vapour") << "vapour"
+                                << "水蒸气（饱和，冷凝）";
+        QTest::newRow("苯蒸气") << "苯蒸气"
+                                << "苯蒸气（冷凝）";
+        QTest::newRow("toluene") << "toluene"
+                                 << "甲苯";
     }
 
     void the_list_finds_vapours() {
@@ -91,7 +96,8 @@ class CondensingTest : public QObject {
 
         click(form, "Command10");
         dialog->findChild<QLineEdit*>("fluid_search")->insert(query);
-        for (const QString& row : shown_rows(*dialog)) QVERIFY2(!row.contains("冷凝"), qPrintable(row));
+        for (const QString& row : shown_rows(*dialog))
+            QVERIFY2(!row.contains("冷凝"), qPrintable(row));
         QVERIFY(dialog->findChild<QLabel*>("fluid_tube_note")->isVisible());
         dialog->reject();
     }
@@ -134,9 +140,9 @@ class CondensingTest : public QObject {
         QCOMPARE(probe::results(form), (QStringList{"2809.815", "4.57869", "752363.94"}));
         QCOMPARE(field(form, "Text18")->placeholderText(), QString("0.34174（D）"));
         const QString working = label(form, "Label24")->toolTip();
-        for (const char* said : {"ts = 120.21 ℃", "r = 2201.6 kJ/kg", "D = 0.34174 kg/s",
-                                 "αs = 10714", "φΔt = 1", "tw = 110.48 ℃", "αo = 9574.5",
-                                 "K′ = 1418.6", "H′ = -22.157 %", "Ref = 241.41"}) {
+        for (const char* said :
+             {"ts = 120.21 ℃", "r = 2201.6 kJ/kg", "D = 0.34174 kg/s", "αs = 10714", "φΔt = 1",
+              "tw = 110.48 ℃", "αo = 9574.5", "K′ = 1418.6", "H′ = -22.157 %", "Ref = 241.41"}) {
             QVERIFY2(working.contains(said), said);
         }
         // No single-phase formula is left on the shell side.
@@ -171,8 +177,9 @@ class CondensingTest : public QObject {
             QDialog* dialog = choose(form, "Command11", "蒸汽", "20 MPa");
             QVERIFY(dialog && dialog->isVisible());
             QCOMPARE(catcher.texts.size(), 1);
-            QVERIFY2(catcher.texts[0].contains("水蒸气的饱和压力须在 1 kPa 至 10000 kPa（绝压）之间"),
-                     qPrintable(catcher.texts[0]));
+            QVERIFY2(
+                catcher.texts[0].contains("水蒸气的饱和压力须在 1 kPa 至 10000 kPa（绝压）之间"),
+                qPrintable(catcher.texts[0]));
             dialog->reject();
         }
         QCOMPARE(probe::button(form, "Command11")->text(), QString("流体：水 …"));
