@@ -7,7 +7,7 @@
 // figures, where it gives them, are finite with K′ > 0; and a search over a small range that
 // stops within bounded work and gives only finite figures. A shell flow of '@', a byte and a
 // pressure condenses that vapour instead: the estimate, its layout, rating and search are a
-// refusal in words or finite, the wall between the tube side and t_s.
+// refusal in words or finite, the wall from the tube side up to below t_s.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -192,7 +192,8 @@ void condense(const calc::FluidSide& tube, const std::string_view* t) {
          calc::to_single_number(t[16]), &vapour, kpa.value_or(101.325)});
     const calc::SizingResult& r = e.working.result;
     check_shown(r.K), check_shown(r.A), check_shown(r.Q), check_shown(e.vapour_flow);
-    check(e.trial.wall > e.tube_effective && e.trial.wall < e.state.celsius);
+    // A tube film beyond any fluid's puts the wall at the tube side, to the last bit.
+    check(e.trial.wall >= e.tube_effective && e.trial.wall < e.state.celsius);
     check(e.trial.alpha > 0 && std::isfinite(e.trial.alpha));
     const design::LayoutStart start = design::condensing_layout_input(e, design::FillKind::Typed);
     if (start.gap != design::LayoutGap::None) return;
