@@ -105,10 +105,11 @@ QStringList attention_lines(const ResultWorking& result, const FillSource& tube,
         design = rating.first + layout_notes(*result.layout) + rating.rest;
     }
     if (result.condensing) {
-        // The shell has no fields of its own to fill, and no correlation of a single phase.
+        // The shell has no fields of its own to fill, and no correlation of a single phase;
+        // the method's scope, said in every case, comes after what this case needs.
         return fill_cautions(tube, {}) + freezing_cautions(tube, {}, result.input) +
                check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +
-               QStringList{condensing_scope_note()} + design;
+               design + QStringList{condensing_scope_note()};
     }
     return fill_cautions(tube, shell) + freezing_cautions(tube, shell, result.input) +
            check_text(result.checks).notes + film_hint_lines(result.steps.tube, Side::Tube) +

@@ -2,6 +2,7 @@
 // the choice shown on the side's buttons, and taken back by 撤销 as one change.
 #include <QApplication>
 
+#include "report/condensing_text.hpp"
 #include "report/summary.hpp"
 #include "window/main_window.hpp"
 #include "window/qt_text.hpp"
@@ -66,24 +67,30 @@ void MainWindow::show_condensing() {
         field->setAccessibleDescription(condensing ? QString(unused_words) : QString());
     }
     Command9->setEnabled(!condensing);
-    QString ts, flow;
+    // The fields are narrow: the figure alone shows in them, its name in the tooltip.
+    QString ts, flow, ts_words, flow_words;
     if (condensing) {
         // A file's pressure outside the range has no t_s; 计算结果 says why.
         const bool known = properties::contains(choice.vapour->pressures, choice.pressure);
         ts = known ? report::summary(
-                         properties::saturation_state(*choice.vapour, choice.pressure).celsius) +
-                         "（ts）"
+                         properties::saturation_state(*choice.vapour, choice.pressure).celsius)
                    : QString("ts");
-        flow = computed_ && computed_->condensing
-                   ? report::summary(computed_->condensing->vapour_flow) + "（D）"
-                   : QString("D = Q/r");
+        ts_words = "壳程为" + report::vapour_name(*choice.vapour) + "饱和冷凝：温度恒为饱和温度 ts" +
+                   (known ? " = " + ts + " ℃" : QString()) + "，由饱和压力 " +
+                   choice.pressure_text + "（绝压）求得";
+        const bool computed = computed_ && computed_->condensing;
+        flow = computed ? report::summary(computed_->condensing->vapour_flow) : QString("D");
+        flow_words = "冷凝量 D = Q/r" +
+                     (computed ? " = " + flow + " kg/s" : QString("，由计算结果求得"));
     }
     for (QLineEdit* field : {Text20, Text19}) {
         field->setPlaceholderText(ts);
-        field->setAccessibleDescription(ts);
+        field->setToolTip(condensing ? ts_words : field_tooltips_.value(field));
+        field->setAccessibleDescription(ts_words);
     }
     Text18->setPlaceholderText(flow);
-    Text18->setAccessibleDescription(flow);
+    Text18->setToolTip(condensing ? flow_words : field_tooltips_.value(Text18));
+    Text18->setAccessibleDescription(flow_words);
 }
 
 void MainWindow::open_chooser(calc::Side side) {

@@ -95,7 +95,9 @@ report::Report MainWindow::current_report() const {
             QString& typed = in.groups.back().fields.back().typed;
             typed = computed_ ? computed_->texts.value(entry.name) : field->text();
             // What the vapour gives a condensing shell's empty inlet, outlet and flow: t_s, D.
-            if (condensing && typed.isEmpty()) typed = field->placeholderText();
+            if (condensing && typed.isEmpty() && !field->placeholderText().isEmpty()) {
+                typed = field->placeholderText() + (entry.name == "Text18" ? "（D）" : "（ts）");
+            }
         }
     }
     return report::make_report(in);
