@@ -1,7 +1,8 @@
 // Prints the numbers of a fixed sweep bit for bit: typed texts in their units read as
 // numbers, exchangers sized from them with their working, saturated water across its range,
 // every hundredth of a degree, the other fluids across their ranges, each result as the
-// window shows it, and the layout and rating after it. The Windows build, under Wine, must
+// window shows it, the layout and rating after it, and each condensing vapour's saturation
+// state and wall trial across its pressures. The Windows build, under Wine, must
 // print exactly what the Linux build prints (same_numbers_test.sh): its C library rounds pow,
 // exp, log and atan otherwise, so both use math/'s (musl's).
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <string>
 
 #include "calc/calc.hpp"
+#include "design/condensing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
 #include "properties/fluid.hpp"
@@ -183,6 +185,33 @@ int fluid_steps() {
     return count;
 }
 
+// Each vapour at 51 pressures across its range: its saturation state (Eq. 31 and regions 1
+// and 2 for steam, Perry's inverted eq. 101 and eq. 106 for the rest), and the wall trial of
+// a single tube at half the saturation temperature's rise above 5 ℃ cooling water.
+int vapour_steps() {
+    constexpr int steps = 50;
+    int count = 0;
+    for (const properties::Vapour& vapour : properties::vapour_table()) {
+        const properties::Range p = vapour.pressures;
+        for (int i = 0; i <= steps; ++i, ++count) {
+            const double kpa = i == steps ? p.high : p.low + (p.high - p.low) * i / steps;
+            const properties::SaturationState s = properties::saturation_state(vapour, kpa);
+            std::string line(vapour.chinese);
+            add(line, {calc::to_text(kpa), "kPa →", bits(s.kelvin), bits(s.latent_heat),
+                       bits(s.vapour_density), bits(s.vapour_viscosity)});
+            try {
+                const design::WallTrial t =
+                    design::wall_trial(vapour, s, (s.celsius - 5.0) / 2.0, 5e-4, 6.0, 0.025);
+                add(line, {bits(t.wall), bits(t.alpha), std::to_string(t.steps.size())});
+            } catch (const design::CondensingFault&) {
+                add(line, {"film outside its rows"});
+            }
+            print(line);
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 int main() {
@@ -194,6 +223,8 @@ int main() {
     }
     water_at(350.0);
     const int fluids = fluid_steps();
+    const int vapours = vapour_steps();
     print(std::to_string(exchangers) + " exchangers, " + std::to_string(temperatures + 1) +
-          " water temperatures, " + std::to_string(fluids) + " other fluids' states");
+          " water temperatures, " + std::to_string(fluids) + " other fluids' states, " +
+          std::to_string(vapours) + " saturation states");
 }
