@@ -408,6 +408,26 @@ class SheetTest : public QObject {
         QVERIFY(text.contains("0.00079722"));
     }
 
+    // A condensing shell's sheet: section 1 names the vapour and its pressure and reads t_s and
+    // D in the shell's fields, 计算过程 has Nusselt's αs and D = Q/r and no Kern or single-phase
+    // shell film, the diagram's shell line is labelled at t_s, section 6 has the trial's table.
+    void a_condensing_shell() {
+        window::MainWindow form;
+        form.load_case(QFINDTESTDATA("../app/steam.hxcase"));
+        click(form, "Command1");
+        const QString path = dir_.filePath("steam.pdf");
+        form.save_report_to(path);
+        const QString text = text_of(path);
+        for (const char* said : {"饱和蒸气冷凝：水蒸气，饱和压力 0.2 MPa（绝压）", "120.21（ts）",
+                                 "0.34174（D）", "D = Q/r", "管外 冷凝 ts = 120.21 ℃", "壁温试差",
+                                 "110.48", "9574.5", "管外冷凝传热系数 αo", "φΔt = 1"}) {
+            QVERIFY2(text.contains(said), said);
+        }
+        for (const char* gone : {"Kern 法", "0.32·", "管外传热系数 αo"}) {
+            QVERIFY2(!text.contains(gone), gone);
+        }
+    }
+
     void before_any_result() {
         window::MainWindow form;
         probe::type(form, "Text10", "20 mm");
