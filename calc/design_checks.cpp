@@ -82,6 +82,18 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
         correction.exists = correction.exists && std::isfinite(correction.area);
         correction.low = correction.low || !correction.exists;
         checks.correction = correction;
+        if (correction.low) {
+            SeriesShells shells{{}, 0};
+            for (int n = 1; n <= most_shells; ++n) {
+                const Double F =
+                    n == 1 && correction.exists
+                        ? correction.F
+                        : formulas::shells_correction(steps, correction.P, correction.R, n);
+                shells.F[static_cast<std::size_t>(n - 1)] = F;
+                if (shells.least == 0 && F >= correction_floor) shells.least = n;
+            }
+            checks.shells = shells;
+        }
     }
 
     const HeatBalance balance = formulas::heat_balance(steps, input, result.Q, shell_flow);

@@ -4,6 +4,7 @@
 // wording them is left to the window.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,13 @@ struct MultipassCorrection {
     bool low;     // no F, or F below correction_floor
 };
 
+// Shells in series where one shell's F is low or missing.
+inline constexpr int most_shells = 4;
+struct SeriesShells {
+    std::array<Double, most_shells> F;  // F of 1 … 4 shells; NaN where none exists
+    int least;  // the fewest with F ≥ correction_floor; 0 where 4 fall short
+};
+
 struct HeatBalance {
     bool flow_typed;    // Text18 read as a number
     Double shell_flow;  // Ws, kg/s: as typed, or the flow that balances Q
@@ -70,6 +78,7 @@ struct UnitSlip {
 struct DesignChecks {
     StreamTrends trends;
     std::optional<MultipassCorrection> correction;  // none where P or R is not finite
+    std::optional<SeriesShells> shells;             // where the correction is low
     std::optional<HeatBalance> balance;             // none where it is not finite
     std::optional<TubeEstimate> tubes;              // none where n is not finite or ⌈n⌉ < 1
     std::vector<UnitSlip> slips;                    // tube side first

@@ -130,29 +130,26 @@ SizingResult size_exchanger(Steps& s, const SizingInput& in) {
 // The design checks below run with PlainSteps: a value that cannot be had comes out as a NaN or
 // an infinity, and design_checks leaves it out.
 
+// Within this of 1 the general forms of R lose more digits to cancellation than the limit's
+// first-order error.
+inline constexpr Double near_one = 1e-7;
+
 // Correction for one shell pass and an even number of tube passes (Bowman, Mueller and Nagle,
-// 1940), in this order:
-//   P = (t2 − t1)/(T1 − t1);  R = (T1 − T2)/(t2 − t1);  S = √(R² + 1)
-//   D = ln{[2 − P(R + 1 − S)] / [2 − P(R + 1 + S)]}
+// 1940), at P = (t2 − t1)/(T1 − t1) and R = (T1 − T2)/(t2 − t1), in this order:
+//   S = √(R² + 1);  D = ln{[2 − P(R + 1 − S)] / [2 − P(R + 1 + S)]}
 //   F = S/(R − 1) · ln[(1 − P)/(1 − PR)] / D;  at R = 1, F = √2·P/(1 − P) / D
-//   area = A/F;  F exists only where 0 < P < 1 and R > 0, and lies in (0, 1]
-// Worked example, t 20→40 ℃, T 90→60 ℃: P = 0.28571, R = 1.5, F = 0.94791, with
-// A = 2.0859 m² A/F = 2.2005 m²; T2 = 70 (R = 1) gives F = 0.97274, t2 = 70 gives 0.4757,
-// and t2 = 80 no F (the second denominator is negative).
+// F exists only where 0 < P < 1 and R > 0, and lies in (0, 1]; elsewhere not finite or ≤ 0.
+// Worked example, t 20→40 ℃, T 90→60 ℃: P = 0.28571, R = 1.5, F = 0.94791; T2 = 70 (R = 1)
+// gives F = 0.97274, t2 = 70 gives 0.4757, and t2 = 80 no F (the second denominator is
+// negative).
 template <typename Steps>
-MultipassCorrection multipass_correction(Steps& s, const SizingInput& in, Single A) {
+Double one_shell_correction(Steps& s, Double P, Double R) {
     const Where at{};
-    const Double rise = s.difference(in.t2, in.t1, at);
-    const Double P = s.quotient(rise, s.difference(in.T1, in.t1, at), at);
-    const Double R = s.quotient(s.difference(in.T1, in.T2, at), rise, at);
     const Double S = s.square_root(s.sum(s.product(R, R, at), 1.0, at), at);
     const Double below =
         s.difference(2.0, s.product(P, s.difference(s.sum(R, 1.0, at), S, at), at), at);
     const Double above = s.difference(2.0, s.product(P, s.sum(s.sum(R, 1.0, at), S, at), at), at);
     const Double D = s.natural_log(s.quotient(below, above, at), at);
-    // Within this of 1 the general form loses more digits to cancellation than the limit's
-    // first-order error.
-    constexpr Double near_one = 1e-7;
     Double N = 0;
     if (std::abs(R - 1.0) <= near_one) {
         N = s.quotient(s.product(std::numbers::sqrt2, P, at), s.difference(1.0, P, at), at);
@@ -164,10 +161,49 @@ MultipassCorrection multipass_correction(Steps& s, const SizingInput& in, Single
     // F ≤ 1 where it exists, but for P near 0 both logarithms lose digits to cancellation and
     // F comes out above 1 (by 3·10⁻⁸ at P = 6.4·10⁻⁸, R = 0.955).
     const Double ratio_F = s.quotient(N, D, at);
-    const Double F = std::isfinite(ratio_F) ? std::min(ratio_F, 1.0) : ratio_F;
-    const bool exists = P > 0.0 && P < 1.0 && R > 0.0 && std::isfinite(F) && F > 0.0;
+    return std::isfinite(ratio_F) ? std::min(ratio_F, 1.0) : ratio_F;
+}
+
+inline bool correction_exists(Double P, Double R, Double F) {
+    return P > 0.0 && P < 1.0 && R > 0.0 && std::isfinite(F) && F > 0.0;
+}
+
+// The exchanger's P and R, F of one shell, and area = A/F.
+// Worked example, t 20→40 ℃, T 90→60 ℃: A = 2.0859 m², A/F = 2.2005 m².
+template <typename Steps>
+MultipassCorrection multipass_correction(Steps& s, const SizingInput& in, Single A) {
+    const Where at{};
+    const Double rise = s.difference(in.t2, in.t1, at);
+    const Double P = s.quotient(rise, s.difference(in.T1, in.t1, at), at);
+    const Double R = s.quotient(s.difference(in.T1, in.T2, at), rise, at);
+    const Double F = one_shell_correction(s, P, R);
+    const bool exists = correction_exists(P, R, F);
     const Double area = s.quotient(A, F, at);
     return MultipassCorrection{P, R, exists, F, area, !exists || F < correction_floor};
+}
+
+// F of N_s identical 1-2N shells in series, the streams counter-current from shell to shell:
+// one shell's F at the P₁ each shell takes of the exchanger's P (Bowman, Mueller and Nagle,
+// 1940; Fakheri's closed form for N shells gives the same to 1e-15):
+//   R ≠ 1: X = ((1 − P·R)/(1 − P))^(1/N_s),  P₁ = (X − 1)/(X − R)
+//   R = 1: P₁ = P/(N_s − (N_s − 1)·P)
+// Check values, T 80 → 40 ℃, t 25 → 60 ℃ (P = 0.63636, R = 1.1429): no F₁, F₂ = 0.76159,
+// F₃ = 0.90727, F₄ = 0.94969; the worked example's F₂ = 0.98742.
+template <typename Steps>
+Double shells_correction(Steps& s, Double P, Double R, Double shells) {
+    const Where at{};
+    Double P1 = 0;
+    if (std::abs(R - 1.0) <= near_one) {
+        P1 = s.quotient(
+            P, s.difference(shells, s.product(s.difference(shells, 1.0, at), P, at), at), at);
+    } else {
+        const Double ratio =
+            s.quotient(s.difference(1.0, s.product(P, R, at), at), s.difference(1.0, P, at), at);
+        const Double X = s.power(ratio, s.quotient(1.0, shells, at), at);
+        P1 = s.quotient(s.difference(X, 1.0, at), s.difference(X, R, at), at);
+    }
+    const Double F = one_shell_correction(s, P1, R);
+    return correction_exists(P1, R, F) ? F : std::numeric_limits<Double>::quiet_NaN();
 }
 
 // Heat balance against the shell side, W, kg/s, J/(kg·℃), ℃:

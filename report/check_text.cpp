@@ -34,11 +34,38 @@ QString correction_line(const calc::MultipassCorrection& c) {
     return line + "F = " + summary(c.F) + "，所需面积 A/F = " + summary(c.area) + " ㎡";
 }
 
-QString correction_note(const calc::MultipassCorrection& c) {
+// "F₂", of N_s shells in series.
+QString shells_F(int shells) {
+    return "F" + QString(QChar(0x2080 + shells));
+}
+
+// What the fewest shells in series give: "宜用 2 壳程串联：F₂ = 0.91925", or that 4 do not.
+QString shells_advice(const calc::SeriesShells& s) {
+    if (s.least == 0) {
+        return QString::number(calc::most_shells) + " 壳程串联仍达不到 F ≥ " +
+               summary(calc::correction_floor) + "，宜用纯逆流";
+    }
+    return "宜用 " + QString::number(s.least) + " 壳程串联：" + shells_F(s.least) + " = " +
+           summary(s.F[static_cast<std::size_t>(s.least - 1)]);
+}
+
+// "多壳程串联：F₁ 不存在，F₂ = 0.80522，F₃ = 0.92332，F₄ = 0.95833；宜用 2 壳程串联：…"
+QString shells_line(const calc::SeriesShells& s) {
+    QStringList each;
+    for (int n = 1; n <= calc::most_shells; ++n) {
+        const double F = s.F[static_cast<std::size_t>(n - 1)];
+        each << shells_F(n) + (std::isnan(F) ? QString(" 不存在") : " = " + summary(F));
+    }
+    return "多壳程串联（各壳程相同，两流体逐壳逆流）：" + each.join("，") + "；" + shells_advice(s);
+}
+
+QString correction_note(const calc::MultipassCorrection& c,
+                        const std::optional<calc::SeriesShells>& shells) {
     const QString why = c.exists
                             ? "F = " + summary(c.F) + "，低于 " + summary(calc::correction_floor)
                             : QString("这组温度下 F 不存在");
-    return attention(why + "：单壳程不宜用于这组温度，" + correction_advice + "。");
+    return attention(why + "：单壳程不宜用于这组温度，" +
+                     (shells ? shells_advice(*shells) : QString(correction_advice)) + "。");
 }
 
 QString balance_line(const calc::HeatBalance& b) {
@@ -122,12 +149,15 @@ CheckRow trends_row(const calc::StreamTrends& trends) {
             attention(one_steady ? "相变传热未计算，面积仅供参考" : trends_advice), true};
 }
 
-CheckRow correction_row(const calc::MultipassCorrection& c) {
-    return {"温差校正系数 F",
-            "P = " + summary(c.P) + "，R = " + summary(c.R) + "，" +
-                (c.exists ? "F = " + summary(c.F) : QString("F 不存在")),
-            "单壳程 F ≥ " + summary(calc::correction_floor),
-            c.low ? attention(correction_advice) : within, c.low};
+CheckRow correction_row(const calc::MultipassCorrection& c,
+                        const std::optional<calc::SeriesShells>& shells) {
+    return {
+        "温差校正系数 F",
+        "P = " + summary(c.P) + "，R = " + summary(c.R) + "，" +
+            (c.exists ? "F = " + summary(c.F) : QString("F 不存在")),
+        "单壳程 F ≥ " + summary(calc::correction_floor),
+        c.low ? attention(shells ? shells_advice(*shells) : QString(correction_advice)) : within,
+        c.low};
 }
 
 CheckRow balance_row(const calc::HeatBalance& b) {
@@ -154,9 +184,10 @@ QString side_name(calc::Side side) {
 }
 
 CheckText check_text(const calc::DesignChecks& checks) {
-    const auto& [trends, c, b, t, slips] = checks;
+    const auto& [trends, c, shells, b, t, slips] = checks;
     QStringList lines;
     if (c) lines << correction_line(*c);
+    if (shells) lines << shells_line(*shells);
     if (b) lines << balance_line(*b);
     if (t) lines << tubes_line(*t);
 
@@ -165,15 +196,15 @@ CheckText check_text(const calc::DesignChecks& checks) {
     if (!calc::opposite(trends)) notes << trends_note(trends);
     for (const calc::UnitSlip& slip : slips) notes << slip_note(slip);
     if (b && b->off) notes << balance_note(*b);
-    if (c && c->low) notes << correction_note(*c);
+    if (c && c->low) notes << correction_note(*c, shells);
     return {lines, notes};
 }
 
 QList<CheckRow> check_rows(const calc::DesignChecks& checks) {
-    const auto& [trends, c, b, t, slips] = checks;
+    const auto& [trends, c, shells, b, t, slips] = checks;
     QList<CheckRow> rows;
     if (!calc::opposite(trends)) rows << trends_row(trends);
-    if (c) rows << correction_row(*c);
+    if (c) rows << correction_row(*c, shells);
     if (c && c->exists)
         rows << CheckRow{"单壳程所需面积 A/F", summary(c->area) + " ㎡", informs, informs};
     if (b) rows << balance_row(*b);

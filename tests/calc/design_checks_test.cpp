@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "calc/formulas.hpp"
+
 namespace {
 
 using calc::SizingInput;
@@ -57,6 +59,38 @@ TEST(DesignChecks, MultipassCorrection) {
     SizingInput no_rise = example;  // t2 = t1: R is not finite, so there is nothing to say
     no_rise.t2 = 20;
     EXPECT_FALSE(calc::design_checks(no_rise, example_result, {}).correction.has_value());
+}
+
+// Shells in series: F of N_s shells against Fakheri's closed form, evaluated on its own,
+//   F = S·ln W / ln[(1 + W − S + S·W)/(1 + W + S − S·W)],  S = √(R² + 1)/(R − 1),
+//   W = ((1 − P·R)/(1 − P))^(1/N_s);
+// benzene 80 → 40 ℃ against water 25 → 60 ℃ crosses: no F₁, and 2 shells are the fewest.
+TEST(DesignChecks, ShellsInSeries) {
+    SizingInput cross = example;
+    cross.t1 = 25, cross.t2 = 60, cross.T1 = 80, cross.T2 = 40;
+    const calc::DesignChecks checks = calc::design_checks(cross, example_result, {});
+    ASSERT_TRUE(checks.correction && checks.shells);
+    EXPECT_FALSE(checks.correction->exists);
+    EXPECT_TRUE(std::isnan(checks.shells->F[0]));
+    EXPECT_TRUE(near(checks.shells->F[1], 0.7615865383977165, 1e-12));
+    EXPECT_TRUE(near(checks.shells->F[2], 0.9072731446603719, 1e-12));
+    EXPECT_TRUE(near(checks.shells->F[3], 0.9496878480655735, 1e-12));
+    EXPECT_EQ(checks.shells->least, 2);
+    // F₁ of 0.4757 (t2 = 70): more shells, until 4 fall short or one holds.
+    SizingInput low = example;
+    low.t2 = 70;
+    const auto shells = calc::design_checks(low, example_result, {}).shells;
+    ASSERT_TRUE(shells);
+    EXPECT_TRUE(near(shells->F[0], 0.4756863139483168, 1e-8));
+    EXPECT_GE(shells->least, 2);
+    // The worked example holds in one shell: nothing to say.
+    EXPECT_FALSE(calc::design_checks(example, example_result, {}).shells);
+    calc::PlainSteps steps;
+    EXPECT_TRUE(
+        near(calc::formulas::shells_correction(steps, 2.0 / 7, 1.5, 2), 0.9874173080174923, 1e-12));
+    // R = 1 takes the limit P₁ = P/(N_s − (N_s − 1)·P); one shell is the checks' own F.
+    EXPECT_TRUE(
+        near(calc::formulas::shells_correction(steps, 2.0 / 7, 1.0, 1), 0.9727392924167552, 1e-8));
 }
 
 // Heat passes only where one stream falls and the other rises; else nothing after it holds.

@@ -146,9 +146,13 @@ class ActionsTest : public QObject {
             << QStringList{"Text2", "70"}
             << QStringList{
                    "P = 0.71429，R = 0.6，F = 0.47569",
-                   "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用多壳程或纯逆流。"};
+                   "多壳程串联（各壳程相同，两流体逐壳逆流）：F₁ = 0.47569，F₂ = 0.91925，F₃ = "
+                   "0.9656，F₄ = 0.98091；宜用 2 壳程串联：F₂ = 0.91925",
+                   "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用 2 壳程串联：F₂ = "
+                   "0.91925。"};
         QTest::newRow("no F") << QStringList{"Text2", "80"}
-                              << QStringList{"R = 0.5，F 不存在", "注意：这组温度下 F 不存在"};
+                              << QStringList{"R = 0.5，F 不存在", "注意：这组温度下 F 不存在",
+                                             "F₁ 不存在，F₂ = 0.80522，F₃ = 0.92332，F₄ = 0.95833"};
         QTest::newRow("μ in mPa·s")
             << QStringList{"Text7", "0.801"}
             << QStringList{

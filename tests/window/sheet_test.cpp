@@ -236,7 +236,7 @@ class SheetTest : public QObject {
         form.save_report_to(path);
         const QString text = text_of(path);
         for (const char* verdict :
-             {"宜用多壳程或纯逆流", "检查管外流量、比热、温度", "是否按 mPa·s 填写",
+             {"宜用 2 壳程串联", "检查管外流量、比热、温度", "是否按 mPa·s 填写",
               "是否按 kJ/(kg·℃) 填写", "是否按 ×10⁻² W/(m·℃)", "是否按 mm 填写", "此结果仅供参考",
               "E-101A/B", "李四", "按与 Q 平衡的流量绘制"}) {
             QVERIFY2(text.contains(verdict), verdict);
