@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/search.hpp"
 #include "report/summary.hpp"
 
 namespace report {
@@ -18,6 +19,11 @@ QString allowed(double pascals) {
 
 QString attention(const QString& text) {
     return "注意：" + text + "。";
+}
+
+// L/D of one shell: its tubes' length over its diameter.
+double length_to_diameter(const design::Layout& l) {
+    return l.length / l.shell_diameter;
 }
 
 QString gap_words(design::LayoutGap gap) {
@@ -327,13 +333,20 @@ QStringList layout_notes(const LayoutEntry& e) {
         notes << attention("排管所需壳径 " + figure(l.bundle_diameter) +
                            " m，大于 1800 mm：宜分为几台换热器并联");
     }
+    // Once rated, the margin is H′'s to judge: H is the estimate's, at the typed shell velocity.
+    const bool rated = e.rating && e.rating->finite;
     if (l.stop == design::LayoutStop::None) {
-        if (l.margin < design::margin_sound.low) {
+        if (!rated && l.margin < design::margin_sound.low) {
             notes << attention("面积裕度 H = " + percent(l.margin) +
                                "，低于 10 %：面积偏小，宜选更长的管子");
-        } else if (l.margin > design::margin_sound.high) {
+        } else if (!rated && l.margin > design::margin_sound.high) {
             notes << attention("面积裕度 H = " + percent(l.margin) +
                                "，高于 40 %：面积浪费，宜选较短的管子");
+        }
+        if (!calc::contains(design::default_length_to_diameter, length_to_diameter(l))) {
+            notes << attention("长径比 L/D = " + estimate(length_to_diameter(l)) + "，超出 " +
+                               span(design::default_length_to_diameter) +
+                               "：管子过长、壳径过小，宜用 自动设计 或选较短的管子");
         }
         if (!l.shell.holds) {
             notes << attention("壳程 Re0 = " + figure(l.shell.reynolds) +
@@ -391,12 +404,20 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
         "D ≤ 1800 mm", within};
     rows << CheckRow{"折流板", "h = " + mm(l.baffle_spacing) + "，NB = " + count(l.baffles),
                      "0.2·D ≤ h ≤ D", within};
-    const bool margin_sound = calc::contains(design::margin_sound, l.margin);
+    const bool slender = calc::contains(design::default_length_to_diameter, length_to_diameter(l));
+    rows << CheckRow{"长径比 L/D", estimate(length_to_diameter(l)),
+                     span(design::default_length_to_diameter) + "（与自动设计相同）",
+                     slender ? within : QString("注意：宜用自动设计"), !slender};
+    // Once rated, H′ judges the margin in section 6; H is the estimate's and only informs.
+    const bool rated = e.rating && e.rating->finite;
+    const bool margin_sound = rated || calc::contains(design::margin_sound, l.margin);
     const bool margin_aim = calc::contains(design::margin_aim, l.margin);
     rows << CheckRow{"实际面积、面积裕度",
                      "S = " + figure(l.area) + " ㎡，H = " + percent(l.margin),
-                     "宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %",
-                     margin_aim     ? within
+                     rated ? QString("以第 6 节核算的 H′ 为准")
+                           : QString("宜 15 % ≤ H ≤ 25 %，不低于 10 %、不高于 40 %"),
+                     rated          ? informs
+                     : margin_aim   ? within
                      : margin_sound ? QString("可用")
                                     : QString("注意"),
                      !margin_sound};

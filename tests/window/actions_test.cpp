@@ -20,7 +20,7 @@ using probe::type;
 bool design_note(const QString& line) {
     static const QRegularExpression note(
         "^注意：(按核算|管程 Rei′|管程 Pri|管内流速 ui′|管外流速 uo|壳程 Reo|壳程 "
-        "Re0|面积裕度|管程压降|壳程压降)");
+        "Re0|面积裕度|长径比|管程压降|壳程压降)");
     return note.match(line).hasMatch();
 }
 

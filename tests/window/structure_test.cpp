@@ -281,10 +281,11 @@ class StructureTest : public QObject {
             << QStringList{"L′/L = 13.120，需要 6 个以上管程"};
         QTest::newRow("shell above 1800 mm")
             << QStringList{"Text11", "25"} << QStringList{} << QStringList{"排管所需壳径 137.50 m"};
-        // W = 2.5: 8 tubes of 4.5 m hold 2.8274 ㎡ of the 2.6074 needed.
+        // W = 2.5: 8 tubes of 4.5 m hold 2.8274 ㎡ of the 2.6074 needed, H = 8.4392 %; rated,
+        // H′ alone judges the margin. Their shell of 219 mm gives L/D = 4.5/0.219 = 20.55.
         QTest::newRow("margin below 10 %")
             << QStringList{"Text3", "2.5"} << QStringList{"tube_length", "4.5"}
-            << QStringList{"面积裕度 H = 8.4392 %，低于 10 %"};
+            << QStringList{"长径比 L/D = 20.55，超出 4–10"};
         // μo 0.02: A = 3.2145 ㎡ takes 4 passes of 2 m, 28 tubes in a shell of 273 mm, so
         // u₀ = 1.3282/(977.8·0.1·(0.273 − 6·0.025)) and Re₀ = 0.025·u₀·977.8/0.02.
         QTest::newRow("Re₀ below 500") << QStringList{"Text15", "0.02"} << QStringList{}
@@ -293,12 +294,13 @@ class StructureTest : public QObject {
         QTest::newRow("transition in the tubes")
             << QStringList{"Text9", "0.12"} << QStringList{}
             << QStringList{"管程 Rei′ = 2944，在 2000–4000 的过渡区"};
-        // 6 m: S = 7·π·0.025·6 = 3.2987 ㎡ for A = 2.0859, and both drops above 1 kPa.
+        // 6 m: S = 7·π·0.025·6 = 3.2987 ㎡ for A = 2.0859 (H = 58.141 %, which H′ judges once
+        // rated), L/D = 6/0.159 = 37.74, and both drops above 1 kPa.
         QTest::newRow("in the method's order")
             << QStringList{} << QStringList{"tube_length",          "6", "allowable_tube_drop", "1",
                                             "allowable_shell_drop", "1"}
-            << QStringList{"面积裕度 H = 58.141 %，高于 40 %",
-                           "管程压降 ΔPt = ", "壳程压降 ΔPs = "};
+            << QStringList{"长径比 L/D = 37.74，超出 4–10", "管程压降 ΔPt = ",
+                           "壳程压降 ΔPs = "};
         QTest::newRow("d_o not above d_i")
             << QStringList{"Text11", "0.02"} << QStringList{}
             << QStringList{"管外直径 do = 0.02 m 不大于管内直径 di = 0.02 m"};
@@ -333,6 +335,8 @@ class StructureTest : public QObject {
             }
         }
         QCOMPARE(layout_notes, notes);
+        // A layout that was rated leaves the margin to H′: the estimate's H has no 注意.
+        QVERIFY(!working.contains("注意：面积裕度 H"));
     }
 };
 
