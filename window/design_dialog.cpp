@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
 
 #include "report/faces.hpp"
@@ -149,6 +151,16 @@ DesignDialog::DesignDialog(QWidget* parent, Hooks hooks)
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumSize(640, 180);
+    // Every column's head or its widest figure, "10000.0", beside the scroll bar and margins:
+    // the width the dialog opens at where the screen has it.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int cell = metrics.horizontalAdvance("10000.00");
+    const int padding = 3 * metrics.horizontalAdvance(' ');
+    wide_ = table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * table_->frameWidth() +
+            2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 2 * padding;
+    for (const QString& column : columns) {
+        wide_ += std::max(metrics.horizontalAdvance(column), cell) + padding;
+    }
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) {
             choose(rows_[static_cast<std::size_t>(row)]);
@@ -186,6 +198,10 @@ void DesignDialog::open_with(const DesignEdits& edits, const std::array<QString,
                                                              : "默认 " + defaults[i]);
     }
     fields_[0]->setFocus();
+    // As wide as every column needs, within the screen; the user may still resize it.
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() : wide_;
+    if (width() < wide_) resize(std::min(wide_, room), height());
     open();
 }
 

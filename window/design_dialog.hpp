@@ -79,6 +79,7 @@ class DesignDialog : public QDialog {
     QPushButton* adopt_button_ = nullptr;
     QLabel* counts_ = nullptr;
     QTableWidget* table_ = nullptr;
+    int wide_ = 0;  // the width that shows every column of the table
     SearchPlotView* plot_ = nullptr;
     std::optional<design::Search> search_;
     std::vector<std::size_t> rows_;  // the candidate of each row

@@ -299,8 +299,7 @@ class StructureTest : public QObject {
         QTest::newRow("in the method's order")
             << QStringList{} << QStringList{"tube_length",          "6", "allowable_tube_drop", "1",
                                             "allowable_shell_drop", "1"}
-            << QStringList{"长径比 L/D = 37.74，超出 4–10", "管程压降 ΔPt = ",
-                           "壳程压降 ΔPs = "};
+            << QStringList{"长径比 L/D = 37.74，超出 4–10", "管程压降 ΔPt = ", "壳程压降 ΔPs = "};
         QTest::newRow("d_o not above d_i")
             << QStringList{"Text11", "0.02"} << QStringList{}
             << QStringList{"管外直径 do = 0.02 m 不大于管内直径 di = 0.02 m"};

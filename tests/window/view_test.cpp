@@ -269,10 +269,9 @@ class ViewTest : public QObject {
         // once each: shown, emptied
         QCOMPARE(
             heard,
-            QStringList(
-                {"注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。"
-                 "（共 2 条注意）",
-                 ""}));
+            QStringList({"注意：按核算面积不足：H′ = -35.633 %，需 A′ = 3.8436 ㎡；增加管数或管长。"
+                         "（共 2 条注意）",
+                         ""}));
     }
 
   private:
