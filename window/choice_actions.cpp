@@ -75,13 +75,13 @@ void MainWindow::show_condensing() {
         ts = known ? report::summary(
                          properties::saturation_state(*choice.vapour, choice.pressure).celsius)
                    : QString("ts");
-        ts_words = "壳程为" + report::vapour_name(*choice.vapour) + "饱和冷凝：温度恒为饱和温度 ts" +
-                   (known ? " = " + ts + " ℃" : QString()) + "，由饱和压力 " +
-                   choice.pressure_text + "（绝压）求得";
+        ts_words = "壳程为" + report::vapour_name(*choice.vapour) +
+                   "饱和冷凝：温度恒为饱和温度 ts" + (known ? " = " + ts + " ℃" : QString()) +
+                   "，由饱和压力 " + choice.pressure_text + "（绝压）求得";
         const bool computed = computed_ && computed_->condensing;
         flow = computed ? report::summary(computed_->condensing->vapour_flow) : QString("D");
-        flow_words = "冷凝量 D = Q/r" +
-                     (computed ? " = " + flow + " kg/s" : QString("，由计算结果求得"));
+        flow_words =
+            "冷凝量 D = Q/r" + (computed ? " = " + flow + " kg/s" : QString("，由计算结果求得"));
     }
     for (QLineEdit* field : {Text20, Text19}) {
         field->setPlaceholderText(ts);
