@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <tuple>
 
 #include "report/marks.hpp"
 
@@ -26,6 +28,61 @@ std::vector<QPointF> grid(design::Arrangement arrangement, double t, double reac
         }
     }
     return places;
+}
+
+// The `count` places nearest the centre, taken as a tube-count drawing sets them: a place with
+// its mirror images about both centre lines at once, and where a ring is only partly filled,
+// its mirror pairs about the vertical line from the top down, so that the bundle is always
+// symmetric about the vertical centre line, and about the horizontal one where the count
+// allows. Places within `tolerance`·t of each other are the same place.
+std::vector<QPointF> symmetric_bundle(std::vector<QPointF> places, std::size_t count, double t) {
+    const double tolerance = 1e-9 * t;
+    const auto same = [&](QPointF a, QPointF b) {
+        return std::abs(a.x() - b.x()) < tolerance && std::abs(a.y() - b.y()) < tolerance;
+    };
+    // Nearest first; then from the top down and left to right, the same on every machine.
+    const auto key = [&](QPointF p) {
+        return std::tuple{std::round(std::hypot(p.x(), p.y()) / tolerance), -p.y(), p.x()};
+    };
+    std::ranges::sort(places, [&](QPointF a, QPointF b) { return key(a) < key(b); });
+    std::vector<bool> taken(places.size(), false);
+    const auto index_of = [&](QPointF p) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            if (same(places[i], p)) return i;
+        }
+        return std::nullopt;
+    };
+    std::vector<QPointF> tubes;
+    for (std::size_t i = 0; i < places.size() && tubes.size() < count; ++i) {
+        if (taken[i]) continue;
+        const QPointF p = places[i];
+        // The orbit of p: itself and its images, each once; every image lies on its ring.
+        std::vector<std::size_t> orbit;
+        for (const QPointF image : {p, QPointF(-p.x(), p.y()), QPointF(p.x(), -p.y()), -p}) {
+            const std::optional<std::size_t> k = index_of(image);
+            if (k && !taken[*k] && std::ranges::find(orbit, *k) == orbit.end()) orbit.push_back(*k);
+        }
+        std::size_t left = count - tubes.size();
+        std::size_t part = orbit.size();
+        if (part > left) {
+            // Part of the ring: the upper pair of four, the upper one of two on the vertical
+            // line; a pair on the horizontal line does not split.
+            part = orbit.size() == 4 ? 2 : std::abs(p.x()) < tolerance ? 1 : orbit.size();
+            // One tube left and a pair here: the centre tube makes way for the pair, which keeps
+            // both centre lines; without one, the pair waits for a place further out.
+            const auto centre = std::ranges::find_if(tubes, [&](QPointF q) { return same(q, {}); });
+            if (part == 2 && left == 1 && centre != tubes.end()) {
+                tubes.erase(centre);
+                left = 2;
+            }
+            if (part > left) continue;
+        }
+        for (std::size_t m = 0; m < part; ++m) {
+            taken[orbit[m]] = true;
+            tubes.push_back(places[orbit[m]]);
+        }
+    }
+    return tubes;
 }
 
 double distance_to(const QLineF& line, QPointF p) {
@@ -55,13 +112,7 @@ TubeSheet tube_sheet(const design::Layout& l, double outer_diameter) {
         });
         if (!in_lane) places.push_back(p);
     }
-    // Nearest first; a tie by angle, so that the drawing is the same on every machine.
-    const auto key = [](QPointF p) {
-        return std::pair{std::round(std::hypot(p.x(), p.y()) * 1e9), std::atan2(p.y(), p.x())};
-    };
-    std::ranges::sort(places, [&](QPointF a, QPointF b) { return key(a) < key(b); });
-    places.resize(std::min(places.size(), static_cast<std::size_t>(l.tubes)));
-    sheet.tubes = std::move(places);
+    sheet.tubes = symmetric_bundle(std::move(places), static_cast<std::size_t>(l.tubes), l.pitch);
     // t between the topmost tube and a neighbour, where a dimension has room.
     if (sheet.tubes.size() >= 2) {
         const auto top = std::ranges::max_element(sheet.tubes, [](QPointF a, QPointF b) {

@@ -268,6 +268,12 @@ class SheetTest : public QObject {
         QTest::newRow("392 tubes") << 100.0 << 14.0 << 9.0 << int(Arrangement::Square) << 4 << 2;
         // 29 tubes a pass, 174 in 6 passes of 1.5 m: the bundle nearly fills a 600 mm shell.
         QTest::newRow("full shell") << 9.0 << 4.5 << 1.5 << int(Arrangement::Triangle) << 6 << 3;
+        // 16 tubes, one pass, in 219 mm: the third ring only partly filled, and one tube over
+        // once the centre and both rings are in; 9 and 18 likewise.
+        QTest::newRow("16 tubes") << 2.0 << 2.5 << 4.5 << int(Arrangement::Triangle) << 1 << 0;
+        QTest::newRow("9 tubes") << 1.0 << 1.3 << 9.0 << int(Arrangement::Triangle) << 1 << 0;
+        QTest::newRow("18 tubes in 2 passes")
+            << 1.5 << 1.3 << 4.5 << int(Arrangement::Triangle) << 2 << 1;
     }
 
     void tube_sheet_draws_every_tube() {
@@ -305,6 +311,18 @@ class SheetTest : public QObject {
         }
         QCOMPARE(device.engine.circles, int(l.tubes) + 1);
         QCOMPARE(device.engine.dash_dotted, partitions);
+        // Symmetric about the vertical centre line, as a tube-count drawing is, and inside the
+        // shell: every tube's mirror image is a tube too.
+        const std::vector<QPointF>& tubes = report::tube_sheet(l, 0.025).tubes;
+        for (const QPointF p : tubes) {
+            QVERIFY2(std::ranges::any_of(tubes,
+                                         [&](QPointF q) {
+                                             return std::abs(q.x() + p.x()) < 1e-9 &&
+                                                    std::abs(q.y() - p.y()) < 1e-9;
+                                         }),
+                     qPrintable(QString("no mirror of the tube at %1, %2").arg(p.x()).arg(p.y())));
+            QVERIFY(std::hypot(p.x(), p.y()) + 0.0125 < l.shell_diameter / 2);
+        }
         // No label or arrowhead lies over a tube, however full the shell is.
         const std::vector<QRectF>& circles = device.engine.ellipses;
         const double shell = std::ranges::max(circles, {}, &QRectF::width).width();
