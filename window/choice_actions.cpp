@@ -39,6 +39,8 @@ namespace {
 
 constexpr char unused_words[] =
     "壳程为饱和蒸气冷凝：冷凝传热按冷凝液膜的物性计算，不用此栏（在“流体”中选回液体即恢复）";
+constexpr char unused_fill_words[] =
+    "壳程为饱和蒸气冷凝，不填物性：冷凝液膜的物性按膜温自动查取（在“流体”中选回液体即恢复）";
 
 }  // namespace
 
@@ -67,6 +69,11 @@ void MainWindow::show_condensing() {
         field->setAccessibleDescription(condensing ? QString(unused_words) : QString());
     }
     Command9->setEnabled(!condensing);
+    if (condensing) {
+        // A reader hears why the fill is out of use, not what it would fill.
+        Command9->setToolTip(unused_fill_words);
+        Command9->setAccessibleDescription(unused_fill_words);
+    }
     // The fields are narrow: the figure alone shows in them, its name in the tooltip.
     QString ts, flow, ts_words, flow_words;
     if (condensing) {

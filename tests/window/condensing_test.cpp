@@ -136,6 +136,7 @@ class CondensingTest : public QObject {
             QVERIFY2(field(form, name)->toolTip().contains("冷凝"), name);
         }
         QVERIFY(!probe::button(form, "Command9")->isEnabled());
+        QVERIFY(probe::button(form, "Command9")->accessibleDescription().contains("不填物性"));
 
         click(form, "Command1");
         QCOMPARE(probe::results(form), (QStringList{"2809.815", "4.57869", "752363.94"}));
@@ -165,6 +166,7 @@ class CondensingTest : public QObject {
         QVERIFY(!field(form, "Text20")->toolTip().contains("冷凝"));
         QCOMPARE(field(form, "Text20")->placeholderText(), QString());
         QVERIFY(probe::button(form, "Command9")->isEnabled());
+        QVERIFY(probe::button(form, "Command9")->toolTip().contains("管外流体参数"));
         QTest::keySequence(&form, QKeySequence::Redo);
         QCOMPARE(probe::button(form, "Command11")->text(), QString("水蒸气 …"));
         QCOMPARE(field(form, "Text20")->text(), QString());
