@@ -429,36 +429,30 @@ QList<CheckRow> rating_rows(const LayoutEntry& e, double estimate, double tube_f
 QList<std::pair<QString, QString>> rating_figures(const LayoutEntry& e) {
     if (!e.rating || !e.rating->finite) return {};
     const Rating& r = *e.rating;
-    if (e.condensing) {
-        const design::CondensingRating& c = *e.condensing;
-        return {{"tube_velocity", figure(r.tube.velocity) + " m/s"},
-                {"tube_film", coefficient(r.tube.alpha)},
-                {"wall_temperature", celsius(c.trial.wall)},
-                {"shell_film", coefficient(r.shell.alpha)},
-                {"tube_fouling", resistance(r.tube_fouling.resistance) + resistance_unit},
-                {"shell_fouling", resistance(r.shell_fouling.resistance) + resistance_unit},
-                {"wall_conductivity", plain(r.wall.conductivity) + " W/(m·℃)"},
-                {"K", coefficient(r.coefficient)},
-                {"clean_K", coefficient(r.clean_coefficient)},
-                {"area", figure(r.required_area) + " ㎡"},
-                {"margin", percent(r.margin)},
-                {"carried_fouling", scientific(r.carried_fouling) + resistance_unit},
-                {"film_reynolds", figure(c.film_reynolds)}};
-    }
-    return {{"tube_velocity", figure(r.tube.velocity) + " m/s"},
-            {"tube_film", coefficient(r.tube.alpha)},
-            {"equivalent_diameter", figure(r.shell.equivalent_diameter * 1000.0) + " mm"},
-            {"shell_velocity", figure(r.shell.velocity) + " m/s"},
-            {"shell_reynolds", figure(r.shell.reynolds)},
-            {"shell_film", coefficient(r.shell.alpha)},
-            {"tube_fouling", resistance(r.tube_fouling.resistance) + resistance_unit},
-            {"shell_fouling", resistance(r.shell_fouling.resistance) + resistance_unit},
-            {"wall_conductivity", plain(r.wall.conductivity) + " W/(m·℃)"},
-            {"K", coefficient(r.coefficient)},
-            {"clean_K", coefficient(r.clean_coefficient)},
-            {"area", figure(r.required_area) + " ㎡"},
-            {"margin", percent(r.margin)},
-            {"carried_fouling", scientific(r.carried_fouling) + resistance_unit}};
+    // The shell's own figures: Kern's, or a condensing film's wall temperature.
+    const QList<std::pair<QString, QString>> shell =
+        e.condensing
+            ? QList<std::pair<QString, QString>>{{"wall_temperature",
+                                                  celsius(e.condensing->trial.wall)}}
+            : QList<std::pair<QString, QString>>{
+                  {"equivalent_diameter", figure(r.shell.equivalent_diameter * 1000.0) + " mm"},
+                  {"shell_velocity", figure(r.shell.velocity) + " m/s"},
+                  {"shell_reynolds", figure(r.shell.reynolds)}};
+    QList<std::pair<QString, QString>> figures{{"tube_velocity", figure(r.tube.velocity) + " m/s"},
+                                               {"tube_film", coefficient(r.tube.alpha)}};
+    figures << shell;
+    figures << QList<std::pair<QString, QString>>{
+        {"shell_film", coefficient(r.shell.alpha)},
+        {"tube_fouling", resistance(r.tube_fouling.resistance) + resistance_unit},
+        {"shell_fouling", resistance(r.shell_fouling.resistance) + resistance_unit},
+        {"wall_conductivity", plain(r.wall.conductivity) + " W/(m·℃)"},
+        {"K", coefficient(r.coefficient)},
+        {"clean_K", coefficient(r.clean_coefficient)},
+        {"area", figure(r.required_area) + " ㎡"},
+        {"margin", percent(r.margin)},
+        {"carried_fouling", scientific(r.carried_fouling) + resistance_unit}};
+    if (e.condensing) figures.append({"film_reynolds", figure(e.condensing->film_reynolds)});
+    return figures;
 }
 
 }  // namespace report
