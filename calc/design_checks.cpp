@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "calc/formulas.hpp"
 
@@ -68,6 +69,22 @@ Trend trend(Single inlet, Single outlet) {
 
 }  // namespace
 
+SeriesShells series_shells(Double P, Double R) {
+    PlainSteps steps;
+    SeriesShells shells{{}, 0};
+    for (int n = 1; n <= most_shells; ++n) {
+        // One shell's F is the checks' own, with no detour through P₁.
+        Double F = n == 1 ? formulas::one_shell_correction(steps, P, R)
+                          : formulas::shells_correction(steps, P, R, n);
+        if (n == 1 && !formulas::correction_exists(P, R, F)) {
+            F = std::numeric_limits<Double>::quiet_NaN();
+        }
+        shells.F[static_cast<std::size_t>(n - 1)] = F;
+        if (shells.least == 0 && F >= correction_floor) shells.least = n;
+    }
+    return shells;
+}
+
 DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
                            std::optional<Single> shell_flow) {
     PlainSteps steps;
@@ -82,18 +99,7 @@ DesignChecks design_checks(const SizingInput& input, const SizingResult& result,
         correction.exists = correction.exists && std::isfinite(correction.area);
         correction.low = correction.low || !correction.exists;
         checks.correction = correction;
-        if (correction.low) {
-            SeriesShells shells{{}, 0};
-            for (int n = 1; n <= most_shells; ++n) {
-                const Double F =
-                    n == 1 && correction.exists
-                        ? correction.F
-                        : formulas::shells_correction(steps, correction.P, correction.R, n);
-                shells.F[static_cast<std::size_t>(n - 1)] = F;
-                if (shells.least == 0 && F >= correction_floor) shells.least = n;
-            }
-            checks.shells = shells;
-        }
+        if (correction.low) checks.shells = series_shells(correction.P, correction.R);
     }
 
     const HeatBalance balance = formulas::heat_balance(steps, input, result.Q, shell_flow);

@@ -49,6 +49,9 @@ struct SeriesShells {
     int least;  // the fewest with F ≥ correction_floor; 0 where 4 fall short
 };
 
+// F of 1 … 4 shells in series at the exchanger's P and R; NaN where none exists.
+SeriesShells series_shells(Double P, Double R);
+
 struct HeatBalance {
     bool flow_typed;    // Text18 read as a number
     Double shell_flow;  // Ws, kg/s: as typed, or the flow that balances Q

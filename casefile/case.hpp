@@ -31,13 +31,14 @@ struct FillRecord {
 };
 
 // The layout's and the rating's choices as typed, by their keys in layout_keys; empty is the
-// default. The first eight are the layout's own, the rest came with the rating.
-inline constexpr std::size_t layout_choice_count = 14;
+// default. The first eight are the layout's own, the next six came with the rating, and the last
+// with shells in series.
+inline constexpr std::size_t layout_choice_count = 15;
 inline constexpr std::size_t rating_choices_from = 8;
 using LayoutTexts = std::array<QString, layout_choice_count>;
 
 // The 自动设计 search's choices as typed, by their keys in design_keys; empty is the default.
-using DesignTexts = std::array<QString, 5>;
+using DesignTexts = std::array<QString, 6>;
 
 // A shell side that condenses: the liquid's name in the fluid list ("水" for steam) and the
 // absolute saturation pressure as typed ("200 kPa").

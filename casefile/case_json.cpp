@@ -165,13 +165,16 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     const bool layout = std::ranges::any_of(c.layout, chosen);
     const bool rating = std::any_of(c.layout.begin() + rating_choices_from, c.layout.end(), chosen);
     const bool design = std::ranges::any_of(c.design, chosen);
-    const int version = c.condensing ? condensing_format_version
-                        : solution   ? solution_format_version
-                        : design     ? design_format_version
-                        : rating     ? rating_format_version
-                        : layout     ? layout_format_version
-                        : fluids     ? fluids_format_version
-                                     : first_format_version;
+    // 1.9.0 would lay out and search one shell where the case asks for several.
+    const bool shells = chosen(c.layout.back()) || chosen(c.design.back());
+    const int version = shells         ? shells_format_version
+                        : c.condensing ? condensing_format_version
+                        : solution     ? solution_format_version
+                        : design       ? design_format_version
+                        : rating       ? rating_format_version
+                        : layout       ? layout_format_version
+                        : fluids       ? fluids_format_version
+                                       : first_format_version;
     QJsonObject root{{"format", qstr(format_id)}, {"version", version}};
     QJsonObject sides[2];
     for (const FieldKey& field : field_keys()) {

@@ -13,7 +13,7 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 7;             // read up to it; written where needed
+inline constexpr int format_version = 8;             // read up to it; written where needed
 inline constexpr int first_format_version = 1;       // what a case of water alone is written as
 inline constexpr int fluids_format_version = 2;      // a fill of another fluid
 inline constexpr int layout_format_version = 3;      // a layout choice
@@ -21,6 +21,7 @@ inline constexpr int rating_format_version = 4;      // a choice of passes, tube
 inline constexpr int design_format_version = 5;      // a choice of the 自动设计 search
 inline constexpr int solution_format_version = 6;    // a fill of a solution, by concentration
 inline constexpr int condensing_format_version = 7;  // a shell side that condenses
+inline constexpr int shells_format_version = 8;      // a choice of shells in series
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 
@@ -38,11 +39,11 @@ inline constexpr std::array<const char*, layout_choice_count> layout_keys = {
     "shell_diameter",      "baffle_spacing",       "roughness",
     "allowable_tube_drop", "allowable_shell_drop", "passes",
     "tubes_per_pass",      "tube_fouling",         "shell_fouling",
-    "tube_material",       "wall_conductivity"};
+    "tube_material",       "wall_conductivity",    "shells"};
 
 // The search's choices' keys under "design", in the order of DesignTexts.
-inline constexpr std::array<const char*, 5> design_keys = {
-    "least_margin", "tube_velocity", "shell_velocity", "length_to_diameter", "lengths"};
+inline constexpr std::array<const char*, 6> design_keys = {
+    "least_margin", "tube_velocity", "shell_velocity", "length_to_diameter", "lengths", "shells"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

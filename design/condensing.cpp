@@ -117,7 +117,7 @@ LayoutStart condensing_layout_input(const CondensingEstimate& e, FillKind tube_f
                    e.input.W,
                    e.vapour_flow,
                    e.working.result.A,
-                   1.0,
+                   {1.0, 1.0, 1.0, 1.0},
                    e.checks.tubes->per_pass,
                    std::abs(Double{e.working.result.Q}),
                    std::abs(Double{e.working.dtm}),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "math/same_math.h"
@@ -52,27 +53,29 @@ struct Trial {
 };
 
 // A chosen N_p is kept whatever L′/L asks.
-std::optional<Trial> trial(const LayoutInput& in, Double per_pass, Double pass_length,
-                           Double length, std::optional<Double> chosen_passes) {
+std::optional<Trial> trial(const LayoutInput& in, Double shells, Double per_pass,
+                           Double pass_length, Double length, std::optional<Double> chosen_passes) {
     const Double ratio = pass_length / length;
+    const Double F = shells_correction(in, shells);
     const std::optional<Double> passes = chosen_passes ? chosen_passes : tube_passes(ratio);
     if (!passes) return std::nullopt;
     const Double tubes = per_pass * *passes;
-    // S = N_T·π·d_o·L;  A_req = A/F for two passes or more, A for one;  H = S/A_req − 1
-    const Double area = tubes * pi * in.shell.diameter * length;
-    const Double required = *passes >= 2.0 ? in.area / in.correction : in.area;
+    // S = N_s·N_T·π·d_o·L;  A_req = A/F for two passes or more, A for one;  H = S/A_req − 1
+    const Double area = shells * tubes * pi * in.shell.diameter * length;
+    const Double required = *passes >= 2.0 ? in.area / F : in.area;
     return Trial{length, ratio, *passes, tubes, area, required, area / required - 1.0};
 }
 
 // The length whose margin lies in 15–25 % with the fewest passes (the shorter on a tie); else
 // the one with the least margin of 10 % or more (the fewest passes on a tie, then the shorter);
 // else 6 m. The lengths are tried shortest first, so a tie keeps the one found first.
-std::pair<Double, LengthRule> default_length(const LayoutInput& in, Double per_pass,
+std::pair<Double, LengthRule> default_length(const LayoutInput& in, Double shells, Double per_pass,
                                              Double pass_length,
                                              std::optional<Double> chosen_passes) {
     std::optional<Trial> aimed, floor;
     for (const Double length : standard_lengths) {
-        const std::optional<Trial> t = trial(in, per_pass, pass_length, length, chosen_passes);
+        const std::optional<Trial> t =
+            trial(in, shells, per_pass, pass_length, length, chosen_passes);
         if (!t) continue;
         if (within(t->margin, margin_aim) && (!aimed || t->passes < aimed->passes)) aimed = t;
         if (t->margin < margin_sound.low) continue;
@@ -118,10 +121,30 @@ bool condensing(const LayoutInput& in) {
     return in.vapour != nullptr;
 }
 
+Double shells_correction(const LayoutInput& in, Double shells) {
+    if (!(shells >= 1.0 && shells <= shells_range.high)) {
+        return std::numeric_limits<Double>::quiet_NaN();
+    }
+    return in.corrections[static_cast<std::size_t>(shells) - 1];
+}
+
+bool has_correction(const LayoutInput& in, Double shells) {
+    const Double F = shells_correction(in, shells);
+    return std::isfinite(F) && F > 0.0;
+}
+
+Double default_shells(const LayoutInput& in) {
+    if (shells_correction(in, 1.0) >= calc::correction_floor) return 1.0;
+    for (Double n = 2.0; n <= shells_range.high; n += 1.0) {
+        if (shells_correction(in, n) >= calc::correction_floor) return n;
+    }
+    return 1.0;
+}
+
 LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorking& working,
                          const calc::DesignChecks& checks, FillKind tube, FillKind shell) {
     if (!opposite(checks.trends)) return {LayoutGap::Streams, {}};
-    if (!checks.correction || !checks.correction->exists) return {LayoutGap::Correction, {}};
+    if (!checks.correction) return {LayoutGap::Correction, {}};
     if (!checks.balance) return {LayoutGap::Balance, {}};
     if (!checks.tubes) return {LayoutGap::Tubes, {}};
     const LayoutInput in{input.tube,
@@ -129,7 +152,7 @@ LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorki
                          input.W,
                          checks.balance->shell_flow,
                          working.result.A,
-                         checks.correction->F,
+                         calc::series_shells(checks.correction->P, checks.correction->R).F,
                          checks.tubes->per_pass,
                          std::abs(Double{working.result.Q}),
                          std::abs(Double{working.dtm}),
@@ -140,11 +163,11 @@ LayoutStart layout_input(const calc::SizingInput& input, const calc::SizingWorki
                          tube,
                          shell};
     const bool all_positive = std::ranges::all_of(
-        std::array<Double, 16>{in.tube.diameter, in.shell.diameter, in.tube.velocity,
+        std::array<Double, 15>{in.tube.diameter, in.shell.diameter, in.tube.velocity,
                                in.tube.density, in.tube.viscosity, in.tube.conductivity,
                                in.tube.specific_heat, in.shell.density, in.shell.viscosity,
                                in.shell.conductivity, in.shell.specific_heat, in.tube_flow,
-                               in.shell_flow, in.area, in.correction, in.per_pass},
+                               in.shell_flow, in.area, in.per_pass},
         positive);
     const bool all_finite = std::isfinite(in.duty) && std::isfinite(in.mean_difference) &&
                             std::isfinite(in.tube_mean_temperature) &&
@@ -196,6 +219,10 @@ std::optional<RefusedChoice> refused_choice(const LayoutChoices& c) {
     if (c.wall_conductivity && !within(*c.wall_conductivity, wall_conductivity_range)) {
         return RefusedChoice{LayoutChoice::WallConductivity, *c.wall_conductivity,
                              wall_conductivity_range};
+    }
+    if (c.shells && !(within(*c.shells, shells_range) && *c.shells == std::floor(*c.shells))) {
+        return RefusedChoice{LayoutChoice::Shells, *c.shells, shells_range,
+                             *c.shells != std::floor(*c.shells)};
     }
     return std::nullopt;
 }
@@ -298,7 +325,7 @@ TubeDrop tube_drop(const LayoutInput& in, const Layout& l, Double roughness, Dou
     d.friction_drop = d.friction * (l.length / d_i) * d.head;
     d.return_drop = return_heads * d.head;
     d.fouling = at_least(in.shell.diameter, 0.025) ? 1.4 : 1.5;
-    d.drop = (d.friction_drop + d.return_drop) * d.fouling * shell_passes * l.passes;
+    d.drop = (d.friction_drop + d.return_drop) * d.fouling * l.shells * l.passes;
     d.allowable = allowable;
     return d;
 }
@@ -322,7 +349,7 @@ ShellDrop shell_drop(const LayoutInput& in, const Layout& l, bool gas, Double al
     d.bundle_drop = d.bundle_factor * d.friction * l.centre_tubes * (l.baffles + 1.0) * d.head;
     d.window_drop = l.baffles * (3.5 - 2.0 * l.baffle_spacing / l.shell_diameter) * d.head;
     d.fouling = gas ? 1.0 : 1.15;
-    d.drop = (d.bundle_drop + d.window_drop) * d.fouling * shell_passes;
+    d.drop = (d.bundle_drop + d.window_drop) * d.fouling * l.shells;
     // A condensing vapour: half the drop of the dry vapour at its inlet flow (Kern, Eq. 12.47).
     if (condensing(in)) d.drop *= vapour_drop_share;
     return d;
@@ -406,26 +433,49 @@ Layout lay_out(const LayoutInput& in, const LayoutChoices& choices) {
         return l;
     }
 
-    // 1, 2: n_s = ⌈n⌉;  u_i′ = W_i/(ρ_i·n_s·π·d_i²/4);  L′ = (A/F)/(n_s·π·d_o)
+    // N_s, and F of that many shells; with none, one pass of pure counter-flow.
+    l.defaults.shells = default_shells(in);
+    l.shells = choices.shells.value_or(*l.defaults.shells);
+    l.correction = shells_correction(in, l.shells);
+    // A vapour condenses in the shell it enters: one shell takes the duty.
+    if (condensing(in) && l.shells != 1.0)
+        return refuse(LayoutChoice::Shells, l.shells, {1.0, 1.0});
+    const bool has_F = has_correction(in, l.shells);
+    if (!has_F && choices.passes && *choices.passes >= 2.0) {
+        return refuse(LayoutChoice::Passes, *choices.passes, {1.0, 1.0});
+    }
+    // Where F falls short of 0.75, one pass of pure counter-flow by default, as the search
+    // tries; a chosen count is kept where F exists.
+    const bool sound_F = l.correction >= calc::correction_floor;
+    const std::optional<Double> own_passes = sound_F ? std::nullopt : std::optional(1.0);
+    const std::optional<Double> passes = choices.passes ? choices.passes : own_passes;
+
+    // 1, 2: n_s = ⌈n⌉;  u_i′ = W_i/(ρ_i·n_s·π·d_i²/4);  L′ = (A/F)/(N_s·n_s·π·d_o), A alone
+    // where one pass of counter-flow is taken
     l.defaults.per_pass = std::ceil(in.per_pass);
     l.per_pass = choices.per_pass.value_or(*l.defaults.per_pass);
     l.tube_velocity = laid_out_velocity(in, l.per_pass);
-    l.required_pass_length = in.area / in.correction / (l.per_pass * pi * d_o);
+    l.counter_flow = !has_F || (!sound_F && !choices.passes);
+    const Double required = l.counter_flow ? in.area : in.area / l.correction;
+    l.required_pass_length = required / (l.shells * l.per_pass * pi * d_o);
 
     // 3, 4, 5, 10
-    const auto [length, rule] =
-        default_length(in, l.per_pass, l.required_pass_length, choices.passes);
+    const Double N_s = l.shells;
+    const auto [length, rule] = default_length(in, N_s, l.per_pass, l.required_pass_length, passes);
     l.defaults.tube_length = length;
     l.length_rule = rule;
     l.length = choices.tube_length.value_or(length);
     l.length_ratio = l.required_pass_length / l.length;
     // What 默认 on the passes would give: the passes of the length chosen without them.
     const Double unforced =
-        choices.passes ? default_length(in, l.per_pass, l.required_pass_length, {}).first : length;
+        choices.passes
+            ? default_length(in, N_s, l.per_pass, l.required_pass_length, own_passes).first
+            : length;
     l.defaults.passes =
-        tube_passes(l.required_pass_length / choices.tube_length.value_or(unforced));
+        own_passes ? own_passes
+                   : tube_passes(l.required_pass_length / choices.tube_length.value_or(unforced));
     const std::optional<Trial> t =
-        trial(in, l.per_pass, l.required_pass_length, l.length, choices.passes);
+        trial(in, N_s, l.per_pass, l.required_pass_length, l.length, passes);
     if (!t) {
         l.stop = LayoutStop::TooManyPasses;
         return l;

@@ -1,7 +1,7 @@
-// From the area to a fixed-tube-sheet exchanger of one shell pass: the tubes, the passes, the
-// shell, the baffles and each side's pressure drop, by the procedure of a Chinese
-// process-engineering course design (化工原理课程设计), one function per step. Never raises;
-// the rating of what was laid out is rating.hpp's; where the choices come from and how the
+// From the area to a fixed-tube-sheet exchanger of one shell pass, or N_s such shells in series:
+// the tubes, the passes, the shell, the baffles and each side's pressure drop, by the procedure of
+// a Chinese process-engineering course design (化工原理课程设计), one function per step. Never
+// raises; the rating of what was laid out is rating.hpp's; where the choices come from and how the
 // figures are worded is left to the window and report.
 #pragma once
 
@@ -38,16 +38,16 @@ inline constexpr std::array<Double, 8> standard_spacings_mm{100, 150, 200, 250, 
 inline constexpr Range per_pass_range{1, 5000};  // n_s the user may choose
 
 inline constexpr Double least_pitch_ratio = 1.25;  // t ≥ 1.25·d_o
-inline constexpr Double edge_ratio = 1.5;    // b′ = 1.5·d_o, centre of the outer tube to shell
-inline constexpr Double shell_passes = 1.0;  // N_s
-inline constexpr Range margin_aim{0.15, 0.25};      // the area margin H the method asks for
-inline constexpr Range margin_sound{0.10, 0.40};    // outside it, one 注意
-inline constexpr Double least_spacing_ratio = 0.2;  // h ≥ 0.2·D
-inline constexpr Double least_spacing = 0.05;       // h ≥ 50 mm
-inline constexpr Double return_heads = 3.0;         // ΔP_2 = 3·ρu²/2 per pass
-inline constexpr Double laminar_below = 2000.0;     // λ = 64/Re below it
-inline constexpr Double turbulent_from = 4000.0;    // Colebrook from it, uncertain below it
-inline constexpr Double default_roughness = 1e-4;   // m, carbon-steel tube in use
+inline constexpr Double edge_ratio = 1.5;  // b′ = 1.5·d_o, centre of the outer tube to shell
+inline constexpr Range shells_range{1, calc::most_shells};  // N_s in series
+inline constexpr Range margin_aim{0.15, 0.25};              // the area margin H the method asks for
+inline constexpr Range margin_sound{0.10, 0.40};            // outside it, one 注意
+inline constexpr Double least_spacing_ratio = 0.2;          // h ≥ 0.2·D
+inline constexpr Double least_spacing = 0.05;               // h ≥ 50 mm
+inline constexpr Double return_heads = 3.0;                 // ΔP_2 = 3·ρu²/2 per pass
+inline constexpr Double laminar_below = 2000.0;             // λ = 64/Re below it
+inline constexpr Double turbulent_from = 4000.0;            // Colebrook from it, uncertain below it
+inline constexpr Double default_roughness = 1e-4;           // m, carbon-steel tube in use
 // m: from drawn stainless or copper tube (0.0015 mm) to badly corroded steel
 inline constexpr Range roughness_range{1e-6, 1e-3};
 inline constexpr Double esso_least_reynolds = 500.0;    // f_0 holds above it
@@ -77,6 +77,7 @@ struct LayoutChoices {
     std::optional<FoulingChoice> tube_fouling{}, shell_fouling{};  // R_si, R_so
     std::optional<Material> material{};                            // of the tubes
     std::optional<Double> wall_conductivity{};  // λ_w, W/(m·℃), over the material
+    std::optional<Double> shells{};             // N_s, whole, in shells_range
 };
 
 // Where a side's λ, ρ, cp and μ came from: typed, or filled with water, a liquid, a gas, a
@@ -90,7 +91,7 @@ struct LayoutInput {
     calc::FluidSide tube, shell;
     Double tube_flow, shell_flow;                          // W_i; W_o typed, or the balancing Ws
     Double area;                                           // A, m²
-    Double correction;                                     // F of the checks
+    std::array<Double, calc::most_shells> corrections;     // F of 1 … 4 shells; NaN: none
     Double per_pass;                                       // n = W/(ρ·u·π·d_i²/4)
     Double duty;                                           // |Q|, W
     Double mean_difference;                                // |Δt_m|, ℃, counter-flow
@@ -104,6 +105,13 @@ struct LayoutInput {
 };
 
 bool condensing(const LayoutInput& input);
+
+// F of N_s shells in series, NaN where none exists; and whether one exists.
+Double shells_correction(const LayoutInput& input, Double shells);
+bool has_correction(const LayoutInput& input, Double shells);
+// N_s by default: 1 where one shell's F reaches 0.75, else the fewest shells whose F does, else
+// 1 (one pass then, pure counter-flow).
+Double default_shells(const LayoutInput& input);
 
 // A side is a gas where its fill is a gas, or where it is lighter than gas_density_below.
 bool tube_gas(const LayoutInput& input);
@@ -134,7 +142,8 @@ enum class LayoutChoice {
     TubeFouling,
     ShellFouling,
     Material,
-    WallConductivity
+    WallConductivity,
+    Shells
 };
 
 // A choice the method cannot take: its value and where it must lie (a standard value for the
@@ -184,14 +193,17 @@ struct Layout {
     LayoutStop stop = LayoutStop::None;
     std::optional<RefusedChoice> refused;  // with LayoutStop::Refused
     LayoutChoices defaults;  // the method's own choices as far as it got; its shell holds the tubes
-    Double per_pass = 0;     // n_s
+    Double shells = 1;       // N_s identical shells in series
+    Double correction = 1;   // F of N_s shells; NaN where none exists, one pass then
+    bool counter_flow = false;        // one pass taken where F falls short: L′ from A, not A/F
+    Double per_pass = 0;              // n_s
     Double tube_velocity = 0;         // u_i′ = W_i/(ρ_i·n_s·π·d_i²/4)
-    Double required_pass_length = 0;  // L′ = (A/F)/(n_s·π·d_o)
+    Double required_pass_length = 0;  // L′ = (A/F)/(N_s·n_s·π·d_o)
     Double length = 0;                // L
     LengthRule length_rule = LengthRule::Fallback;
     Double length_ratio = 0;  // L′/L
     Double passes = 0;        // N_p
-    Double tubes = 0;         // N_T
+    Double tubes = 0;         // N_T of one shell
     Double pitch = 0;         // t
     Arrangement arrangement = Arrangement::Triangle;
     Double centre_tubes = 0;     // n_c
@@ -199,7 +211,7 @@ struct Layout {
     Double shell_diameter = 0;   // D
     Double baffle_spacing = 0;   // h
     Double baffles = 0;          // N_B
-    Double area = 0;             // S
+    Double area = 0;             // S of all the shells
     Double required_area = 0;    // A_req
     Double margin = 0;           // H
     TubeDrop tube{};

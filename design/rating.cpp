@@ -182,10 +182,10 @@ Wall wall(Double inner_diameter, Double outer_diameter, const std::optional<Mate
             conductivity ? std::nullopt : std::optional(taken)};
 }
 
-// K′ and K_c from the resistances; Δt_m′ = F·|Δt_m| for N_p ≥ 2; A′ = |Q|/(K′·Δt_m′);
-// H′ = S/A′ − 1; K_S = |Q|/(S·Δt_m′); R_max = 1/K_S − 1/K_c.
-// Worked example (7 tubes of 4.5 m in one pass, R 0.000176 both sides, carbon steel):
-// K′ 969.30, K_c 1573.1 W/(m²·℃), A′ 3.8436 m², H′ −35.633 %, R_max 2.8384e-05 m²·℃/W.
+// K′ and K_c from the resistances; Δt_m′ = F·|Δt_m| for N_p ≥ 2, F of the layout's N_s shells; A′ =
+// |Q|/(K′·Δt_m′); H′ = S/A′ − 1; K_S = |Q|/(S·Δt_m′); R_max = 1/K_S − 1/K_c. Worked example (7
+// tubes of 4.5 m in one pass, R 0.000176 both sides, carbon steel): K′ 969.30, K_c 1573.1 W/(m²·℃),
+// A′ 3.8436 m², H′ −35.633 %, R_max 2.8384e-05 m²·℃/W.
 Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices) {
     return rate(
         in, l, choices, laid_out_tube_film(in, l), laid_out_shell_film(in, l),
@@ -219,7 +219,7 @@ Rating rate(const LayoutInput& in, const Layout& l, const LayoutChoices& choices
     const Resistances& s = r.resistances;
     r.coefficient = 1.0 / (s.tube_film + s.tube_fouling + s.wall + s.shell_fouling + s.shell_film);
     r.clean_coefficient = 1.0 / (s.tube_film + s.wall + s.shell_film);
-    r.mean_difference = l.passes >= 2.0 ? in.correction * in.mean_difference : in.mean_difference;
+    r.mean_difference = l.passes >= 2.0 ? l.correction * in.mean_difference : in.mean_difference;
     r.required_area = in.duty / (r.coefficient * r.mean_difference);
     r.margin = l.area / r.required_area - 1.0;
     r.duty_coefficient = in.duty / (l.area * r.mean_difference);

@@ -52,8 +52,10 @@ std::optional<std::size_t> closest_of(const Search& s) {
 }  // namespace
 
 bool ranks_before(const Candidate& a, const Candidate& b) {
-    return std::tuple(a.tubes * a.length, a.shell_diameter, a.passes, a.length, -a.baffle_spacing) <
-           std::tuple(b.tubes * b.length, b.shell_diameter, b.passes, b.length, -b.baffle_spacing);
+    return std::tuple(a.shells * a.tubes * a.length, a.shells, a.shell_diameter, a.passes, a.length,
+                      -a.baffle_spacing) < std::tuple(b.shells * b.tubes * b.length, b.shells,
+                                                      b.shell_diameter, b.passes, b.length,
+                                                      -b.baffle_spacing);
 }
 
 Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchChoices& sc,
@@ -67,6 +69,7 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
     fixed.per_pass.reset();
     fixed.shell_diameter.reset();
     fixed.baffle_spacing.reset();
+    fixed.shells.reset();
     s.refused = refused_choice(fixed);
     const Double pitch = fixed.pitch.value_or(standard_pitch(d_o));
     if (!s.refused && pitch < least_pitch_ratio * d_o * (1.0 - 1e-9)) {
@@ -90,7 +93,12 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
         fixed.allowable_shell_drop.value_or(vapour         ? condensing_allowable_drop(in)
                                             : shell_is_gas ? gas_allowable_drop
                                                            : liquid_allowable_drop);
-    s.one_pass_only = in.correction < calc::correction_floor;
+    // More shells only where one shell's F falls short: every other duty is searched as before.
+    if (!(shells_correction(in, 1.0) >= calc::correction_floor)) {
+        const Range allowed = sc.shells.value_or(shells_range);
+        s.shells = {std::max(shells_range.low, std::ceil(allowed.low)),
+                    std::min(shells_range.high, std::floor(allowed.high))};
+    }
     const Double roughness = fixed.roughness.value_or(default_roughness);
     const std::vector<Double> lengths =
         sc.lengths.value_or(std::vector<Double>(standard_lengths.begin(), standard_lengths.end()));
@@ -101,10 +109,12 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
     }
 
     const Wall tube_wall = wall(in.tube.diameter, d_o, fixed.material, fixed.wall_conductivity);
-    // At most 3 shells of 8 spacings each for every tube count, length and pass count.
+    // At most 3 shells of 8 spacings each for every tube count, length, N_s and pass count.
     constexpr double most_reserved = 1 << 18;
+    const Double shell_counts = s.shells.high - s.shells.low + 1.0;
     s.candidates.reserve(static_cast<std::size_t>(std::min(
-        most_reserved, (high - low + 1.0) * static_cast<double>(lengths.size() * 4 * 3 * 8))));
+        most_reserved,
+        (high - low + 1.0) * shell_counts * static_cast<double>(lengths.size() * 4 * 3 * 8))));
     Layout l;
     l.arrangement = fixed.arrangement.value_or(Arrangement::Triangle);
     l.pitch = pitch;
@@ -125,70 +135,75 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
         for (const Double length : lengths) {
             l.length = length;
             const TubeFilm film = laid_out_tube_film(in, l);  // one tube side for every shell
-            for (const Double passes : standard_passes) {
-                if (passes >= 2.0 && s.one_pass_only) break;
-                l.passes = passes;
-                l.tubes = per_pass * passes;
-                l.centre_tubes = centre_tubes(l.tubes, l.arrangement);
-                l.bundle_diameter = bundle_diameter(l.pitch, l.centre_tubes, d_o);
-                const std::optional<Double> needed = standard_shell(l.bundle_diameter);
-                if (!needed) continue;
-                const TubeDrop tube = tube_drop(in, l, roughness, s.allowable_tube_drop);
-                // S = N_T·π·d_o·L
-                l.area = l.tubes * std::numbers::pi * d_o * length;
-                // A condensing film depends on N_T and the tube side, not on D or h: one trial
-                // for every shell; a film its liquid's rows cannot hold is not tried.
-                std::optional<CondensingRating> condensed;
-                if (vapour) {
-                    try {
-                        condensed = rate_condensing(in, l, fixed, film, tube_wall);
-                    } catch (const CondensingFault&) {
-                        continue;
+            for (Double N_s = s.shells.low; N_s <= s.shells.high; N_s += 1.0) {
+                l.shells = N_s;
+                l.correction = shells_correction(in, N_s);
+                for (const Double passes : standard_passes) {
+                    if (passes >= 2.0 && !(l.correction >= calc::correction_floor)) break;
+                    l.passes = passes;
+                    l.tubes = per_pass * passes;
+                    l.centre_tubes = centre_tubes(l.tubes, l.arrangement);
+                    l.bundle_diameter = bundle_diameter(l.pitch, l.centre_tubes, d_o);
+                    const std::optional<Double> needed = standard_shell(l.bundle_diameter);
+                    if (!needed) continue;
+                    const TubeDrop tube = tube_drop(in, l, roughness, s.allowable_tube_drop);
+                    // S = N_s·N_T·π·d_o·L
+                    l.area = N_s * l.tubes * std::numbers::pi * d_o * length;
+                    // A condensing film depends on N_T and the tube side, not on D or h: one trial
+                    // for every shell; a film its liquid's rows cannot hold is not tried.
+                    std::optional<CondensingRating> condensed;
+                    if (vapour) {
+                        try {
+                            condensed = rate_condensing(in, l, fixed, film, tube_wall);
+                        } catch (const CondensingFault&) {
+                            continue;
+                        }
                     }
-                }
-                int shells = 0;
-                for (std::size_t si = 0; si < standard_shells_mm.size(); ++si) {
-                    if (standard_shells_mm[si] / 1000.0 < *needed) continue;
-                    if (shells++ > larger_shells) break;
-                    l.shell_diameter = standard_shells_mm[si] / 1000.0;
-                    for (std::size_t hi = 0; hi < standard_spacings_mm.size(); ++hi) {
-                        const Double spacing = standard_spacings_mm[hi] / 1000.0;
-                        if (!allowed_spacing(l.shell_diameter, spacing)) continue;
-                        l.baffle_spacing = spacing;
-                        std::optional<ShellFilm>& kern = shell_films[si][hi];
-                        if (!kern && !vapour) kern = laid_out_shell_film(in, l);
-                        l.baffles = baffle_count(length, l.baffle_spacing);
-                        const ShellDrop shell =
-                            shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
-                        const Rating r =
-                            vapour ? condensed->rating : rate(in, l, fixed, film, *kern, tube_wall);
-                        Candidate c{length,
-                                    passes,
-                                    per_pass,
-                                    l.tubes,
-                                    l.shell_diameter,
-                                    l.baffle_spacing,
-                                    l.baffles,
-                                    l.tube_velocity,
-                                    vapour ? shell.velocity : r.shell.velocity,
-                                    r.coefficient,
-                                    l.area,
-                                    r.margin,
-                                    tube.drop,
-                                    shell.holds ? shell.drop : 0.0,
-                                    length / l.shell_diameter,
-                                    shell.reynolds};
-                        mark(c, Condition::Margin, !(r.margin >= s.least_margin));
-                        mark(c, Condition::TubeDrop, !(tube.drop <= s.allowable_tube_drop));
-                        mark(c, Condition::ShellDrop,
-                             shell.holds && !(shell.drop <= s.allowable_shell_drop));
-                        // A vapour has no Kern velocity to keep, and no drop below Re₀ 500.
-                        mark(c, Condition::ShellVelocity,
-                             !vapour && !calc::contains(s.shell_velocity, r.shell.velocity));
-                        mark(c, Condition::LengthToDiameter,
-                             !calc::contains(s.length_to_diameter, c.length_to_diameter));
-                        mark(c, Condition::Esso, !vapour && !shell.holds);
-                        s.candidates.push_back(c);
+                    int shells = 0;
+                    for (std::size_t si = 0; si < standard_shells_mm.size(); ++si) {
+                        if (standard_shells_mm[si] / 1000.0 < *needed) continue;
+                        if (shells++ > larger_shells) break;
+                        l.shell_diameter = standard_shells_mm[si] / 1000.0;
+                        for (std::size_t hi = 0; hi < standard_spacings_mm.size(); ++hi) {
+                            const Double spacing = standard_spacings_mm[hi] / 1000.0;
+                            if (!allowed_spacing(l.shell_diameter, spacing)) continue;
+                            l.baffle_spacing = spacing;
+                            std::optional<ShellFilm>& kern = shell_films[si][hi];
+                            if (!kern && !vapour) kern = laid_out_shell_film(in, l);
+                            l.baffles = baffle_count(length, l.baffle_spacing);
+                            const ShellDrop shell =
+                                shell_drop(in, l, shell_is_gas, s.allowable_shell_drop);
+                            const Rating r = vapour ? condensed->rating
+                                                    : rate(in, l, fixed, film, *kern, tube_wall);
+                            Candidate c{length,
+                                        passes,
+                                        per_pass,
+                                        l.tubes,
+                                        l.shell_diameter,
+                                        l.baffle_spacing,
+                                        l.baffles,
+                                        l.tube_velocity,
+                                        vapour ? shell.velocity : r.shell.velocity,
+                                        r.coefficient,
+                                        l.area,
+                                        r.margin,
+                                        tube.drop,
+                                        shell.holds ? shell.drop : 0.0,
+                                        length / l.shell_diameter,
+                                        shell.reynolds,
+                                        N_s};
+                            mark(c, Condition::Margin, !(r.margin >= s.least_margin));
+                            mark(c, Condition::TubeDrop, !(tube.drop <= s.allowable_tube_drop));
+                            mark(c, Condition::ShellDrop,
+                                 shell.holds && !(shell.drop <= s.allowable_shell_drop));
+                            // A vapour has no Kern velocity to keep, and no drop below Re₀ 500.
+                            mark(c, Condition::ShellVelocity,
+                                 !vapour && !calc::contains(s.shell_velocity, r.shell.velocity));
+                            mark(c, Condition::LengthToDiameter,
+                                 !calc::contains(s.length_to_diameter, c.length_to_diameter));
+                            mark(c, Condition::Esso, !vapour && !shell.holds);
+                            s.candidates.push_back(c);
+                        }
                     }
                 }
             }
@@ -209,6 +224,7 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
 }
 
 LayoutChoices adopted(const Candidate& c, LayoutChoices choices) {
+    choices.shells = c.shells;
     choices.tube_length = c.length;
     choices.passes = c.passes;
     choices.per_pass = c.per_pass;

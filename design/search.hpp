@@ -24,6 +24,7 @@ struct SearchChoices {
     std::optional<Range> shell_velocity{};         // Kern's u_o, m/s
     std::optional<Range> length_to_diameter{};     // L/D
     std::optional<std::vector<Double>> lengths{};  // m, some of standard_lengths
+    std::optional<Range> shells{};                 // N_s, whole, within shells_range
 };
 
 // The conditions a candidate must meet, in the order a refusal names them.
@@ -35,11 +36,12 @@ struct Candidate {
     Double tube_velocity;          // u_i′
     Double shell_velocity;         // Kern's u_o
     Double coefficient;            // K′
-    Double area;                   // S
+    Double area;                   // S of all the shells
     Double margin;                 // H′
-    Double tube_drop, shell_drop;  // Pa; no shell drop where Re₀ ≤ 500
+    Double tube_drop, shell_drop;  // Pa, through all the shells; none where Re₀ ≤ 500
     Double length_to_diameter;
     Double esso_reynolds;  // Re₀
+    Double shells = 1;     // N_s in series; N_T, D, h and L/D are one shell's
     unsigned failed = 0;   // a bit for each Condition not met
     bool accepted() const { return failed == 0; }
     bool fails(Condition c) const { return failed & (1u << static_cast<unsigned>(c)); }
@@ -54,17 +56,17 @@ struct Search {
     Double least_margin = default_least_margin;  // as searched
     Range tube_velocity{}, shell_velocity{}, length_to_diameter{};
     Double allowable_tube_drop = 0, allowable_shell_drop = 0;
-    bool one_pass_only = false;                           // F below 0.75
-    std::vector<Candidate> candidates;                    // every one tried, in the order tried
-    std::vector<std::size_t> ranking;                     // the accepted ones, best first
+    Range shells{1, 1};                 // N_s tried: 1 where one shell's F reaches 0.75
+    std::vector<Candidate> candidates;  // every one tried, in the order tried
+    std::vector<std::size_t> ranking;   // the accepted ones, best first
     std::array<std::size_t, condition_count> failures{};  // how many failed each condition
     std::optional<std::size_t> closest;                   // where none was accepted
     std::size_t tried() const { return candidates.size(); }
     std::size_t accepted() const { return ranking.size(); }
 };
 
-// Ranked by S (compared as N_T·L, which is exact), then the smaller D, fewer passes, the
-// shorter L, the wider h: whether `a` comes before `b`.
+// Ranked by S (compared as N_s·N_T·L, which is exact), then fewer shells, the smaller D, fewer
+// passes, the shorter L, the wider h: whether `a` comes before `b`.
 bool ranks_before(const Candidate& a, const Candidate& b);
 
 // The search with the layout's fixed choices (tube, arrangement, pitch, roughness, fouling,
@@ -74,8 +76,8 @@ bool ranks_before(const Candidate& a, const Candidate& b);
 Search search(const LayoutInput& input, const LayoutChoices& choices, const SearchChoices& sc,
               const std::function<bool(double done)>& going = {});
 
-// The layout choices that make a candidate the layout: its length, passes, tubes per pass,
-// shell and spacing over `choices`.
+// The layout choices that make a candidate the layout: its shells, length, passes, tubes per
+// pass, shell and spacing over `choices`.
 LayoutChoices adopted(const Candidate& candidate, LayoutChoices choices);
 
 }  // namespace design

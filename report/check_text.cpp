@@ -34,11 +34,6 @@ QString correction_line(const calc::MultipassCorrection& c) {
     return line + "F = " + summary(c.F) + "，所需面积 A/F = " + summary(c.area) + " ㎡";
 }
 
-// "F₂", of N_s shells in series.
-QString shells_F(int shells) {
-    return "F" + QString(QChar(0x2080 + shells));
-}
-
 // What the fewest shells in series give: "宜用 2 壳程串联：F₂ = 0.91925", or that 4 do not.
 QString shells_advice(const calc::SeriesShells& s) {
     if (s.least == 0) {
@@ -178,6 +173,10 @@ CheckRow slip_row(const calc::UnitSlip& slip) {
 }
 
 }  // namespace
+
+QString shells_F(int shells) {
+    return "F" + QString(QChar(0x2080 + shells));
+}
 
 QString side_name(calc::Side side) {
     return side == calc::Side::Tube ? "管内" : "管外";

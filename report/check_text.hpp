@@ -21,6 +21,9 @@ CheckText check_text(const calc::DesignChecks& checks);
 // "管内" or "管外", as every line and row names a side.
 QString side_name(calc::Side side);
 
+// "F₂": F of N_s shells in series.
+QString shells_F(int shells);
+
 // One row of the checks' table: "温差校正系数 F", "P = 0.28571，R = 1.5，F = 0.94791",
 // "F ≥ 0.75", "合格"; a row that needs a look says what to do in its verdict.
 struct CheckRow {

@@ -61,21 +61,50 @@ QString chosen_or(const std::optional<double>& own, double value, const QString&
     return own && *own == value ? by_default : QString("选定");
 }
 
+// "Ns = 3（串联壳程数）：默认：F₁ 不足 0.75，取 F ≥ 0.75 的最少壳程数，F₃ = 0.90727"
+QString shells_line(const LayoutEntry& e) {
+    const design::Layout& l = e.layout;
+    const double F = l.correction;
+    const QString F_n = shells_F(static_cast<int>(l.shells));
+    const QString own_F = std::isfinite(F) ? F_n + " = " + summary(F) : F_n + " 不存在";
+    const bool own = l.defaults.shells == l.shells;
+    const double F1 = design::shells_correction(e.input, 1.0);
+    QString why;
+    if (!own) {
+        why = "选定，" + own_F;
+    } else if (F1 >= calc::correction_floor) {
+        why = "默认：单壳程 F₁ = " + summary(F1) + " ≥ 0.75";
+    } else if (std::isfinite(F) && F >= calc::correction_floor) {
+        why = QString("默认：单壳程 ") + (std::isfinite(F1) ? "F₁ 低于 0.75" : "F₁ 不存在") +
+              "，取 F ≥ 0.75 的最少壳程数，" + own_F;
+    } else {
+        why = "默认：4 壳程串联仍达不到 F ≥ 0.75，取单壳程单管程（纯逆流）";
+    }
+    return "Ns = " + count(l.shells) + "（串联壳程数，各壳程相同）：" + why;
+}
+
 QStringList figure_lines(const LayoutEntry& e) {
     const design::LayoutInput& in = e.input;
     const design::Layout& l = e.layout;
     const design::LayoutChoices& d = l.defaults;
     QStringList lines;
     if (l.per_pass == 0) return lines;  // a choice refused before the first step
+    lines << shells_line(e);
     const QString own_per_pass = "⌈n⌉ = ⌈" + estimate(in.per_pass) + "⌉";
     lines << "每程管数 ns = " + count(l.per_pass) + "：" +
                  (d.per_pass == l.per_pass ? "ns = " + own_per_pass
                                            : "选定（按输入流速 " + own_per_pass + " = " +
                                                  count(d.per_pass.value_or(0)) + "）") +
                  "，管内实际流速 ui′ = " + figure(l.tube_velocity) + " m/s（Wi/(ρi·ns·π·di²/4)）";
-    lines << "单程所需管长 L′ = " + figure(l.required_pass_length) +
-                 " m：L′ = (A/F)/(ns·π·do) = " + summary(in.area / in.correction) + "/(" +
-                 count(l.per_pass) + " × π × " + plain(in.shell.diameter) + ")";
+    const bool has_F = design::has_correction(in, l.shells);
+    const bool counter_flow = l.counter_flow;
+    const QString over = counter_flow ? "A" : "(A/F)";
+    const QString shells = l.shells > 1 ? "Ns·" : "";
+    const QString shells_times = l.shells > 1 ? count(l.shells) + " × " : "";
+    lines << "单程所需管长 L′ = " + figure(l.required_pass_length) + " m：L′ = " + over + "/(" +
+                 shells + "ns·π·do) = " + summary(counter_flow ? in.area : in.area / l.correction) +
+                 "/(" + shells_times + count(l.per_pass) + " × π × " + plain(in.shell.diameter) +
+                 ")";
     lines << "管长 L = " + plain(l.length) + " m（" +
                  chosen_or(d.tube_length, l.length, length_rule_words(l.length_rule)) + "）";
     if (l.stop == design::LayoutStop::TooManyPasses) {
@@ -83,9 +112,15 @@ QStringList figure_lines(const LayoutEntry& e) {
         return lines;
     }
     const std::optional<double> own_passes = design::tube_passes(l.length_ratio);
-    lines << "管程数 Np = " + count(l.passes) + "：L′/L = " + figure(l.length_ratio) +
-                 (own_passes == l.passes ? QString("，取 1、2、4、6 中不小于它的最小者")
-                                         : QString("，选定"));
+    lines << "管程数 Np = " + count(l.passes) + "：" +
+                 (counter_flow
+                      ? shells_F(static_cast<int>(l.shells)) +
+                            (has_F ? " = " + summary(l.correction) + " 低于 0.75"
+                                   : QString(" 不存在")) +
+                            "，取单管程（纯逆流）"
+                      : "L′/L = " + figure(l.length_ratio) +
+                            (own_passes == l.passes ? QString("，取 1、2、4、6 中不小于它的最小者")
+                                                    : QString("，选定")));
     lines << "总管数 NT = " + count(l.tubes) + "：NT = ns·Np = " + count(l.per_pass) + " × " +
                  count(l.passes);
     lines << "管心距 t = " + mm(l.pitch) + "（" +
@@ -116,8 +151,9 @@ QStringList figure_lines(const LayoutEntry& e) {
                            design::condensing(in) ? "默认：冷凝，取允许的最宽标准间距"
                                                   : "默认：最接近 D/3 的标准间距") +
                  "，圆缺 25 %）";
-    lines << "实际面积 S = " + figure(l.area) + " ㎡：S = NT·π·do·L = " + count(l.tubes) +
-                 " × π × " + plain(in.shell.diameter) + " × " + plain(l.length);
+    lines << "实际面积 S = " + figure(l.area) + " ㎡：S = " + shells +
+                 "NT·π·do·L = " + shells_times + count(l.tubes) + " × π × " +
+                 plain(in.shell.diameter) + " × " + plain(l.length);
     const QString required = l.passes >= 2
                                  ? "A_req = A/F = " + figure(l.required_area) + " ㎡"
                                  : "单管程 A_req = A = " + figure(l.required_area) + " ㎡";
@@ -133,8 +169,8 @@ QStringList figure_lines(const LayoutEntry& e) {
                  "，" + lambda + "，ΔP1 = λ·(L/di)·ρi·ui′²/2 = " + figure(t.friction_drop) +
                  " Pa，ΔP2 = 3·ρi·ui′²/2 = " + figure(t.return_drop) +
                  " Pa，(ΔP1 + ΔP2)·Ft·Ns·Np = (" + figure(t.friction_drop) + " + " +
-                 figure(t.return_drop) + ") × " + plain(t.fouling) + " × 1 × " + count(l.passes) +
-                 " Pa，允许 " + allowed(t.allowable);
+                 figure(t.return_drop) + ") × " + plain(t.fouling) + " × " + count(l.shells) +
+                 " × " + count(l.passes) + " Pa，允许 " + allowed(t.allowable);
     const design::ShellDrop& s = l.shell;
     const QString flow = "A0 = h·(D − nc·do) = " + figure(s.cross_section) +
                          " ㎡，u0 = Wo/(ρo·A0) = " + summary(in.shell_flow) + "/(" +
@@ -153,7 +189,7 @@ QStringList figure_lines(const LayoutEntry& e) {
                  " Pa（F = " + plain(s.bundle_factor) +
                  "），ΔP′2 = NB·(3.5 − 2h/D)·ρo·u0²/2 = " + figure(s.window_drop) +
                  " Pa，(ΔP′1 + ΔP′2)·Fs·Ns = (" + figure(s.bundle_drop) + " + " +
-                 figure(s.window_drop) + ") × " + plain(s.fouling) + " × 1" +
+                 figure(s.window_drop) + ") × " + plain(s.fouling) + " × " + count(l.shells) +
                  (vapour ? QString(" × 1/2") : QString()) + " Pa，允许 " + allowed(s.allowable) +
                  (vapour
                       ? "（饱和压力的 " + percent(s.drop / (in.saturation.pressure * 1000.0)) + "）"
@@ -204,13 +240,11 @@ bool laid_out(const LayoutEntry& e) {
 QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
     if (!laid_out(e)) return {};
     const design::Layout& l = e.layout;
-    QList<std::pair<QString, QString>> figures{{"passes", count(l.passes)},
-                                               {"tubes", count(l.tubes)},
-                                               {"shell_diameter", mm(l.shell_diameter)},
-                                               {"baffles", count(l.baffles)},
-                                               {"area", figure(l.area) + " ㎡"},
-                                               {"margin", percent(l.margin)},
-                                               {"tube_drop", kpa(l.tube.drop)}};
+    QList<std::pair<QString, QString>> figures{
+        {"shells", count(l.shells)},   {"passes", count(l.passes)},
+        {"tubes", count(l.tubes)},     {"shell_diameter", mm(l.shell_diameter)},
+        {"baffles", count(l.baffles)}, {"area", figure(l.area) + " ㎡"},
+        {"margin", percent(l.margin)}, {"tube_drop", kpa(l.tube.drop)}};
     if (l.shell.holds) figures.append({"shell_drop", kpa(l.shell.drop)});
     return figures;
 }
@@ -257,6 +291,8 @@ QString choice_name(LayoutChoice choice) {
             return "管材";
         case LayoutChoice::WallConductivity:
             return "管壁导热系数 λw";
+        case LayoutChoice::Shells:
+            return "壳程数 Ns（串联台数）";
     }
     return {};
 }
@@ -283,7 +319,13 @@ QString refusal_words(const design::RefusedChoice& r) {
         case LayoutChoice::AllowableShellDrop:
             return name + " " + plain(r.value / 1000) + " kPa 不是正数";
         case LayoutChoice::Passes:
+            if (a.high == 1.0)
+                return name + " = " + plain(r.value) + " 不可用：F 不存在，只能单管程";
             return name + " = " + plain(r.value) + " 不是 1、2、4、6 之一";
+        case LayoutChoice::Shells:
+            if (a.high == 1.0) return name + " = " + plain(r.value) + " 不可用：冷凝只用单壳程";
+            if (r.not_standard) return name + " = " + plain(r.value) + " 不是整数";
+            return name + " = " + plain(r.value) + " 不在 1–4 之内";
         case LayoutChoice::PerPass:
             if (r.not_standard) return name + " = " + plain(r.value) + " 不是整数";
             return name + " = " + plain(r.value) + " 不在 1–5000 之内";
@@ -300,7 +342,10 @@ QString refusal_words(const design::RefusedChoice& r) {
 }
 
 QStringList layout_lines(const LayoutEntry& e) {
-    const QString head = "结构与压降（固定管板式，单壳程，化工原理课程设计方法）";
+    const double shells = e.layout.shells;
+    const QString head = "结构与压降（固定管板式，" +
+                         (shells > 1 ? count(shells) + " 台单壳程串联" : QString("单壳程")) +
+                         "，化工原理课程设计方法）";
     if (!e.unreadable.isEmpty()) return {head + "：" + e.unreadable + "，不作排管"};
     if (e.gap != design::LayoutGap::None) return {head + "：" + gap_words(e.gap) + "，不作排管"};
     if (e.layout.stop == design::LayoutStop::Wall) {

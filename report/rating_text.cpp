@@ -102,8 +102,14 @@ QString mean_difference_words(const Rating& r, const LayoutEntry& e) {
     if (e.condensing) {
         return "Δtm′ = |Δtm| = " + figure(r.mean_difference) + " ℃（一侧恒温冷凝，φΔt = 1）";
     }
+    if (e.layout.passes >= 2.0 && e.layout.shells > 1.0) {
+        const QString F_n = shells_F(static_cast<int>(e.layout.shells));
+        return "Δtm′ = " + F_n + "·|Δtm| = " + summary(e.layout.correction) + " × " +
+               summary(e.input.mean_difference) + " = " + figure(r.mean_difference) + " ℃（" +
+               count(e.layout.shells) + " 壳程串联）";
+    }
     if (e.layout.passes >= 2.0) {
-        return "Δtm′ = F·|Δtm| = " + summary(e.input.correction) + " × " +
+        return "Δtm′ = F·|Δtm| = " + summary(e.layout.correction) + " × " +
                summary(e.input.mean_difference) + " = " + figure(r.mean_difference) + " ℃";
     }
     return "Δtm′ = |Δtm| = " + figure(r.mean_difference) + " ℃（单管程，逆流）";

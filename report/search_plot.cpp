@@ -19,6 +19,27 @@ constexpr double left_margin = 3.2, right_margin = 0.8, top_margin = 1.6, bottom
 // three times it, and points above are drawn on the top edge.
 constexpr double drop_axis_allowables = 3.0;
 
+// A point of N_s shells: a disc for one, a square for two, a triangle for three, a diamond for
+// four, each about as large as the disc.
+void draw_point(QPainter& painter, QPointF at, double r, double shells) {
+    const int n = static_cast<int>(shells);
+    if (n <= 1) {
+        painter.drawEllipse(at, r, r);
+        return;
+    }
+    if (n == 2) {
+        painter.drawRect(QRectF(at - QPointF(0.9 * r, 0.9 * r), QSizeF(1.8 * r, 1.8 * r)));
+        return;
+    }
+    const double s = 1.25 * r;
+    const QPolygonF shape = n == 3
+                                ? QPolygonF{{at + QPointF(0, -s), at + QPointF(0.87 * s, 0.5 * s),
+                                             at + QPointF(-0.87 * s, 0.5 * s)}}
+                                : QPolygonF{{at + QPointF(0, -s), at + QPointF(s, 0),
+                                             at + QPointF(0, s), at + QPointF(-s, 0)}};
+    painter.drawPolygon(shape);
+}
+
 }  // namespace
 
 SearchPlot search_plot(const design::Search& s, std::optional<std::size_t> marked) {
@@ -27,9 +48,10 @@ SearchPlot search_plot(const design::Search& s, std::optional<std::size_t> marke
         for (std::size_t i = 0; i < s.candidates.size(); ++i) {
             const design::Candidate& c = s.candidates[i];
             if (c.accepted() != accepted) continue;
-            plot.points.push_back({c.area, c.tube_drop / 1000.0, i, accepted});
+            plot.points.push_back({c.area, c.tube_drop / 1000.0, i, accepted, c.shells});
         }
     }
+    plot.series = s.shells.high > s.shells.low;
     if (!s.ranking.empty()) plot.best = s.ranking.front();
     return plot;
 }
@@ -94,7 +116,20 @@ void paint_search_plot(QPainter& painter, const SearchPlot& plot, const QRectF& 
     painter.setPen(Qt::NoPen);
     for (const PlotPoint& p : plot.points) {
         painter.setBrush(p.accepted ? accepted_colour : refused_colour);
-        painter.drawEllipse(g.at(p.area, p.drop), dot, dot);
+        draw_point(painter, g.at(p.area, p.drop), dot, plot.series ? p.shells : 1.0);
+    }
+    if (plot.series) {
+        // The shapes' legend along the top, right of the drop axis's name.
+        QPointF at(g.box.left() + 6 * em, frame.top() + 0.5 * em);
+        for (double n = design::shells_range.low; n <= design::shells_range.high; n += 1.0) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(accepted_colour);
+            draw_point(painter, at + QPointF(0, 0.05 * em), 1.4 * dot, n);
+            painter.setPen(Qt::black);
+            place(painter, {{"N", true}, {"s", false, true}, {" = " + QString::number(n)}}, fonts,
+                  at + QPointF(0.5 * em, 0), Qt::AlignLeft);
+            at += QPointF(4.5 * em, 0);
+        }
     }
     const auto ring = [&](std::optional<std::size_t> index, const QColor& colour, double r) {
         if (!index) return;

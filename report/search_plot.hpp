@@ -1,6 +1,7 @@
 // The 自动设计 search drawn with QPainter, one drawing for the dialog and the page: every
 // candidate tried, its area S against its tube-side drop ΔPt, the accepted in colour and the
-// refused in grey, the allowable drop as a line, the best ringed and a chosen one marked.
+// refused in grey, the allowable drop as a line, the best ringed and a chosen one marked; where
+// shells in series were tried, each point's shape says how many.
 #pragma once
 
 #include <QPainter>
@@ -17,12 +18,14 @@ struct PlotPoint {
     double area, drop;  // S in m², ΔPt in kPa
     std::size_t index;  // of the candidate
     bool accepted;
+    double shells = 1;  // N_s
 };
 
 struct SearchPlot {
     std::vector<PlotPoint> points;  // the refused first, so that the accepted lie on top
     double allowable;               // kPa
     std::optional<std::size_t> best, marked;
+    bool series = false;  // more than one N_s tried: shapes and their legend
 };
 
 SearchPlot search_plot(const design::Search& search, std::optional<std::size_t> marked = {});

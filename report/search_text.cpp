@@ -5,7 +5,8 @@
 namespace report {
 
 QStringList candidate_lines(const design::Candidate& c) {
-    return {"L = " + plain(c.length) + " m",
+    return {"Ns = " + count(c.shells),
+            "L = " + plain(c.length) + " m",
             "Np = " + count(c.passes),
             "ns = " + count(c.per_pass),
             "NT = " + count(c.tubes),
@@ -20,13 +21,27 @@ QStringList candidate_lines(const design::Candidate& c) {
 }
 
 QStringList candidate_columns() {
-    return {"L/m",  "Np",   "ns",        "NT",       "D/mm",
-            "h/mm", "NB",   "ui′/(m/s)", "uo/(m/s)", "K′/(W/(㎡·℃))",
-            "S/㎡", "H′/%", "ΔPt/kPa",   "ΔPs/kPa",  "L/D"};
+    return {"Ns",
+            "L/m",
+            "Np",
+            "ns",
+            "NT",
+            "D/mm",
+            "h/mm",
+            "NB",
+            "ui′/(m/s)",
+            "uo/(m/s)",
+            "K′/(W/(㎡·℃))",
+            "S/㎡",
+            "H′/%",
+            "ΔPt/kPa",
+            "ΔPs/kPa",
+            "L/D"};
 }
 
 QStringList candidate_cells(const design::Candidate& c) {
-    return {plain(c.length),
+    return {count(c.shells),
+            plain(c.length),
             count(c.passes),
             count(c.per_pass),
             count(c.tubes),
@@ -76,8 +91,11 @@ QString none_words(const design::Search& s) {
                     QString::number(s.failures[most]) + " 个）";
     if (s.closest) {
         const design::Candidate& c = s.candidates[*s.closest];
-        words += "。最接近的是 " + candidate_lines(c).mid(0, 7).join("，") + "：" +
-                 candidate_lines(c).mid(9).join("，");
+        // Its Ns … NB, then H′ and both drops.
+        const QStringList lines = candidate_lines(c);
+        words += "。最接近的是 " +
+                 lines.mid(c.shells > 1 ? 0 : 1, c.shells > 1 ? 8 : 7).join("，") + "：" +
+                 lines.mid(10).join("，");
     }
     return words;
 }

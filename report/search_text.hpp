@@ -9,12 +9,12 @@
 
 namespace report {
 
-// "L = 2 m", "Np = 4", "ns = 9", "NT = 36", "D = 273 mm", "h = 100 mm", "NB = 19",
+// "Ns = 1", "L = 2 m", "Np = 4", "ns = 9", "NT = 36", "D = 273 mm", "h = 100 mm", "NB = 19",
 // "S = 5.6549 ㎡", "K′ = 835.95 W/(㎡·℃)", "H′ = 20.275 %", "ΔPt = 9.1356 kPa",
 // "ΔPs = 1.0505 kPa".
 QStringList candidate_lines(const design::Candidate& candidate);
 
-// The table's columns, and a candidate as its row: L, Np, ns, NT, D, h, NB, ui′, uo, K′, S, H′,
+// The table's columns, and a candidate as its row: Ns, L, Np, ns, NT, D, h, NB, ui′, uo, K′, S, H′,
 // ΔPt, ΔPs, L/D.
 QStringList candidate_columns();
 QStringList candidate_cells(const design::Candidate& candidate);

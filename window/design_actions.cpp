@@ -60,7 +60,7 @@ void MainWindow::edit_design() {
         hooks.undo_adopt = [this] { undo_adoption(); };
         design_dialog_ = new DesignDialog(this, hooks);
     }
-    std::array<QString, 7> defaults{"15", "", "", "4–10", "1.5, 2, 3, 4.5, 6, 9", "", ""};
+    DesignDefaults defaults{"15", "", "", "4–10", "1.5, 2, 3, 4.5, 6, 9", "1–4", "", ""};
     if (const design::LayoutInput* in = laid_out_input()) {
         const bool tube_gas = design::tube_gas(*in), shell_gas = design::shell_gas(*in);
         defaults[1] =
@@ -88,6 +88,14 @@ void MainWindow::adopt_candidate(const design::Candidate& c) {
         const std::size_t i = choice_index(choice);
         texts[i] = in_own_unit(choice_rows[i], si);
     };
+    // One shell where the method takes one anyway stays the default, so that a case of one
+    // shell keeps the format an earlier version reads.
+    const design::LayoutInput* in = laid_out_input();
+    if (c.shells != 1.0 || (in && design::default_shells(*in) != 1.0)) {
+        set(design::LayoutChoice::Shells, c.shells);
+    } else {
+        texts[choice_index(design::LayoutChoice::Shells)].clear();
+    }
     set(design::LayoutChoice::TubeLength, c.length);
     set(design::LayoutChoice::Passes, c.passes);
     set(design::LayoutChoice::PerPass, c.per_pass);

@@ -31,13 +31,15 @@ struct FieldRow {
     const char* where;  // what it holds, for the tooltip and a screen reader
 };
 
-// The search's five in the order of casefile::design_keys, then the 结构参数's two drops.
-constexpr std::array<FieldRow, 7> field_rows{{
+// The search's own in the order of casefile::design_keys, then the 结构参数's two drops.
+constexpr std::array<FieldRow, design_field_count> field_rows{{
     {"least_margin", "最小面积裕度 H′", "%", "按核算的面积裕度不低于它；只写数字时按 % 计"},
     {"tube_velocity", "管内流速范围", "m/s", "每程管数取使 ui′ 落在此范围内的，如 0.5–3"},
     {"shell_velocity", "管外流速范围", "m/s", "Kern 法的管外流速 uo 须在此范围内，如 0.2–1.5"},
     {"length_to_diameter", "长径比 L/D 范围", "", "管长与壳径之比须在此范围内，如 4–10"},
     {"lengths", "可选管长", "m", "只试这些标准管长，如 2, 3, 4.5"},
+    {"shells", "串联壳程数范围", "台",
+     "单壳程 F 低于 0.75 或不存在时，只试这些串联台数，如 1–2；F 足够时只用单壳程"},
     {"allowable_tube_drop", "管程允许压降", "kPa", "与“结构参数”中的相同；液体默认 100 kPa"},
     {"allowable_shell_drop", "壳程允许压降", "kPa", "与“结构参数”中的相同；液体默认 100 kPa"},
 }};
@@ -175,7 +177,7 @@ DesignDialog::DesignDialog(QWidget* parent, Hooks hooks)
     adopt_button_ = buttons->addButton("采用", QDialogButtonBox::AcceptRole);
     adopt_button_->setObjectName("adopt");
     adopt_button_->setAccessibleDescription(
-        "把选中的方案填入“结构参数”：管长、管程数、每程管数、"
+        "把选中的方案填入“结构参数”：串联壳程数、管长、管程数、每程管数、"
         "壳径、折流板间距");
     adopt_button_->setEnabled(false);
     adopt_button_->setAutoDefault(false);
@@ -191,9 +193,10 @@ DesignDialog::DesignDialog(QWidget* parent, Hooks hooks)
     });
 }
 
-void DesignDialog::open_with(const DesignEdits& edits, const std::array<QString, 7>& defaults) {
+void DesignDialog::open_with(const DesignEdits& edits, const DesignDefaults& defaults) {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        fields_[i]->setText(i < 5 ? edits.design[i] : edits.drops[i - 5]);
+        fields_[i]->setText(i < search_field_count ? edits.design[i]
+                                                   : edits.drops[i - search_field_count]);
         fields_[i]->setPlaceholderText(defaults[i].isEmpty() ? QString("默认")
                                                              : "默认 " + defaults[i]);
     }
@@ -207,8 +210,9 @@ void DesignDialog::open_with(const DesignEdits& edits, const std::array<QString,
 
 DesignEdits DesignDialog::edits() const {
     DesignEdits e;
-    for (std::size_t i = 0; i < 5; ++i) e.design[i] = fields_[i]->text().trimmed();
-    e.drops = {fields_[5]->text().trimmed(), fields_[6]->text().trimmed()};
+    for (std::size_t i = 0; i < search_field_count; ++i) e.design[i] = fields_[i]->text().trimmed();
+    e.drops = {fields_[search_field_count]->text().trimmed(),
+               fields_[search_field_count + 1]->text().trimmed()};
     return e;
 }
 

@@ -42,7 +42,10 @@ class SearchPlotView : public QWidget {
     report::SearchPlot plot_{};
 };
 
-// The texts the dialog edits: the search's five, then the allowable drops of the 结构参数.
+// The texts the dialog edits: the search's own, then the allowable drops of the 结构参数.
+inline constexpr std::size_t search_field_count = std::tuple_size_v<casefile::DesignTexts>;
+inline constexpr std::size_t design_field_count = search_field_count + 2;
+using DesignDefaults = std::array<QString, design_field_count>;
 struct DesignEdits {
     casefile::DesignTexts design{};
     std::array<QString, 2> drops{};  // tube side, shell side
@@ -61,7 +64,7 @@ class DesignDialog : public QDialog {
     DesignDialog(QWidget* parent, Hooks hooks);
 
     // Shows `edits` with the defaults `shown` (the drops' for the last result) and opens.
-    void open_with(const DesignEdits& edits, const std::array<QString, 7>& defaults);
+    void open_with(const DesignEdits& edits, const DesignDefaults& defaults);
     DesignEdits edits() const;
     const std::optional<design::Search>& last_search() const { return search_; }
     std::optional<std::size_t> chosen() const { return chosen_; }
@@ -74,7 +77,7 @@ class DesignDialog : public QDialog {
     void show_search();
 
     Hooks hooks_;
-    std::array<QLineEdit*, 7> fields_{};
+    std::array<QLineEdit*, design_field_count> fields_{};
     QPushButton* search_button_ = nullptr;
     QPushButton* adopt_button_ = nullptr;
     QLabel* counts_ = nullptr;

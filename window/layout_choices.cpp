@@ -166,6 +166,9 @@ design::LayoutChoices read_layout_choices(const casefile::LayoutTexts& texts) {
             case LayoutChoice::WallConductivity:
                 c.wall_conductivity = value;
                 break;
+            case LayoutChoice::Shells:
+                c.shells = value;
+                break;
             case LayoutChoice::Arrangement:
             case LayoutChoice::Material:
             case LayoutChoice::TubeFouling:

@@ -45,6 +45,7 @@ inline constexpr std::array<ChoiceRow, casefile::layout_choice_count> choice_row
     {design::LayoutChoice::Material, "", calc::UnitQuantity::Length, ChoiceForm::Material},
     {design::LayoutChoice::WallConductivity, "W/(m·℃)", calc::UnitQuantity::Conductivity,
      ChoiceForm::Quantity},
+    {design::LayoutChoice::Shells, "台", calc::UnitQuantity::Length, ChoiceForm::Count},
 }};
 
 // Which choice's text did not read, and why in Chinese.

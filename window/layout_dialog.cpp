@@ -25,7 +25,7 @@ using design::LayoutChoice;
 bool is_list(LayoutChoice choice) {
     return choice == LayoutChoice::TubeLength || choice == LayoutChoice::Arrangement ||
            choice == LayoutChoice::ShellDiameter || choice == LayoutChoice::Passes ||
-           choice == LayoutChoice::Material;
+           choice == LayoutChoice::Material || choice == LayoutChoice::Shells;
 }
 
 // The rows a list offers after its default, each with the text the case keeps.
@@ -37,6 +37,10 @@ QStringList list_texts(LayoutChoice choice) {
         for (const double mm : design::standard_shells_mm) texts << QString::number(mm);
     } else if (choice == LayoutChoice::Passes) {
         for (const double passes : design::standard_passes) texts << QString::number(passes);
+    } else if (choice == LayoutChoice::Shells) {
+        for (double n = design::shells_range.low; n <= design::shells_range.high; n += 1.0) {
+            texts << QString::number(n);
+        }
     } else if (choice == LayoutChoice::Material) {
         for (const design::MaterialRow& row : design::material_table) {
             texts << report::material_name(row.material);
@@ -60,6 +64,7 @@ std::optional<double> reading(std::size_t index, const QString& text) {
         if (c.arrangement) return static_cast<double>(*c.arrangement);
         if (c.material) return static_cast<double>(*c.material);
         if (c.passes) return c.passes;
+        if (c.shells) return c.shells;
         return c.tube_length ? c.tube_length : c.shell_diameter;
     } catch (const ChoiceFault&) {
         return std::nullopt;
@@ -95,6 +100,9 @@ QString where_it_lies(LayoutChoice choice) {
             return "管子材料，决定管壁导热系数";
         case LayoutChoice::WallConductivity:
             return "1–500 W/(m·℃)；填写时代替管材的导热系数";
+        case LayoutChoice::Shells:
+            return "1–4 台相同的单壳程换热器串联，两流体逐台逆流；默认：单壳程 F 不低于 0.75 时 "
+                   "1 台，否则 F 达到 0.75 的最少台数";
     }
     return {};
 }
@@ -139,6 +147,8 @@ QString default_text(const ChoiceRow& row, const design::LayoutChoices& d, bool 
             return d.material ? report::material_name(*d.material) : QString();
         case LayoutChoice::WallConductivity:
             return own(d.wall_conductivity);
+        case LayoutChoice::Shells:
+            return own(d.shells);
     }
     return {};
 }

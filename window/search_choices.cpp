@@ -73,6 +73,20 @@ design::SearchChoices read_search_choices(const casefile::DesignTexts& texts) {
         if (lengths.empty()) throw ChoiceFault{4, where(4, text(4)) + "中没有管长"};
         c.lengths = lengths;
     }
+    if (!text(5).isEmpty()) {
+        // "2" alone is 2–2; whole counts of 1–4 shells.
+        const QString bare = without_unit(text(5), "台");
+        const calc::Range shells =
+            bare.contains(QRegularExpression("\\d\\s*[–~～—-]"))
+                ? range(5, bare, "")
+                : calc::Range{number(5, bare, text(5)), number(5, bare, text(5))};
+        const auto whole = [](double n) { return n == std::floor(n); };
+        if (!(shells.low >= design::shells_range.low && shells.high <= design::shells_range.high &&
+              shells.low <= shells.high && whole(shells.low) && whole(shells.high))) {
+            throw ChoiceFault{5, where(5, text(5)) + "须是 1–4 之间的整数或整数范围，如 1–2"};
+        }
+        c.shells = shells;
+    }
     return c;
 }
 

@@ -13,8 +13,9 @@
 namespace window {
 
 // "最小面积裕度" …, in the order of casefile::design_keys.
-inline constexpr std::array<const char*, 5> search_choice_names{
-    "最小面积裕度 H′", "管内流速范围", "管外流速范围", "长径比 L/D 范围", "可选管长"};
+inline constexpr std::array<const char*, std::tuple_size_v<casefile::DesignTexts>>
+    search_choice_names{"最小面积裕度 H′", "管内流速范围", "管外流速范围",
+                        "长径比 L/D 范围", "可选管长",     "串联壳程数范围"};
 
 design::SearchChoices read_search_choices(const casefile::DesignTexts& texts);
 

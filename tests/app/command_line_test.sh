@@ -70,24 +70,49 @@ rating | diff - "$dir/want" || fail "the rating with choices"
 # 自动设计 without a window, its figures from the method worked on their own: 3,288 standard
 # exchangers tried, 3 held, the best 36 tubes of 2 m in 4 passes in a 273 mm shell.
 [ "$(status "$program" --design "$dir/example.hxcase")" = 0 ] || fail "--design: $(cat "$dir/err")"
-printf '%s\n' "L = 2 m" "Np = 4" "ns = 9" "NT = 36" "D = 273 mm" "h = 100 mm" "NB = 19" \
-    "S = 5.6549 ㎡" "K′ = 835.95 W/(㎡·℃)" "H′ = 20.275 %" "ΔPt = 9.1356 kPa" "ΔPs = 1.0505 kPa" \
-    "tried = 3288" "accepted = 3" >"$dir/want"
-head -14 "$dir/out" | diff - "$dir/want" || fail "the worked search"
-[ "$(sed -n '15p' "$dir/out" | tr '\t' '\n' | wc -l)" = 15 ] || fail "the table has not 15 columns"
-[ "$(wc -l <"$dir/out")" = 18 ] || fail "the table does not list the 3 held"
+printf '%s\n' "Ns = 1" "L = 2 m" "Np = 4" "ns = 9" "NT = 36" "D = 273 mm" "h = 100 mm" \
+    "NB = 19" "S = 5.6549 ㎡" "K′ = 835.95 W/(㎡·℃)" "H′ = 20.275 %" "ΔPt = 9.1356 kPa" \
+    "ΔPs = 1.0505 kPa" "tried = 3288" "accepted = 3" >"$dir/want"
+head -15 "$dir/out" | diff - "$dir/want" || fail "the worked search"
+[ "$(sed -n '16p' "$dir/out" | tr '\t' '\n' | wc -l)" = 16 ] || fail "the table has not 16 columns"
+[ "$(wc -l <"$dir/out")" = 19 ] || fail "the table does not list the 3 held"
 # The case's own least margin: 25 % leaves the 6 passes of 6 tubes (H′ 31.160 %) first.
 sed 's/"format"/"design": {"least_margin": "25 %"}, "format"/; s/"version": 1/"version": 5/' \
     "$dir/example.hxcase" >"$dir/margin.hxcase"
 [ "$(status "$program" --design "$dir/margin.hxcase")" = 0 ] || fail "--design, 25 %"
 grep -qx "accepted = 2" "$dir/out" && grep -qx "Np = 6" "$dir/out" || fail "the case's margin"
-# t2 = 70 ℃: F below 0.75, one pass only, and none of 630 holds: exit 1 with the reason.
-sed 's/"outlet_temperature": "40"/"outlet_temperature": "70"/' "$dir/example.hxcase" \
-    >"$dir/one-pass.hxcase"
+# t2 = 70 ℃ in one shell alone: F below 0.75, one pass only, and none of 630 holds: exit 1
+# with the reason.
+sed 's/"outlet_temperature": "40"/"outlet_temperature": "70"/;
+     s/"format"/"design": {"shells": "1"}, "format"/; s/"version": 1/"version": 8/' \
+    "$dir/example.hxcase" >"$dir/one-pass.hxcase"
 [ "$(status "$program" --design "$dir/one-pass.hxcase")" = 1 ] || fail "none held is not 1"
 grep -qx "accepted = 0" "$dir/out" && grep -qx "tried = 630" "$dir/out" || fail "the counts"
 grep -qF "最常不满足的是「面积裕度 H′ ≥ 15 %」" "$dir/err" || fail "no reason: $(cat "$dir/err")"
 [ "$(status "$program" --design --text "$dir/example.hxcase")" = 2 ] || fail "two reports"
+
+# Benzene 80 → 40 ℃ heating water 25 → 60 ℃ crosses: no F for one shell. The layout takes the
+# fewest shells whose F reaches 0.75; the search tries 1–4 shells, 2,034 of one shell (one
+# pass) and 10,638 of each of 2, 3 and 4 (every pass count), counted by enumeration on its own.
+cat >"$dir/cross.hxcase" <<'CASE'
+{"format": "heat-exchanger-sizing-case", "version": 1,
+ "tube": {"inlet_temperature": "25", "outlet_temperature": "60", "mass_flow": "5",
+          "conductivity": "0.61434", "density": "995.61", "specific_heat": "4180.3",
+          "viscosity": "0.00079722", "velocity": "1.0", "diameter": "0.02"},
+ "shell": {"inlet_temperature": "80", "outlet_temperature": "40", "conductivity": "0.13259",
+           "density": "836.89", "specific_heat": "1830.6", "viscosity": "0.00039644",
+           "velocity": "0.5", "diameter": "0.025"}}
+CASE
+[ "$(status "$program" --text "$dir/cross.hxcase")" = 0 ] || fail "--text, crossing"
+grep -q "^ *Ns = 2（" "$dir/out" || fail "the crossing layout is not of 2 shells"
+[ "$(status "$program" --design "$dir/cross.hxcase")" = 0 ] || fail "--design, crossing"
+printf '%s\n' "Ns = 4" "L = 3 m" "Np = 4" "ns = 20" "NT = 80" "D = 500 mm" "h = 100 mm" \
+    "NB = 29" "S = 75.398 ㎡" >"$dir/want"
+head -9 "$dir/out" | diff - "$dir/want" || fail "the crossing search's best"
+for line in "H′ = 16.338 %" "ΔPt = 58.212 kPa" "ΔPs = 72.108 kPa" "tried = 33948" \
+    "accepted = 1376"; do
+    grep -qxF "$line" "$dir/out" || fail "the crossing search has no $line"
+done
 
 [ "$(status "$program" --pdf "$dir/sheet.pdf" "$dir/example.hxcase")" = 0 ] || fail "--pdf"
 # Read whole first: grep -q leaving early would end pdftotext by SIGPIPE, a failure to pipefail.

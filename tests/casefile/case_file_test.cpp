@@ -120,6 +120,16 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
         101.325}})"))
                   .condensing,
               (casefile::CondensingRecord{"苯", "101.325"}));
+    // Shells in series, of the layout or the search, make it one 1.9.0, which would lay out
+    // and search one shell, refuses.
+    for (const bool searched_shells : {false, true}) {
+        Case series = c;
+        (searched_shells ? series.design[5] : series.layout[14]) = searched_shells ? "1–2" : "3";
+        const QByteArray bytes = casefile::to_json(series);
+        EXPECT_TRUE(bytes.contains("\"version\": 8,"));
+        EXPECT_TRUE(bytes.contains(searched_shells ? "\"shells\": \"1–2\"" : "\"shells\": \"3\""));
+        EXPECT_EQ(casefile::from_json(bytes), series);
+    }
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -139,7 +149,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 8", R"({"format": "heat-exchanger-sizing-case", "version": 8})",
+        {"version 9", R"({"format": "heat-exchanger-sizing-case", "version": 9})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -168,7 +178,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 8);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 9);
     EXPECT_EQ(fault_of(rows[18].bytes).size, 32768);
 }
 

@@ -114,7 +114,7 @@ TEST(Layout, DefaultTubeLength) {
 // N_p·L = 12 m and H = 12/10.5 − 1 = 14.3 %; the fewest passes win the tie.
 TEST(Layout, FloorTiePrefersFewerPasses) {
     design::LayoutInput in = example_input();
-    in.area = 10.5 * in.correction * 7 * std::numbers::pi * 0.025;
+    in.area = 10.5 * in.corrections[0] * 7 * std::numbers::pi * 0.025;
     const design::Layout l = design::layout(in, {});
     EXPECT_EQ(l.length_rule, design::LengthRule::AboveFloor);
     EXPECT_EQ(l.length, 6.0);

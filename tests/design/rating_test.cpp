@@ -185,7 +185,7 @@ TEST(Rating, ChoicesReachTheRating) {
     const design::LayoutChoices two{.tube_length = 6.0, .passes = 2.0};
     const design::Layout l2 = design::layout(in, two);
     const design::Rating r2 = design::rate(in, l2, two);
-    expect_near(r2.mean_difference, in.correction * in.mean_difference, 1e-15);
+    expect_near(r2.mean_difference, in.corrections[0] * in.mean_difference, 1e-15);
     expect_near(r2.margin, 14 * std::numbers::pi * 0.025 * 6 / r2.required_area - 1, 1e-15);
 }
 

@@ -81,11 +81,11 @@ class ViewTest : public QObject {
             << "注意：F = 0.47569，低于 0.75：单壳程不宜用于这组温度，宜用 2 壳程串联：F₂ = "
                "0.91925。"
             << 3;
-        QTest::newRow("no F")
+        QTest::newRow("no F")  // laid out in 2 shells, and rated: H′ and L/D after it
             << QStringList{"Text2", "80"}
             << "注意：这组温度下 F 不存在：单壳程不宜用于这组温度，宜用 2 壳程串联：F₂ = "
                "0.80522。"
-            << 1;
+            << 3;
         QTest::newRow("heat balance off")
             << QStringList{"Text18", "1.0"}
             << "注意：管外放热与管内吸热相差 -24.71 %，超过 ±5 %：请检查管外质量流量、比热和进出口"
