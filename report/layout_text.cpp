@@ -237,6 +237,19 @@ bool laid_out(const LayoutEntry& e) {
            e.layout.stop == design::LayoutStop::None;
 }
 
+std::optional<CheckRow> shells_row(const LayoutEntry& e) {
+    const design::Layout& l = e.layout;
+    if (!laid_out(e) || l.shells == 1.0) return std::nullopt;
+    const QString F_n = shells_F(static_cast<int>(l.shells));
+    const bool sound = l.correction >= calc::correction_floor;
+    return CheckRow{
+        "多壳程温差校正系数 " + F_n,
+        "Ns = " + count(l.shells) + " 台串联：" +
+            (std::isfinite(l.correction) ? F_n + " = " + summary(l.correction) : F_n + " 不存在"),
+        F_n + " ≥ " + summary(calc::correction_floor),
+        sound ? within : QString("注意：宜增加串联台数或用纯逆流"), !sound};
+}
+
 QList<std::pair<QString, QString>> layout_figures(const LayoutEntry& e) {
     if (!laid_out(e)) return {};
     const design::Layout& l = e.layout;
@@ -435,6 +448,11 @@ QList<CheckRow> layout_rows(const LayoutEntry& e) {
     const design::Layout& l = e.layout;
     const auto verdict = [](bool sound) { return sound ? within : QString("注意"); };
     QList<CheckRow> rows;
+    const bool own_shells = l.defaults.shells == l.shells;
+    rows << CheckRow{"壳程数 Ns（串联台数）",
+                     "Ns = " + count(l.shells) + (l.shells > 1 ? "，各台相同，逐台逆流" : ""),
+                     "单壳程 F ≥ 0.75 时 1 台，否则 F ≥ 0.75 的最少台数（至多 4 台）",
+                     own_shells ? within : QString("选定"), false};
     rows << CheckRow{
         "管程数、总管数",
         "ns = " + count(l.per_pass) + "，Np = " + count(l.passes) + "，NT = " + count(l.tubes),

@@ -32,6 +32,8 @@ bool laid_out(const LayoutEntry& entry);
 QStringList layout_lines(const LayoutEntry& entry);
 QStringList layout_notes(const LayoutEntry& entry);
 QList<CheckRow> layout_rows(const LayoutEntry& entry);
+// F of the shells in series the layout took, for the checks' table; none for one shell.
+std::optional<CheckRow> shells_row(const LayoutEntry& entry);
 
 // The figures scripts read, by the case file's keys with their units: ("passes", "1"),
 // ("shell_diameter", "159 mm"), ("tube_drop", "7.3860 kPa"); none without figures.

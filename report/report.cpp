@@ -107,6 +107,7 @@ Report make_report(const ReportInput& input) {
     if (result.layout) {
         report.has_layout = true;
         report.layout_rows = layout_rows(*result.layout);
+        if (const std::optional<CheckRow> row = shells_row(*result.layout)) report.checks << *row;
         report.rating_rows =
             rating_rows(*result.layout, result.steps.result.K, result.steps.tube.alpha,
                         result.steps.shell.alpha, result.steps.result.A);
@@ -128,9 +129,10 @@ Report make_report(const ReportInput& input) {
         const design::Layout& l = result.layout->layout;
         if (laid_out(*result.layout) && l.tubes <= most_drawn) {
             report.tube_sheet = tube_sheet(l, result.layout->input.shell.diameter);
-            report.tube_sheet_caption = "图 2　管板布置（" + arrangement_name(l.arrangement) +
-                                        "，" + count(l.tubes) + " 根，" + count(l.passes) +
-                                        " 管程）";
+            report.tube_sheet_caption =
+                "图 2　管板布置（" + arrangement_name(l.arrangement) + "，" + count(l.tubes) +
+                " 根，" + count(l.passes) + " 管程" +
+                (l.shells > 1 ? "；每台如此，共 " + count(l.shells) + " 台串联" : QString()) + "）";
         }
     }
     report.results = input.result_lines;

@@ -147,6 +147,46 @@ class DesignTest : public QObject {
         dialog->reject();
     }
 
+    // Benzene 80 → 40 ℃ heating water 25 → 60 ℃ crosses: the search over 1–4 shells, its best
+    // 4 shells of 80 tubes (the figures of the shells-in-series worked example), shapes by Ns in
+    // the plot, and 采用 taking the 4 shells with the rest.
+    void crossing_adopted_in_shells() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cross.hxcase");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "heat-exchanger-sizing-case", "version": 1,
+ "tube": {"inlet_temperature": "25", "outlet_temperature": "60", "mass_flow": "5",
+          "conductivity": "0.61434", "density": "995.61", "specific_heat": "4180.3",
+          "viscosity": "0.00079722", "velocity": "1.0", "diameter": "0.02"},
+ "shell": {"inlet_temperature": "80", "outlet_temperature": "40", "conductivity": "0.13259",
+           "density": "836.89", "specific_heat": "1830.6", "viscosity": "0.00039644",
+           "velocity": "0.5", "diameter": "0.025"}})");
+        file.close();
+        window::MainWindow form;
+        form.show();
+        form.load_case(path);
+        click(form, "Command1");
+        window::DesignDialog* dialog = open_design(form);
+        click(*dialog, "search");
+        QVERIFY2(counts(dialog).startsWith("试算 33948 个方案，合格 1376 个"),
+                 qPrintable(counts(dialog)));
+        const QStringList best = {"4", "3", "4", "20", "80", "500", "100"};
+        for (int c = 0; c < best.size(); ++c) QCOMPARE(table(dialog)->item(0, c)->text(), best[c]);
+        auto* plot = dialog->findChild<window::SearchPlotView*>("search_plot");
+        QVERIFY(plot->plot().series);
+        dialog->grab().save(QStringLiteral(PICTURE_DIR) + "/design-dialog-shells.png");
+        click(*dialog, "adopt");
+        QCOMPARE(form.layout_texts()[14], QString("4"));
+        const QString working = probe::label(form, "Label27")->toolTip();
+        for (const char* part : {"Ns = 4（串联壳程数，各壳程相同）：选定，F₄ = 0.94969",
+                                 "S = Ns·NT·π·do·L = 4 × 80 × π × 0.025 × 3", "H′ = 16.338 %"}) {
+            QVERIFY2(working.contains(part), part);
+        }
+        QVERIFY(form.current_report().tube_sheet_caption.contains("共 4 台串联"));
+        dialog->reject();
+    }
+
     void refusal_names_the_choice() {
         window::MainWindow form;
         probe::fill_example(form);

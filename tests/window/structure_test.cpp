@@ -187,6 +187,45 @@ class StructureTest : public QObject {
         reopened->reject();
     }
 
+    // t2 = 70 ℃: one shell's F is 0.47569 and two shells' 0.91925 (worked from the closed form
+    // on its own), so 2 shells by default; 1 chosen takes one pass of counter-flow, kept in the
+    // case as "shells", which makes the file one 1.9.0 refuses; 默认 and Ctrl+Z as elsewhere.
+    void shells_in_series() {
+        QTemporaryDir dir;
+        window::MainWindow form;
+        form.show();
+        probe::fill_example(form);
+        type(form, "Text2", "70");
+        click(form, "Command1");
+        QString working = probe::label(form, "Label27")->toolTip();
+        QVERIFY2(working.contains("Ns = 2（") && working.contains("F₂ = 0.91925"),
+                 qPrintable(working));
+        QDialog* dialog = open_layout(form);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QApplication::setActiveWindow(dialog);
+        QComboBox* shells = list(dialog, "shells");
+        QCOMPARE(shells->currentText(), QString("默认（2 台）"));
+        QCOMPARE(shells->count(), 5);
+        shells->setCurrentIndex(1);  // 1 台
+        click(*dialog, "shells_default");
+        QCOMPARE(shells->currentIndex(), 0);
+        QTest::keyClick(shells, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shells->currentIndex(), 1);
+        confirm(dialog);
+        working = probe::label(form, "Label27")->toolTip();
+        for (const char* part : {"Ns = 1（串联壳程数，各壳程相同）：选定，F₁ = 0.47569",
+                                 "管程数 Np = 1：F₁ = 0.47569 低于 0.75，取单管程（纯逆流）",
+                                 "单程所需管长 L′ = "}) {
+            QVERIFY2(working.contains(part), part);
+        }
+        const QString path = dir.filePath("shells.hxcase");
+        form.save_case_to(path);
+        QCOMPARE(casefile::read_case(path).layout[14], QString("1"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("\"version\": 8"));
+    }
+
     void default_and_ctrl_z() {
         window::MainWindow form;
         form.show();
