@@ -106,6 +106,28 @@ void Search(benchmark::State& state) {
 }
 BENCHMARK(Search)->Arg(2)->Arg(30)->Unit(benchmark::kMillisecond);
 
+// Benzene 80 → 40 ℃ heating 5 kg/s of water 25 → 60 ℃: no F for one shell, so 1–4 shells in
+// series are searched, 33,948 candidates.
+void SearchShellsInSeries(benchmark::State& state) {
+    const calc::FluidSide water{0.61434f, 995.61f, 4180.3f, 0.00079722f, 0.02, 1.0};
+    const calc::FluidSide benzene{0.13259f, 836.89f, 1830.6f, 0.00039644f, 0.025, 0.5};
+    const calc::SizingInput input{water, benzene, 25.0f, 60.0f, 80.0f, 40.0f, 5.0f};
+    const calc::SizingWorking working = calc::sizing_working(input);
+    const calc::DesignChecks checks = calc::design_checks(input, working.result, std::nullopt);
+    const design::LayoutInput in =
+        design::layout_input(input, working, checks, design::FillKind::Typed,
+                             design::FillKind::Typed)
+            .input;
+    std::size_t tried = 0;
+    for (auto _ : state) {
+        const design::Search s = design::search(in, {}, {});
+        tried = s.tried();
+        benchmark::DoNotOptimize(s.ranking.data());
+    }
+    count_candidates(state, tried);
+}
+BENCHMARK(SearchShellsInSeries)->Unit(benchmark::kMillisecond);
+
 // Steam at 200 kPa heating water 20 → 80 ℃ (the condensing method's example (a)).
 design::LayoutInput steam_heater() {
     const calc::FluidSide tube{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0};

@@ -213,9 +213,9 @@ class StructureTest : public QObject {
         QCOMPARE(shells->currentIndex(), 1);
         confirm(dialog);
         working = probe::label(form, "Label27")->toolTip();
-        for (const char* part : {"Ns = 1（串联壳程数，各壳程相同）：选定，F₁ = 0.47569",
-                                 "管程数 Np = 1：F₁ = 0.47569 低于 0.75，取单管程（纯逆流）",
-                                 "单程所需管长 L′ = "}) {
+        for (const char* part :
+             {"Ns = 1（串联壳程数，各壳程相同）：选定，F₁ = 0.47569",
+              "管程数 Np = 1：F₁ = 0.47569 低于 0.75，取单管程（纯逆流）", "单程所需管长 L′ = "}) {
             QVERIFY2(working.contains(part), part);
         }
         const QString path = dir.filePath("shells.hxcase");
