@@ -135,7 +135,7 @@ bool has_correction(const LayoutInput& in, Double shells) {
 
 Double default_shells(const LayoutInput& in) {
     if (shells_correction(in, 1.0) >= calc::correction_floor) return 1.0;
-    for (Double n = 2.0; n <= shells_range.high; n += 1.0) {
+    for (const Double n : shell_counts) {
         if (shells_correction(in, n) >= calc::correction_floor) return n;
     }
     return 1.0;

@@ -39,15 +39,16 @@ inline constexpr Range per_pass_range{1, 5000};  // n_s the user may choose
 
 inline constexpr Double least_pitch_ratio = 1.25;  // t ≥ 1.25·d_o
 inline constexpr Double edge_ratio = 1.5;  // b′ = 1.5·d_o, centre of the outer tube to shell
-inline constexpr Range shells_range{1, calc::most_shells};  // N_s in series
-inline constexpr Range margin_aim{0.15, 0.25};              // the area margin H the method asks for
-inline constexpr Range margin_sound{0.10, 0.40};            // outside it, one 注意
-inline constexpr Double least_spacing_ratio = 0.2;          // h ≥ 0.2·D
-inline constexpr Double least_spacing = 0.05;               // h ≥ 50 mm
-inline constexpr Double return_heads = 3.0;                 // ΔP_2 = 3·ρu²/2 per pass
-inline constexpr Double laminar_below = 2000.0;             // λ = 64/Re below it
-inline constexpr Double turbulent_from = 4000.0;            // Colebrook from it, uncertain below it
-inline constexpr Double default_roughness = 1e-4;           // m, carbon-steel tube in use
+inline constexpr std::array<Double, calc::most_shells> shell_counts{1, 2, 3, 4};  // N_s in series
+inline constexpr Range shells_range{shell_counts.front(), shell_counts.back()};
+inline constexpr Range margin_aim{0.15, 0.25};      // the area margin H the method asks for
+inline constexpr Range margin_sound{0.10, 0.40};    // outside it, one 注意
+inline constexpr Double least_spacing_ratio = 0.2;  // h ≥ 0.2·D
+inline constexpr Double least_spacing = 0.05;       // h ≥ 50 mm
+inline constexpr Double return_heads = 3.0;         // ΔP_2 = 3·ρu²/2 per pass
+inline constexpr Double laminar_below = 2000.0;     // λ = 64/Re below it
+inline constexpr Double turbulent_from = 4000.0;    // Colebrook from it, uncertain below it
+inline constexpr Double default_roughness = 1e-4;   // m, carbon-steel tube in use
 // m: from drawn stainless or copper tube (0.0015 mm) to badly corroded steel
 inline constexpr Range roughness_range{1e-6, 1e-3};
 inline constexpr Double esso_least_reynolds = 500.0;    // f_0 holds above it

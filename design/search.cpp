@@ -111,10 +111,10 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
     const Wall tube_wall = wall(in.tube.diameter, d_o, fixed.material, fixed.wall_conductivity);
     // At most 3 shells of 8 spacings each for every tube count, length, N_s and pass count.
     constexpr double most_reserved = 1 << 18;
-    const Double shell_counts = s.shells.high - s.shells.low + 1.0;
+    const Double shells_tried = s.shells.high - s.shells.low + 1.0;
     s.candidates.reserve(static_cast<std::size_t>(std::min(
         most_reserved,
-        (high - low + 1.0) * shell_counts * static_cast<double>(lengths.size() * 4 * 3 * 8))));
+        (high - low + 1.0) * shells_tried * static_cast<double>(lengths.size() * 4 * 3 * 8))));
     Layout l;
     l.arrangement = fixed.arrangement.value_or(Arrangement::Triangle);
     l.pitch = pitch;
@@ -135,7 +135,8 @@ Search search(const LayoutInput& in, const LayoutChoices& choices, const SearchC
         for (const Double length : lengths) {
             l.length = length;
             const TubeFilm film = laid_out_tube_film(in, l);  // one tube side for every shell
-            for (Double N_s = s.shells.low; N_s <= s.shells.high; N_s += 1.0) {
+            for (const Double N_s : shell_counts) {
+                if (!calc::contains(s.shells, N_s)) continue;
                 l.shells = N_s;
                 l.correction = shells_correction(in, N_s);
                 for (const Double passes : standard_passes) {

@@ -121,7 +121,7 @@ void paint_search_plot(QPainter& painter, const SearchPlot& plot, const QRectF& 
     if (plot.series) {
         // The shapes' legend along the top, right of the drop axis's name.
         QPointF at(g.box.left() + 6 * em, frame.top() + 0.5 * em);
-        for (double n = design::shells_range.low; n <= design::shells_range.high; n += 1.0) {
+        for (const double n : design::shell_counts) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(accepted_colour);
             draw_point(painter, at + QPointF(0, 0.05 * em), 1.4 * dot, n);

@@ -38,9 +38,7 @@ QStringList list_texts(LayoutChoice choice) {
     } else if (choice == LayoutChoice::Passes) {
         for (const double passes : design::standard_passes) texts << QString::number(passes);
     } else if (choice == LayoutChoice::Shells) {
-        for (double n = design::shells_range.low; n <= design::shells_range.high; n += 1.0) {
-            texts << QString::number(n);
-        }
+        for (const double n : design::shell_counts) texts << QString::number(n);
     } else if (choice == LayoutChoice::Material) {
         for (const design::MaterialRow& row : design::material_table) {
             texts << report::material_name(row.material);
