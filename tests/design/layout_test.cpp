@@ -207,6 +207,8 @@ TEST(Layout, RefusedChoices) {
          0.005},
         {{.wall_conductivity = 0.5}, design::LayoutChoice::WallConductivity, 1.0, 500.0},
         {{.wall_conductivity = 501.0}, design::LayoutChoice::WallConductivity, 1.0, 500.0},
+        {{.shells = 5.0}, design::LayoutChoice::Shells, 1.0, 4.0},
+        {{.shells = 1.5}, design::LayoutChoice::Shells, 1.0, 4.0},
     };
     for (const Row& row : rows) {
         const design::Layout l = design::layout(example_input(), row.choices);
@@ -220,6 +222,72 @@ TEST(Layout, RefusedChoices) {
         design::layout(example_input(), {.shell_diameter = 0.4, .baffle_spacing = 0.08});
     EXPECT_EQ(wider.stop, LayoutStop::None);
     EXPECT_EQ(wider.baffles, 56.0);
+}
+
+// The worked example at another tube outlet, through the sizing and its checks.
+design::LayoutInput input_at(calc::Single tube_outlet) {
+    calc::SizingInput at = example;
+    at.t2 = tube_outlet;
+    const calc::SizingWorking working = calc::sizing_working(at);
+    const calc::DesignChecks checks = calc::design_checks(at, working.result, std::nullopt);
+    return design::layout_input(at, working, checks, design::FillKind::Typed,
+                                design::FillKind::Typed)
+        .input;
+}
+
+// Shells in series. t2 = 70 ℃: F₁ = 0.47569, F₂ = 0.91925 (the closed form evaluated on its
+// own), so 2 shells by default with L′ = (A/F₂)/(2·n_s·π·d_o); one shell chosen takes one pass
+// of counter-flow, L′ = A/(n_s·π·d_o), unless its passes are chosen too. N_s shells of the same
+// tubes hold N_s times the area and drop N_s times as much, to the last bit. t2 = 80 ℃ has no
+// F₁: two passes in one shell are refused, as is more than one shell for a condensing vapour.
+TEST(Layout, ShellsInSeries) {
+    const double pi_d = std::numbers::pi * 0.025;
+    const design::LayoutInput in = input_at(70.0f);
+    const design::Layout two = design::layout(in, {});
+    ASSERT_EQ(two.stop, LayoutStop::None);
+    EXPECT_EQ(two.shells, 2.0);
+    EXPECT_EQ(two.defaults.shells, 2.0);
+    expect_near(two.correction, 0.9192469128239226, 1e-12);
+    EXPECT_FALSE(two.counter_flow);
+    expect_near(two.required_pass_length, in.area / 0.9192469128239226 / (2 * 7 * pi_d), 1e-12);
+    expect_near(two.area, 2 * two.tubes * pi_d * two.length, 1e-15);
+
+    const design::Layout one = design::layout(in, {.shells = 1.0});
+    EXPECT_EQ(one.passes, 1.0);
+    EXPECT_EQ(one.defaults.passes, 1.0);
+    EXPECT_TRUE(one.counter_flow);
+    expect_near(one.correction, 0.4756863139483168, 1e-8);
+    expect_near(one.required_pass_length, in.area / (7 * pi_d), 1e-12);
+    const design::Layout one_two = design::layout(in, {.passes = 2.0, .shells = 1.0});
+    EXPECT_EQ(one_two.passes, 2.0);
+    EXPECT_FALSE(one_two.counter_flow);
+    expect_near(one_two.required_pass_length, in.area / one_two.correction / (7 * pi_d), 1e-12);
+
+    const design::LayoutChoices same{.tube_length = 3.0, .passes = 2.0};
+    const design::Layout single =
+        design::layout(in, {.tube_length = 3.0, .passes = 2.0, .shells = 1.0});
+    for (const double n : {2.0, 3.0, 4.0}) {
+        design::LayoutChoices more = same;
+        more.shells = n;
+        const design::Layout l = design::layout(in, more);
+        ASSERT_EQ(l.stop, LayoutStop::None) << n;
+        EXPECT_EQ(l.tubes, single.tubes);
+        EXPECT_EQ(l.shell_diameter, single.shell_diameter);
+        EXPECT_EQ(l.tube.drop, single.tube.drop * n);
+        EXPECT_EQ(l.shell.drop, single.shell.drop * n);
+        expect_near(l.area, single.area * n, 1e-15);
+    }
+
+    const design::LayoutInput crossed = input_at(80.0f);
+    EXPECT_TRUE(std::isnan(crossed.corrections[0]));
+    const design::Layout refused = design::layout(crossed, {.passes = 2.0, .shells = 1.0});
+    ASSERT_EQ(refused.stop, LayoutStop::Refused);
+    EXPECT_EQ(refused.refused->choice, design::LayoutChoice::Passes);
+    EXPECT_EQ(refused.refused->allowed.high, 1.0);
+    design::LayoutInput vapour = input_at(40.0f);
+    vapour.vapour = properties::find_vapour("水");
+    EXPECT_EQ(design::layout(vapour, {.shells = 2.0}).refused->choice,
+              design::LayoutChoice::Shells);
 }
 
 // Whole numbers a product or quotient lands a few ulps beside count as themselves.
