@@ -13,6 +13,17 @@ struct FluidSide {
     Double diameter, velocity;
 };
 
+// The same in full precision, for properties that follow a temperature (operation off the
+// design point) rather than fields read as Single.
+struct FluidState {
+    Double conductivity, density, specific_heat, viscosity;
+    Double diameter, velocity;
+};
+
+constexpr FluidState full_precision(const FluidSide& f) {
+    return {f.conductivity, f.density, f.specific_heat, f.viscosity, f.diameter, f.velocity};
+}
+
 // α = C · λ · Re^m · Pr^n / d
 struct Correlation {
     Double C, m, n;

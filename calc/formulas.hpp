@@ -26,8 +26,8 @@ namespace calc::formulas {
 //   y = c·r;  y = y·p;  α = y/d.
 // Worked example (tube side, 0.023/0.8/0.3): λ 0.618, ρ 995.7, cp 4174, μ 0.000801,
 // d 0.02, u 1.0 give Pr ≈ 5.40999, Re ≈ 24861.42, α ≈ 3873.165.
-template <typename Steps>
-FilmWorking film_working(Steps& s, const FluidSide& fluid, const Correlation& k, Side side) {
+template <typename Steps, typename Fluid>  // FluidSide or FluidState
+FilmWorking film_working(Steps& s, const Fluid& fluid, const Correlation& k, Side side) {
     const Where at_alpha{Quantity::FilmCoefficient, side};
     const Where at_pr{Quantity::PrandtlNumber, side};
     const Where at_re{Quantity::ReynoldsNumber, side};

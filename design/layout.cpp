@@ -252,8 +252,11 @@ Double friction_factor(Double reynolds, Double relative_roughness) {
 
 // u_i′ = W_i/(ρ_i·n_s·π·d_i²/4): the worked example's 2 kg/s in 7 tubes, 0.91338 m/s.
 Double laid_out_velocity(const LayoutInput& in, Double per_pass) {
-    const Double d_i = in.tube.diameter;
-    return in.tube_flow / (in.tube.density * per_pass * (pi * d_i * d_i / 4.0));
+    return tube_velocity(in.tube_flow, in.tube.density, in.tube.diameter, per_pass);
+}
+
+Double tube_velocity(Double flow, Double density, Double inner_diameter, Double per_pass) {
+    return flow / (density * per_pass * (pi * inner_diameter * inner_diameter / 4.0));
 }
 
 std::optional<Double> tube_passes(Double length_ratio) {

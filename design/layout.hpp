@@ -221,6 +221,7 @@ struct Layout {
 
 // Each step of the method on its own, as the tests check them.
 Double laid_out_velocity(const LayoutInput& input, Double per_pass);  // u_i′
+Double tube_velocity(Double flow, Double density, Double inner_diameter, Double per_pass);
 Double colebrook(Double reynolds, Double relative_roughness);
 Double friction_factor(Double reynolds, Double relative_roughness);
 std::optional<Double> tube_passes(Double length_ratio);  // the least of 1, 2, 4, 6 ≥ L′/L

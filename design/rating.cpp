@@ -14,7 +14,7 @@ constexpr Double pi = std::numbers::pi;
 constexpr Double third = 1.0 / 3.0;
 
 // Re, Pr and C·λ·Re^m·Pr^n/d in the one form the calculation itself uses.
-calc::FilmWorking power_law(const calc::FluidSide& fluid, const calc::Correlation& form) {
+calc::FilmWorking power_law(const calc::FluidState& fluid, const calc::Correlation& form) {
     calc::PlainSteps steps;
     return calc::formulas::film_working(steps, fluid, form, calc::Side::Tube);
 }
@@ -66,11 +66,17 @@ Double wall_factor(bool gas, bool heated) {
 // Worked example: water (λ 0.618, ρ 995.7, cp 4174, μ 0.000801) heated at 0.91338 m/s in
 // φ25×2.5 tubes of 4.5 m: Re 22708, Pr 5.4100, α_i = 4264.9 W/(m²·℃).
 TubeFilm tube_film(const calc::FluidSide& fluid, Double length, bool gas, bool heated) {
+    return tube_film(calc::full_precision(fluid), length, gas, heated);
+}
+
+TubeFilm tube_film(const calc::FluidState& fluid, Double length, bool gas, bool heated) {
     TubeFilm f{};
     f.gas = gas;
     f.heated = heated;
-    // μ is compared as it was read, so that 2 mPa·s typed is the thinner liquid.
-    const bool thin = gas || fluid.viscosity <= static_cast<calc::Single>(viscous_above);
+    // μ is compared with the threshold as a field reads it, so that 2 mPa·s typed is the
+    // thinner liquid.
+    const bool thin =
+        gas || fluid.viscosity <= static_cast<Double>(static_cast<calc::Single>(viscous_above));
     f.form = thin ? TubeForm::DittusBoelter : TubeForm::SiederTate;
     f.exponent = thin ? (heated ? 0.4 : 0.3) : third;
     f.wall_factor = thin ? 1.0 : wall_factor(gas, heated);
@@ -110,13 +116,20 @@ Double equivalent_diameter(Arrangement arrangement, Double pitch, Double outer_d
 ShellFilm shell_film(const calc::FluidSide& fluid, Double flow, Arrangement arrangement,
                      Double pitch, Double outer_diameter, Double shell_diameter,
                      Double baffle_spacing, bool gas, bool heated) {
+    return shell_film(calc::full_precision(fluid), flow, arrangement, pitch, outer_diameter,
+                      shell_diameter, baffle_spacing, gas, heated);
+}
+
+ShellFilm shell_film(const calc::FluidState& fluid, Double flow, Arrangement arrangement,
+                     Double pitch, Double outer_diameter, Double shell_diameter,
+                     Double baffle_spacing, bool gas, bool heated) {
     ShellFilm f{};
     f.gas = gas;
     f.heated = heated;
     f.equivalent_diameter = equivalent_diameter(arrangement, pitch, outer_diameter);
     f.cross_section = baffle_spacing * shell_diameter * (1.0 - outer_diameter / pitch);
     f.velocity = flow / (fluid.density * f.cross_section);
-    calc::FluidSide at = fluid;
+    calc::FluidState at = fluid;
     at.diameter = f.equivalent_diameter;
     at.velocity = f.velocity;
     const calc::FilmWorking w = power_law(at, {0.36, 0.55, third});

@@ -84,6 +84,7 @@ Double wall_factor(bool gas, bool heated);
 
 // Step 1 for the tube-side fluid at u_i′ (its velocity) in tubes of `length`.
 TubeFilm tube_film(const calc::FluidSide& fluid, Double length, bool gas, bool heated);
+TubeFilm tube_film(const calc::FluidState& fluid, Double length, bool gas, bool heated);
 
 // d_e of the arrangement at pitch t: 4·(√3/2·t² − π/4·d_o²)/(π·d_o) for 正三角形,
 // 4·(t² − π/4·d_o²)/(π·d_o) for 正方形 and 转角正方形.
@@ -91,6 +92,9 @@ Double equivalent_diameter(Arrangement arrangement, Double pitch, Double outer_d
 
 // Step 2 for the shell-side fluid (its typed velocity and diameter are not used).
 ShellFilm shell_film(const calc::FluidSide& fluid, Double flow, Arrangement arrangement,
+                     Double pitch, Double outer_diameter, Double shell_diameter,
+                     Double baffle_spacing, bool gas, bool heated);
+ShellFilm shell_film(const calc::FluidState& fluid, Double flow, Arrangement arrangement,
                      Double pitch, Double outer_diameter, Double shell_diameter,
                      Double baffle_spacing, bool gas, bool heated);
 
