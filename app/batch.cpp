@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "app/console.hpp"
+#include "calc/units.hpp"
 #include "report/plain_text.hpp"
 #include "report/search_text.hpp"
+#include "report/simulation_text.hpp"
 #include "window/fault_report.hpp"
 #include "window/main_window.hpp"
 
@@ -43,6 +45,43 @@ int print_search(const window::MainWindow& form) {
     return s->ranking.empty() ? said(report::none_words(*s)) : 0;
 }
 
+// 操作型计算: the shown state's lines, then its 注意; 1 with the reason where it is refused,
+// 2 where an inlet or a flow given does not read.
+int print_simulation(const window::MainWindow& form, const CommandLine& line) {
+    window::Operation op;
+    using calc::UnitQuantity;
+    const std::array<std::pair<std::optional<double>*, UnitQuantity>, 4> read{
+        {{&op.tube_inlet, UnitQuantity::Temperature},
+         {&op.tube_flow, UnitQuantity::MassFlow},
+         {&op.shell_inlet, UnitQuantity::Temperature},
+         {&op.shell_flow, UnitQuantity::MassFlow}}};
+    constexpr std::array<const char*, 4> names{"--tube-inlet", "--tube-flow", "--shell-inlet",
+                                               "--shell-flow"};
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (!line.operation[i]) continue;
+        try {
+            *read[i].first = calc::to_number(line.operation[i]->toStdString(), read[i].second);
+        } catch (const calc::Fault&) {
+            print(stderr, QString(names[i]) + " 的值“" + *line.operation[i] +
+                              "”不是有效的数字或单位不对。\n");
+            return 2;
+        }
+    }
+    const std::optional<design::SimulationInput> in = form.simulation_input(op);
+    if (!in)
+        return said(report::simulation_refusal_words(
+            {design::SimulationRefusal::NoLayout, calc::Side::Tube, 0}));
+    try {
+        const design::Simulation sim = design::simulate(*in);
+        print(stdout,
+              (report::simulation_lines(*in, sim) + report::simulation_notes(*in, sim)).join('\n') +
+                  "\n");
+    } catch (const design::SimulationFault& fault) {
+        return said(report::simulation_refusal_words(fault));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int run_without_window(const CommandLine& line) {
@@ -54,6 +93,8 @@ int run_without_window(const CommandLine& line) {
             form.save_report_to(line.pdf_path);
         } else if (line.mode == CommandLine::Mode::Design) {
             return print_search(form);
+        } else if (line.mode == CommandLine::Mode::Simulate) {
+            return print_simulation(form, line);
         } else {
             print(stdout, report::plain_text(form.current_report()) + "\n");
         }

@@ -94,8 +94,20 @@ CommandLine parse_command_line(const QStringList& arguments) {
         "design",
         "不开窗口，计算 CASE 并在标准换热器中搜索核算与两侧压降都合格的最小者（自动设计），"
         "输出最优方案、试算与合格的方案数及前 20 个方案。");
-    parser.addOptions({help, version, text, pdf, design, properties, pressure, concentration,
-                       fluids, saturation});
+    const QCommandLineOption simulate(
+        "simulate",
+        "不开窗口，计算 CASE，按其排管与核算的换热器作操作型计算：给定两侧进口温度与流量，"
+        "输出两侧出口温度、传热量、ε、NTU、K′ 与两侧压降。未给出的进口与流量取设计值。");
+    const std::array<QCommandLineOption, 4> operation{
+        QCommandLineOption("tube-inlet", "与 --simulate 同用：管内进口温度（如 15、288.15 K）。",
+                           "T"),
+        QCommandLineOption("tube-flow", "与 --simulate 同用：管内质量流量（如 1.6、5760 kg/h）。",
+                           "W"),
+        QCommandLineOption("shell-inlet", "与 --simulate 同用：管外进口温度。", "T"),
+        QCommandLineOption("shell-flow", "与 --simulate 同用：管外质量流量。", "W")};
+    parser.addOptions({help, version, text, pdf, design, simulate, properties, pressure,
+                       concentration, fluids, saturation});
+    for (const QCommandLineOption& o : operation) parser.addOption(o);
     parser.addPositionalArgument("CASE", "要打开的计算文件（*.hxcase）。", "[CASE]");
     parser.addPositionalArgument("T", "与 --properties 同用：温度。", "[T]");
 
@@ -120,7 +132,15 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     const QStringList cases = parser.positionalArguments();
-    const bool reports = parser.isSet(text) || parser.isSet(pdf) || parser.isSet(design);
+    const bool reports =
+        parser.isSet(text) || parser.isSet(pdf) || parser.isSet(design) || parser.isSet(simulate);
+    for (std::size_t i = 0; i < operation.size(); ++i) {
+        if (!parser.isSet(operation[i])) continue;
+        if (!parser.isSet(simulate)) {
+            return wrong("--" + operation[i].names().front() + " 只能与 --simulate 同用。");
+        }
+        line.operation[i] = parser.value(operation[i]);
+    }
     if (parser.isSet(saturation)) {
         if (reports || parser.isSet(properties) || parser.isSet(fluids) ||
             parser.isSet(concentration) || !cases.isEmpty()) {
@@ -157,17 +177,20 @@ CommandLine parse_command_line(const QStringList& arguments) {
     }
     if (cases.size() > 1) return wrong("只能给出一个计算文件。");
     line.case_path = cases.value(0);
-    if (int(parser.isSet(text)) + int(parser.isSet(pdf)) + int(parser.isSet(design)) > 1) {
-        return wrong("--text、--pdf 与 --design 只能选一个。");
+    if (int(parser.isSet(text)) + int(parser.isSet(pdf)) + int(parser.isSet(design)) +
+            int(parser.isSet(simulate)) >
+        1) {
+        return wrong("--text、--pdf、--design 与 --simulate 只能选一个。");
     }
     if (parser.isSet(text)) line.mode = CommandLine::Mode::Text;
     if (parser.isSet(design)) line.mode = CommandLine::Mode::Design;
+    if (parser.isSet(simulate)) line.mode = CommandLine::Mode::Simulate;
     if (parser.isSet(pdf)) {
         line.mode = CommandLine::Mode::Pdf;
         line.pdf_path = parser.value(pdf);
     }
     if (line.mode != CommandLine::Mode::Window && line.case_path.isEmpty()) {
-        return wrong("--text、--pdf 和 --design 需要一个计算文件 CASE。");
+        return wrong("--text、--pdf、--design 和 --simulate 需要一个计算文件 CASE。");
     }
     return line;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace app {
@@ -11,13 +12,16 @@ namespace app {
 struct CommandLine {
     // Said: help or version, already printed; Properties: a fluid's; Fluids: the list of them.
     // Design: the 自动设计 search of a case. Saturation: a vapour's state at its pressure.
-    enum class Mode { Window, Text, Pdf, Design, Properties, Fluids, Saturation, Said };
+    // Simulate: 操作型计算 of a case's exchanger.
+    enum class Mode { Window, Text, Pdf, Design, Simulate, Properties, Fluids, Saturation, Said };
     Mode mode = Mode::Window;
     QString case_path;                     // the case to open or to report
     QString pdf_path;                      // Pdf: where the 计算书 goes
     QString fluid, temperature, pressure;  // Properties, Saturation: as typed
     std::optional<QString> concentration;  // Properties: a solution's, as typed
-    int exit_code = 0;                     // 2 for a wrong command line, with `error`
+    // Simulate: the tube inlet, tube flow, shell inlet and shell flow as typed; none: the design's.
+    std::array<std::optional<QString>, 4> operation{};
+    int exit_code = 0;  // 2 for a wrong command line, with `error`
     QString error;
 };
 

@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
         case app::CommandLine::Mode::Text:
         case app::CommandLine::Mode::Pdf:
         case app::CommandLine::Mode::Design:
+        case app::CommandLine::Mode::Simulate:
             return app::run_without_window(line);
         case app::CommandLine::Mode::Window:
             break;

@@ -235,7 +235,7 @@ std::vector<SimulatedState> scan(const Model& m) {
 void refuse_outside(const SimulatedSide& side, const properties::Range& range, calc::Side which,
                     Double value, SimulationRefusal refusal) {
     if (side.fluid && !properties::contains(range, value)) {
-        throw SimulationFault{refusal, which, value, range};
+        throw SimulationFault{refusal, which, value, range, side.fluid, side.fraction};
     }
 }
 

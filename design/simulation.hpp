@@ -47,8 +47,11 @@ struct SimulationFault : std::exception {
     calc::Side side;
     Double value;
     properties::Range range;  // of the fluid, where a temperature lies outside it
-    SimulationFault(SimulationRefusal r, calc::Side s, Double v, properties::Range range = {})
-        : refusal(r), side(s), value(v), range(range) {}
+    const properties::Fluid* fluid = nullptr;  // whose range it is
+    Double fraction = 0;                       // of a solution
+    SimulationFault(SimulationRefusal r, calc::Side s, Double v, properties::Range range = {},
+                    const properties::Fluid* fluid = nullptr, Double fraction = 0)
+        : refusal(r), side(s), value(v), range(range), fluid(fluid), fraction(fraction) {}
     const char* what() const noexcept override { return "simulation refused"; }
 };
 

@@ -21,6 +21,7 @@
 #include "calc/sizing.hpp"
 #include "casefile/case.hpp"
 #include "design/search.hpp"
+#include "design/simulation.hpp"
 #include "report/page.hpp"
 #include "report/report.hpp"
 #include "report/working_text.hpp"
@@ -36,6 +37,11 @@ class QDockWidget;
 class QTextBrowser;
 
 namespace window {
+
+// 操作型计算's inputs where they differ from the design's: each side's inlet (℃) and flow (kg/s).
+struct Operation {
+    std::optional<double> tube_inlet, tube_flow, shell_inlet, shell_flow;
+};
 
 class MainWindow : public QMainWindow {
   public:
@@ -96,6 +102,10 @@ class MainWindow : public QMainWindow {
     // without a layout to start from.
     std::optional<design::Search> search_designs(
         const std::function<bool(double)>& going = {}) const;
+    // 操作型计算 of the last result's exchanger, as laid out and rated, at the design's inlets
+    // and flows where `operation` leaves them; none without a rated layout. The simulation's
+    // own refusals are design::SimulationFault.
+    std::optional<design::SimulationInput> simulation_input(const Operation& operation) const;
     void about();  // 帮助 → 关于
 
     // The same without dialogs. load_case raises casefile::CaseFault and changes nothing then,

@@ -91,6 +91,27 @@ grep -qx "accepted = 0" "$dir/out" && grep -qx "tried = 630" "$dir/out" || fail 
 grep -qF "最常不满足的是「面积裕度 H′ ≥ 15 %」" "$dir/err" || fail "no reason: $(cat "$dir/err")"
 [ "$(status "$program" --design --text "$dir/example.hxcase")" = 2 ] || fail "two reports"
 
+# 操作型计算 of the worked example's layout at its design inlets and flows, against the
+# method's worked example computed on its own: the tube outlet falls short of 40 ℃.
+[ "$(status "$program" --simulate "$dir/example.hxcase")" = 0 ] || fail "--simulate: $(cat "$dir/err")"
+for line in "t2 = 34.777 ℃" "T2 = 67.835 ℃" "Q = 123357 W" "ε = 0.31665" "NTU = 0.43089" \
+    "Cr = 0.66667" "K′ = 969.30 W/(㎡·℃)"; do
+    grep -qxF "$line" "$dir/out" || fail "--simulate has no $line"
+done
+! grep -q "^F = " "$dir/out" || fail "one pass has no F"
+[ "$(status "$program" --simulate --tube-flow "0 kg/h" "$dir/example.hxcase")" = 1 ] ||
+    fail "no tube flow is not refused"
+grep -qF "管内质量流量须大于 0" "$dir/err" || fail "the refusal says: $(cat "$dir/err")"
+[ "$(status "$program" --simulate --shell-inlet warm "$dir/example.hxcase")" = 2 ] ||
+    fail "an inlet that does not read"
+[ "$(status "$program" --tube-flow 2 --text "$dir/example.hxcase")" = 2 ] ||
+    fail "--tube-flow without --simulate"
+# The same flow in other units is the same simulation.
+[ "$(status "$program" --simulate --tube-flow "5760 kg/h" "$dir/example.hxcase")" = 0 ] &&
+    cp "$dir/out" "$dir/hourly" &&
+    [ "$(status "$program" --simulate --tube-flow 1.6 "$dir/example.hxcase")" = 0 ] &&
+    cmp -s "$dir/out" "$dir/hourly" || fail "5760 kg/h is not 1.6 kg/s"
+
 # Benzene 80 → 40 ℃ heating water 25 → 60 ℃ crosses: no F for one shell. The layout takes the
 # fewest shells whose F reaches 0.75; the search tries 1–4 shells, 2,034 of one shell (one
 # pass) and 10,638 of each of 2, 3 and 4 (every pass count), counted by enumeration on its own.

@@ -1,0 +1,135 @@
+#include "report/simulation_text.hpp"
+
+#include <cmath>
+
+#include "report/check_text.hpp"
+#include "report/layout_text.hpp"
+#include "report/summary.hpp"
+
+namespace report {
+namespace {
+
+using design::SimulatedState;
+
+QString celsius(double value) {
+    return figure(value) + " ℃";
+}
+
+QString coefficient(double value) {
+    return figure(value) + " W/(㎡·℃)";
+}
+
+// "水", "乙二醇水溶液（质量分数 30 %）"
+QString fluid_words(const properties::Fluid& fluid, double fraction) {
+    const QString name =
+        QString::fromUtf8(fluid.chinese.data(), static_cast<qsizetype>(fluid.chinese.size()));
+    if (!fluid.solution) return name;
+    return name + "（质量分数 " + summary(fraction * 100.0) + " %）";
+}
+
+QString form_words(const design::TubeFilm& f) {
+    if (f.form == design::TubeForm::Laminar) return "层流";
+    return f.reynolds < design::tube_transition_below ? "过渡流" : "湍流";
+}
+
+}  // namespace
+
+QStringList simulation_lines(const design::SimulationInput& in, const design::Simulation& sim) {
+    const SimulatedState& s = sim.states.front();
+    QStringList lines{"t2 = " + celsius(s.tube_outlet),
+                      "T2 = " + celsius(s.shell_outlet),
+                      "Q = " + figure(s.duty) + " W",
+                      "ε = " + figure(s.effectiveness),
+                      "NTU = " + figure(s.units),
+                      "Cr = " + figure(s.ratio),
+                      QString("Cmin = ") + (s.tube_is_min ? "管内" : "管外"),
+                      "K′ = " + coefficient(s.rating.coefficient),
+                      "αi = " + coefficient(s.rating.tube.alpha),
+                      "αo = " + coefficient(s.rating.shell.alpha),
+                      "ui′ = " + figure(s.rating.tube.velocity) + " m/s",
+                      "uo = " + figure(s.rating.shell.velocity) + " m/s",
+                      "Rei′ = " + figure(s.rating.tube.reynolds),
+                      "Reo = " + figure(s.rating.shell.reynolds),
+                      "ΔPt = " + kpa(s.tube_drop.drop),
+                      "ΔPs = " + (s.shell_drop.holds ? kpa(s.shell_drop.drop) : QString("—"))};
+    if (in.layout.passes >= 2.0) lines << "F = " + figure(s.correction);
+    lines << "evaluations = " + QString::number(sim.evaluations);
+    return lines;
+}
+
+QStringList simulation_notes(const design::SimulationInput& in, const design::Simulation& sim) {
+    const SimulatedState& s = sim.states.front();
+    QStringList notes;
+    const auto note = [&](const QString& text) { notes << "注意：" + text + "。"; };
+    if (sim.states.size() > 1) {
+        QStringList each;
+        for (const SimulatedState& state : sim.states) {
+            each << "Q = " + figure(state.duty) + " W（管内出口 " + celsius(state.tube_outlet) +
+                        "，" + form_words(state.rating.tube) + "）";
+        }
+        note("管内流态处于关联式分界附近，有 " + QString::number(sim.states.size()) +
+             " 个自洽解：" + each.join("，") + "；显示传热量最小者");
+    }
+    if (s.boundary) {
+        note("管内 Re′ = " + figure(s.rating.tube.reynolds) +
+             " 处于关联式分界：两式之间无自洽解，取分界处；按两式的管内出口分别为 " +
+             figure(s.boundary_outlets[0]) + " 与 " + celsius(s.boundary_outlets[1]));
+    }
+    if (in.tube.inlet == in.shell.inlet) note("两侧进口温度相同，不换热");
+    if (in.layout.passes >= 2.0 && s.correction < calc::correction_floor) {
+        note("F = " + figure(s.correction) +
+             " < 0.75：单壳程不宜（温度交叉），宜多壳程串联或纯逆流");
+    }
+    if (s.rating.tube.reynolds < design::tube_laminar_below) {
+        note("管内层流 Re′ = " + figure(s.rating.tube.reynolds) + " < 2300");
+    } else if (s.rating.tube.reynolds < design::tube_transition_below) {
+        note("管内过渡流 Re′ = " + figure(s.rating.tube.reynolds));
+    }
+    if (s.effectiveness >= design::near_limit * s.limit && s.duty > 0.0) {
+        note("换热器已接近极限（ε = " + figure(s.effectiveness) + "，极限 " + figure(s.limit) +
+             "）：再加面积几乎不增传热");
+    }
+    // Typed properties stay as typed: say so where the state has moved far from the design's.
+    const auto typed_far = [&](const design::SimulatedSide& side, double mean, double design,
+                               const char* name) {
+        if (!side.fluid && std::abs(mean - design) >= 10.0) {
+            note(QString(name) + "物性为输入值，未随温度更新（模拟平均 " + celsius(mean) +
+                 "，设计 " + celsius(design) + "）");
+        }
+    };
+    typed_far(in.tube, s.tube_mean, in.design.tube_mean_temperature, "管内");
+    typed_far(in.shell, s.shell_mean, in.design.shell_mean_temperature, "管外");
+    // A liquid's hotter end above its normal boiling point.
+    const auto boiling = [&](const design::SimulatedSide& side, double hotter, const char* name) {
+        if (side.fluid && properties::above_boiling_point(*side.fluid, hotter)) {
+            note(QString(name) + " " + celsius(hotter) + " 高于" +
+                 fluid_words(*side.fluid, side.fraction) + "的常压沸点 " +
+                 celsius(properties::boiling_celsius(*side.fluid)) + "：须加压保持液相");
+        }
+    };
+    boiling(in.tube, std::max(in.tube.inlet, s.tube_outlet), "管内");
+    boiling(in.shell, std::max(in.shell.inlet, s.shell_outlet), "管外");
+    return notes;
+}
+
+QString simulation_refusal_words(const design::SimulationFault& f) {
+    const QString side = side_name(f.side);
+    const QString range = f.fluid ? "超出" + fluid_words(*f.fluid, f.fraction) + "的物性范围 " +
+                                        summary(f.range.low) + " … " + summary(f.range.high) + " ℃"
+                                  : QString();
+    switch (f.refusal) {
+        case design::SimulationRefusal::Flow:
+            return side + "质量流量须大于 0";
+        case design::SimulationRefusal::Inlet:
+            return side + "进口 " + summary(f.value) + " ℃ " + range;
+        case design::SimulationRefusal::Mean:
+            return side + "平均温度 " + summary(f.value) + " ℃ " + range;
+        case design::SimulationRefusal::Condensing:
+            return "管外为冷凝蒸气：操作型计算暂不计算冷凝的壳程";
+        case design::SimulationRefusal::NoLayout:
+            return "这组数据不能排管，不作操作型计算：请先看计算过程中的“结构与压降”";
+    }
+    return {};
+}
+
+}  // namespace report
