@@ -46,7 +46,7 @@ struct SimulationFault : std::exception {
     SimulationRefusal refusal;
     calc::Side side;
     Double value;
-    properties::Range range;  // of the fluid, where a temperature lies outside it
+    properties::Range range;                   // of the fluid, where a temperature lies outside it
     const properties::Fluid* fluid = nullptr;  // whose range it is
     Double fraction = 0;                       // of a solution
     SimulationFault(SimulationRefusal r, calc::Side s, Double v, properties::Range range = {},
