@@ -116,6 +116,42 @@ TEST(Simulation, WorkedExamples) {
     }
 }
 
+// §6.5: the benzene search's best, 4 shells of 80 tubes of 3 m in 4 passes, at its design
+// inlets and flows overshoots: ε of 4 shells in series, F of the state.
+TEST(Simulation, ShellsInSeries) {
+    const calc::FluidSide water{0.61434f, 995.61f, 4180.3f, 0.00079722f, 0.02, 1.0};
+    const calc::FluidSide benzene{0.13259f, 836.89f, 1830.6f, 0.00039644f, 0.025, 0.5};
+    const calc::SizingInput crossing{water, benzene, 25.0f, 60.0f, 80.0f, 40.0f, 5.0f};
+    const calc::SizingWorking working = calc::sizing_working(crossing);
+    const calc::DesignChecks checks = calc::design_checks(crossing, working.result, std::nullopt);
+    design::SimulationInput in;
+    in.design = design::layout_input(crossing, working, checks, design::FillKind::Typed,
+                                     design::FillKind::Typed)
+                    .input;
+    in.choices = {.tube_length = 3.0,
+                  .shell_diameter = 0.5,
+                  .baffle_spacing = 0.1,
+                  .passes = 4.0,
+                  .per_pass = 20.0,
+                  .shells = 4.0};
+    in.layout = design::layout(in.design, in.choices);
+    in.rating = design::rate(in.design, in.layout, in.choices);
+    in.tube = {25.0, 5.0, {0.61434, 995.61, 4180.3, 0.00079722, 0.02, 1.0}};
+    in.shell = {80.0,
+                5.0 * 4180.3 * 35.0 / (1830.6 * 40.0),
+                {0.13259, 836.89, 1830.6, 0.00039644, 0.025, 0.5}};
+    const design::Simulation sim = design::simulate(in);
+    const design::SimulatedState& s = sim.states.at(0);
+    expect_digits(s.tube_outlet, 61.43187766, 1e-9);
+    expect_digits(s.shell_outlet, 38.36356838, 1e-9);
+    expect_digits(s.duty, 761480.891);
+    expect_digits(s.effectiveness, 0.7570260294);
+    expect_digits(s.units, 2.819302252);
+    expect_digits(s.ratio, 0.875, 1e-15);
+    expect_digits(s.correction, 0.9333203779);
+    EXPECT_EQ(sim.evaluations, 2);
+}
+
 // §6.2: the trial for the search's best with 1.6 kg/s of water, each guess and its outlets.
 TEST(Simulation, TrialStepByStep) {
     design::SimulationInput in = exchanger(true);
@@ -227,6 +263,60 @@ TEST(Simulation, Refusals) {
     EXPECT_EQ(s.duty, 0.0);
     EXPECT_EQ(s.tube_outlet, 20.0);
     EXPECT_EQ(s.shell_outlet, 20.0);
+}
+
+// §6.3's boundary case: water at 4.4826 ℃, 4.81895 kg/s in 66 tubes per pass × 2 passes of
+// φ38×3, 1.5 m, heated by water at 76.978 ℃, 75.47 kg/s, in a 700 mm shell with baffles every
+// 150 mm. Fouled with 0.00035 on each side, the laminar form's outlet lies on the transition's
+// side and the transition's on the laminar's: no root, and the scan holds the tube side at
+// Re′ = 2300. Where it holds, the tube outlet and Q follow from the tube side alone; worked on
+// their own with python3-iapws: μ = 4W/(n_s·π·d_i·2300) at a mean of 11.1713 ℃, t2 =
+// 17.860046106 ℃, Q = 270373.3234 W, T2 = 76.123563314 ℃. Clean, the trial converges but the
+// scan runs as well, and finds the trial's state.
+design::SimulationInput boundary_case(double fouling) {
+    const calc::FluidSide t{0.57f, 1000.0f, 4200.0f, 0.0015f, 0.032, 0.3};
+    const calc::FluidSide sh{0.66f, 975.0f, 4190.0f, 0.00037f, 0.038, 0.5};
+    const calc::SizingInput x{t, sh, 4.5f, 18.0f, 77.0f, 76.0f, 4.81895f};
+    const calc::SizingWorking w = calc::sizing_working(x);
+    const calc::DesignChecks c = calc::design_checks(x, w.result, std::nullopt);
+    design::SimulationInput in;
+    in.design =
+        design::layout_input(x, w, c, design::FillKind::Water, design::FillKind::Water).input;
+    in.choices = {.tube_length = 1.5,
+                  .shell_diameter = 0.7,
+                  .baffle_spacing = 0.15,
+                  .passes = 2.0,
+                  .per_pass = 66.0,
+                  .tube_fouling = design::FoulingChoice{{}, fouling},
+                  .shell_fouling = design::FoulingChoice{{}, fouling}};
+    in.layout = design::layout(in.design, in.choices);
+    in.rating = design::rate(in.design, in.layout, in.choices);
+    in.tube = {4.4826, 4.81895, {0, 0, 0, 0, 0.032, 0}, water()};
+    in.shell = {76.978, 75.47, {0, 0, 0, 0, 0.038, 0}, water()};
+    return in;
+}
+
+TEST(Simulation, CorrelationBoundary) {
+    const design::Simulation held = design::simulate(boundary_case(0.00035));
+    EXPECT_FALSE(held.converged);
+    EXPECT_TRUE(held.scanned);
+    ASSERT_EQ(held.states.size(), 1u);
+    const design::SimulatedState& b = held.states[0];
+    EXPECT_TRUE(b.boundary);
+    expect_digits(b.rating.tube.reynolds, 2300.0, 1e-9);
+    EXPECT_NEAR(b.tube_outlet, 17.860046106, 1e-8);
+    EXPECT_NEAR(b.shell_outlet, 76.123563314, 1e-8);
+    expect_digits(b.duty, 270373.3234, 1e-9);
+    // The laminar form's outlet above the boundary's, the transition's below.
+    EXPECT_GT(b.boundary_outlets[0], b.tube_outlet);
+    EXPECT_LT(b.boundary_outlets[1], b.tube_outlet);
+
+    const design::Simulation clean = design::simulate(boundary_case(0.0));
+    EXPECT_TRUE(clean.converged && clean.scanned);
+    ASSERT_EQ(clean.states.size(), 1u);
+    EXPECT_FALSE(clean.states[0].boundary);
+    EXPECT_NEAR(clean.states[0].tube_outlet, clean.trial.back()[2], 1e-8);
+    EXPECT_NEAR(clean.states[0].shell_outlet, clean.trial.back()[3], 1e-8);
 }
 
 }  // namespace
