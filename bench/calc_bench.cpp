@@ -11,6 +11,7 @@
 #include "design/layout.hpp"
 #include "design/rating.hpp"
 #include "design/search.hpp"
+#include "design/simulation.hpp"
 #include "properties/fluid.hpp"
 #include "properties/fluid_search.hpp"
 #include "properties/saturated_water.hpp"
@@ -127,6 +128,39 @@ void SearchShellsInSeries(benchmark::State& state) {
     count_candidates(state, tried);
 }
 BENCHMARK(SearchShellsInSeries)->Unit(benchmark::kMillisecond);
+
+// 操作型计算 of the worked search's best with water on both sides (IAPWS properties at each
+// trial's means): one simulation, and the sweep of the tube flow from 50 % to 150 % in 11 points.
+design::SimulationInput simulated_exchanger() {
+    design::SimulationInput s;
+    s.design = example_layout_input();
+    s.choices = {.tube_length = 2.0,
+                 .shell_diameter = 0.273,
+                 .baffle_spacing = 0.1,
+                 .passes = 4.0,
+                 .per_pass = 9.0};
+    s.layout = design::layout(s.design, s.choices);
+    s.rating = design::rate(s.design, s.layout, s.choices);
+    const properties::Fluid* water = &properties::fluid_table()[0];
+    s.tube = {20.0, 2.0, calc::full_precision(s.design.tube), water};
+    s.shell = {90.0, s.design.shell_flow, calc::full_precision(s.design.shell), water};
+    return s;
+}
+
+void Simulate(benchmark::State& state) {
+    const design::SimulationInput in = simulated_exchanger();
+    for (auto _ : state) benchmark::DoNotOptimize(design::simulate(in).states.data());
+}
+BENCHMARK(Simulate)->Unit(benchmark::kMicrosecond);
+
+void SimulationSweep(benchmark::State& state) {
+    const design::SimulationInput in = simulated_exchanger();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            design::sweep(in, design::SweptInput::TubeFlow, 1.0, 3.0, 11).data());
+    }
+}
+BENCHMARK(SimulationSweep)->Unit(benchmark::kMicrosecond);
 
 // Steam at 200 kPa heating water 20 → 80 ℃ (the condensing method's example (a)).
 design::LayoutInput steam_heater() {

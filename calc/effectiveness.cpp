@@ -1,5 +1,6 @@
 #include "calc/effectiveness.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "math/same_math.h"
@@ -21,7 +22,8 @@ Double psi(Double y) {
 
 Double counterflow_effectiveness(Double ntu, Double cr) {
     const Double p = ntu * phi(ntu * (1.0 - cr));
-    return p / (1.0 + cr * p);
+    // Far along, p → 1/(1 − C_r) and the quotient lands an ulp above its limit 1.
+    return std::min(1.0, p / (1.0 + cr * p));
 }
 
 Double one_two_effectiveness(Double ntu, Double cr) {

@@ -124,15 +124,25 @@ SimulatedState evaluate(const Model& m, Double tube_guess, Double shell_guess) {
     return s;
 }
 
-// The outlet at which a side carries Q: W·cp(t_in ± Δ/2)·Δ = Q for Δ in [0, ΔT_max], by
-// bisection, + for the cold side.
+// The outlet at which a side carries Q: W·cp(t_in ± Δ/2)·Δ = Q for Δ in [0, ΔT_max], + for
+// the cold side. cp moves little over Δ, so Δ = Q/(W·cp(t_in ± Δ/2)) settles in a few rounds;
+// where it does not, bisection.
 Double outlet_carrying(const Model& m, const SimulatedSide& side, const properties::Range& range,
                        bool hot, Double duty) {
     const Double sign = hot ? -1.0 : 1.0;
-    const auto carried = [&](Double delta) {
-        const Double mean = side.inlet + sign * delta / 2.0;
-        return side.flow * properties_at(side, range, mean).specific_heat * delta;
+    const Double tolerance = scan_tolerance * (1.0 + m.span);
+    const auto cp_at = [&](Double delta) {
+        return properties_at(side, range, side.inlet + sign * delta / 2.0).specific_heat;
     };
+    Double delta = 0.0;
+    for (int round = 0; round < 20; ++round) {
+        const Double next = duty / (side.flow * cp_at(delta));
+        if (!(next >= 0.0 && next <= m.span)) break;
+        const bool settled = std::abs(next - delta) <= tolerance;
+        delta = next;
+        if (settled) return side.inlet + sign * delta;
+    }
+    const auto carried = [&](Double d) { return side.flow * cp_at(d) * d; };
     Double low = 0.0, high = m.span;
     while (high - low > scan_tolerance * (1.0 + m.span)) {
         const Double mid = (low + high) / 2.0;
@@ -176,11 +186,27 @@ struct Scan {
         }
         found.emplace_back(low, high);
     }
-    // The root of r in a stretch whose r goes from below 0 to above.
-    SimulatedState root(Double low, Double high) const {
-        while (high - low > scan_tolerance * most) {
-            const Double mid = (low + high) / 2.0;
-            (residual(mid).first < 0.0 ? low : high) = mid;
+    // The root of r in a stretch whose r goes from below 0 to above: regula falsi, the end
+    // that stays twice running halved (Illinois), a bisection where a step would leave the
+    // bracket; to a bracket of 1e-13·Q_max, or an r of exactly 0.
+    SimulatedState root(Double low, Double high, Double r_low, Double r_high) const {
+        int kept = 0;  // which end stayed last: −1 the low, +1 the high
+        for (int step = 0; step < 400 && high - low > scan_tolerance * most; ++step) {
+            Double mid = (low * r_high - high * r_low) / (r_high - r_low);
+            if (!(mid > low && mid < high) || step % 8 == 7) mid = (low + high) / 2.0;
+            auto [r, state] = residual(mid);
+            if (r == 0.0) return state;
+            if (r < 0.0) {
+                low = mid;
+                r_low = r;
+                if (kept == 1) r_high /= 2.0;
+                kept = 1;
+            } else {
+                high = mid;
+                r_high = r;
+                if (kept == -1) r_low /= 2.0;
+                kept = -1;
+            }
         }
         return residual((low + high) / 2.0).second;
     }
@@ -205,7 +231,7 @@ std::vector<SimulatedState> scan(const Model& m) {
         if (high == most && r_high <= 0.0 && r_low < 0.0) {
             states.push_back(std::move(at_high));  // ε = 1 to round-off: Q_max is the root
         } else if (r_low < 0.0 && r_high > 0.0) {
-            states.push_back(sc.root(low, high));
+            states.push_back(sc.root(low, high, r_low, r_high));
         }
     };
     for (const auto& [low, high] : jumps) {
@@ -304,6 +330,38 @@ Simulation simulate(const SimulationInput& in) {
     refuse_outside(in.tube, m.tube_range, Side::Tube, shown.tube_mean, SimulationRefusal::Mean);
     refuse_outside(in.shell, m.shell_range, Side::Shell, shown.shell_mean, SimulationRefusal::Mean);
     return sim;
+}
+
+std::vector<SweepPoint> sweep(const SimulationInput& in, SweptInput swept, Double from, Double to,
+                              int points) {
+    std::vector<SweepPoint> out;
+    for (int k = 0; k < points; ++k) {
+        const Double value =
+            points > 1 ? from + (to - from) * static_cast<Double>(k) / (points - 1) : from;
+        SimulationInput at = in;
+        switch (swept) {
+            case SweptInput::TubeInlet:
+                at.tube.inlet = value;
+                break;
+            case SweptInput::TubeFlow:
+                at.tube.flow = value;
+                break;
+            case SweptInput::ShellInlet:
+                at.shell.inlet = value;
+                break;
+            case SweptInput::ShellFlow:
+                at.shell.flow = value;
+                break;
+        }
+        SweepPoint p{value, {}, {}};
+        try {
+            p.simulation = simulate(at);
+        } catch (const SimulationFault& fault) {
+            p.refusal = fault;
+        }
+        out.push_back(std::move(p));
+    }
+    return out;
 }
 
 }  // namespace design

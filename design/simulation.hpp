@@ -7,6 +7,7 @@
 
 #include <array>
 #include <exception>
+#include <optional>
 #include <vector>
 
 #include "design/layout.hpp"
@@ -81,6 +82,19 @@ struct Simulation {
     // The trial's guesses and outlets, (x_i, x_o, y_i, y_o) each evaluation.
     std::vector<std::array<Double, 4>> trial;
 };
+
+// A sweep: one input from a value to a value in equal steps, each point one simulation.
+enum class SweptInput { TubeInlet, TubeFlow, ShellInlet, ShellFlow };
+inline constexpr int default_sweep_points = 11;  // 50 % to 150 % of the design's, by 10 %
+
+struct SweepPoint {
+    Double value;                          // of the swept input
+    std::optional<Simulation> simulation;  // none where refused
+    std::optional<SimulationFault> refusal;
+};
+
+std::vector<SweepPoint> sweep(const SimulationInput& input, SweptInput swept, Double from,
+                              Double to, int points);
 
 // The simulation; SimulationFault where a flow is not positive, an inlet or a final mean lies
 // outside its fluid's range, the shell condenses, or the layout stopped.

@@ -196,6 +196,8 @@ TEST(Simulation, EffectivenessLimits) {
         const double g = -std::expm1(-ntu * E);
         expect_digits(one_two_effectiveness(ntu, 1.0), 2.0 / (2.0 + E * (2.0 - g) / g), 1e-9);
     }
+    // Far along, ε stays at its limit 1 rather than an ulp above it (a fuzz input).
+    EXPECT_LE(counterflow_effectiveness(59.3356, 0.062631), 1.0);
     // NTU 1e-9 with C_r near 1: nothing cancels, ε = NTU to first order.
     expect_digits(counterflow_effectiveness(1e-9, 1.0 - 1e-12), 1e-9, 1e-8);
     expect_digits(counterflow_effectiveness(1.284918, 0.467290), 107.0 / 165.0, 1e-6);
