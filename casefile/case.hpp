@@ -40,6 +40,10 @@ using LayoutTexts = std::array<QString, layout_choice_count>;
 // The 自动设计 search's choices as typed, by their keys in design_keys; empty is the default.
 using DesignTexts = std::array<QString, 6>;
 
+// 操作型计算 as typed, by their keys in operation_keys: each side's inlet and flow (empty: the
+// design's), then the sweep's input, from, to and points.
+using OperationTexts = std::array<QString, 8>;
+
 // A shell side that condenses: the liquid's name in the fluid list ("水" for steam) and the
 // absolute saturation pressure as typed ("200 kPa").
 struct CondensingRecord {
@@ -54,6 +58,7 @@ struct Case {
     std::optional<CondensingRecord> condensing{};  // kept under "shell"
     LayoutTexts layout{};
     DesignTexts design{};
+    std::optional<OperationTexts> operation{};  // once 操作型计算 was asked
     bool operator==(const Case&) const = default;
 };
 

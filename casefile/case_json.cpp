@@ -167,7 +167,9 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
     const bool design = std::ranges::any_of(c.design, chosen);
     // 1.9.0 would lay out and search one shell where the case asks for several.
     const bool shells = chosen(c.layout.back()) || chosen(c.design.back());
-    const int version = shells         ? shells_format_version
+    // An operation makes it version 9, which a reader of version 8 refuses rather than drops.
+    const int version = c.operation    ? operation_format_version
+                        : shells       ? shells_format_version
                         : c.condensing ? condensing_format_version
                         : solution     ? solution_format_version
                         : design       ? design_format_version
@@ -212,6 +214,13 @@ QByteArray to_json(const Case& c, const std::optional<Results>& results) {
             if (!c.design[i].isEmpty()) choices[design_keys[i]] = c.design[i];
         }
         root["design"] = choices;
+    }
+    if (c.operation) {
+        QJsonObject operation;
+        for (std::size_t i = 0; i < operation_keys.size(); ++i) {
+            if (!(*c.operation)[i].isEmpty()) operation[operation_keys[i]] = (*c.operation)[i];
+        }
+        root["operation"] = operation;
     }
 
     if (results) {
@@ -276,6 +285,14 @@ Case from_json(const QByteArray& bytes) {
     const QJsonObject design = object_at(root, "design", {});
     for (std::size_t i = 0; i < design_keys.size(); ++i) {
         c.design[i] = text_at(design, design_keys[i], "design");
+    }
+    if (root.contains("operation")) {
+        const QJsonObject operation = object_at(root, "operation", {});
+        OperationTexts texts{};
+        for (std::size_t i = 0; i < operation_keys.size(); ++i) {
+            texts[i] = text_at(operation, operation_keys[i], "operation");
+        }
+        c.operation = texts;
     }
     return c;
 }

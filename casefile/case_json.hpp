@@ -13,7 +13,7 @@
 namespace casefile {
 
 inline constexpr std::string_view format_id = "heat-exchanger-sizing-case";
-inline constexpr int format_version = 8;             // read up to it; written where needed
+inline constexpr int format_version = 9;             // read up to it; written where needed
 inline constexpr int first_format_version = 1;       // what a case of water alone is written as
 inline constexpr int fluids_format_version = 2;      // a fill of another fluid
 inline constexpr int layout_format_version = 3;      // a layout choice
@@ -22,6 +22,7 @@ inline constexpr int design_format_version = 5;      // a choice of the 自动�
 inline constexpr int solution_format_version = 6;    // a fill of a solution, by concentration
 inline constexpr int condensing_format_version = 7;  // a shell side that condenses
 inline constexpr int shells_format_version = 8;      // a choice of shells in series
+inline constexpr int operation_format_version = 9;   // an operation off the design point
 // The most characters a field holds: a line edit's own default maximum.
 inline constexpr qsizetype max_text_length = 32767;
 
@@ -44,6 +45,10 @@ inline constexpr std::array<const char*, layout_choice_count> layout_keys = {
 // The search's choices' keys under "design", in the order of DesignTexts.
 inline constexpr std::array<const char*, 6> design_keys = {
     "least_margin", "tube_velocity", "shell_velocity", "length_to_diameter", "lengths", "shells"};
+
+// 操作型计算's keys under "operation", in the order of OperationTexts.
+inline constexpr std::array<const char*, 8> operation_keys = {
+    "tube_inlet", "tube_flow", "shell_inlet", "shell_flow", "sweep", "from", "to", "points"};
 
 // The case as the file's bytes, ending with a newline.
 QByteArray to_json(const Case& c, const std::optional<Results>& results = std::nullopt);

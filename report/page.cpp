@@ -24,6 +24,8 @@ const QString search_plot_mark = QString(QChar(0xE000)) + "search_plot";
 constexpr int diagram_object = QTextFormat::UserObject + 1;
 constexpr int tube_sheet_object = QTextFormat::UserObject + 2;
 constexpr int search_plot_object = QTextFormat::UserObject + 3;
+const QString operation_plot_mark = QString(QChar(0xE000)) + "operation_plot";
+constexpr int operation_plot_object = QTextFormat::UserObject + 4;
 constexpr double search_plot_width_mm = 150, search_plot_height_mm = 80;
 constexpr double diagram_height_mm = 64, diagram_width_mm = 112;
 constexpr double tube_sheet_mm = 76;
@@ -237,6 +239,24 @@ QString page_html(const Report& r, const PageFonts& fonts) {
                 "</p><p align='center'>图 3　试算方案的实际面积与管程压降（蓝：合格，灰：不合格，"
                 "圈：最优）</p>";
     }
+    if (!r.operation_lines.isEmpty()) {
+        html += "<h2>8 操作型计算</h2>" + paragraphs(r.operation_lines);
+        if (!r.operation_notes.isEmpty()) {
+            html += "<div class='notes'>" + paragraphs(r.operation_notes) + "</div>";
+        }
+        if (!r.operation_rows.isEmpty()) {
+            // A refused point's row holds its value and why, across the rest.
+            QList<QStringList> rows = r.operation_rows;
+            for (QStringList& row : rows) {
+                while (row.size() < r.operation_columns.size()) row << QString();
+            }
+            html += grid(r.operation_columns, rows);
+        }
+        if (r.operation_plot) {
+            html += "<p align='center'>" + operation_plot_mark +
+                    "</p><p align='center'>图 4　扫描：两侧出口温度与传热量（虚线：设计点）</p>";
+        }
+    }
     return html + "</body></html>";
 }
 
@@ -267,6 +287,14 @@ void print_page(const Report& report, const PageFonts& fonts, QPagedPaintDevice&
         },
         QSizeF(search_plot_width_mm, search_plot_height_mm) * dots_per_mm);
     if (report.search_plot) insert_drawing(document, search_plot_mark, search_plot_object, plot);
+    DrawingObject operation(
+        [&](QPainter& painter, const QRectF& rect) {
+            paint_operation_plot(painter, *report.operation_plot, rect, labels);
+        },
+        QSizeF(search_plot_width_mm, search_plot_height_mm) * dots_per_mm);
+    if (report.operation_plot) {
+        insert_drawing(document, operation_plot_mark, operation_plot_object, operation);
+    }
 
     // The footer's line and text below the body, on every page.
     const LabelFonts footer_fonts = label_fonts(fonts, footer_points);

@@ -37,7 +37,8 @@ QString panel_html(const Report& r) {
         html += "<p><a href='" + QString(layout_link) +
                 "'>结构参数…</a>（管长、排列、壳径、折流板、"
                 "粗糙度、允许压降）　<a href='" +
-                QString(design_link) + "'>自动设计…</a>（搜索合格的最小换热器）</p>";
+                QString(design_link) + "'>自动设计…</a>（搜索合格的最小换热器）　<a href='" +
+                QString(operation_link) + "'>操作型计算…</a>（其他进口温度与流量下的出口）</p>";
     }
     html += heading(r.stale ? r.results_title + "（已过期）" : r.results_title);
     return html + paragraphs(r.results) + "</body></html>";

@@ -14,5 +14,6 @@ QString panel_html(const Report& report);
 // The links after the working that open the layout's choices and the 自动设计 search.
 inline constexpr char layout_link[] = "layout";
 inline constexpr char design_link[] = "design";
+inline constexpr char operation_link[] = "operation";
 
 }  // namespace report

@@ -151,6 +151,21 @@ Report make_report(const ReportInput& input) {
                                      QString::number(report.search_rows.size()) + " 个");
         report.search_plot = search_plot(s);
     }
+    if (const std::optional<OperationEntry>& op = input.operation) {
+        report.operation_lines << "换热器：" + exchanger_line(op->input)
+                               << "工况：" + streams_line(op->input);
+        if (op->simulation) {
+            report.operation_lines << operation_lines(op->input, *op->simulation, op->design);
+            report.operation_notes = simulation_notes(op->input, *op->simulation);
+        } else if (op->refusal) {
+            report.operation_notes << "不能计算：" + simulation_refusal_words(*op->refusal) + "。";
+        }
+        if (!op->sweep.empty()) {
+            report.operation_columns = sweep_columns(op->swept_name);
+            for (const design::SweepPoint& p : op->sweep) report.operation_rows << sweep_cells(p);
+            report.operation_plot = operation_plot(op->sweep, op->swept_name, op->design_input);
+        }
+    }
     return report;
 }
 

@@ -11,7 +11,9 @@
 
 #include "casefile/case.hpp"
 #include "report/check_text.hpp"
+#include "report/operation_plot.hpp"
 #include "report/search_plot.hpp"
+#include "report/simulation_text.hpp"
 #include "report/temperature_diagram.hpp"
 #include "report/tube_sheet.hpp"
 #include "report/working_text.hpp"
@@ -34,6 +36,17 @@ struct GroupEntry {
     QString condensing{};  // "水蒸气，饱和压力 200 kPa（绝压）" where the shell condenses
 };
 
+// 操作型计算 as the case holds it: the state simulated, or why not, and its sweep.
+struct OperationEntry {
+    design::SimulationInput input;
+    DesignPoint design;
+    std::optional<design::Simulation> simulation;
+    std::optional<design::SimulationFault> refusal;
+    std::vector<design::SweepPoint> sweep;
+    QString swept_name;  // "管内质量流量 / (kg/s)"
+    double design_input = 0;
+};
+
 struct ReportInput {
     QString title;          // the window's
     QString results_title;  // the results panel's
@@ -48,6 +61,7 @@ struct ReportInput {
     QString program;                       // "管壳式换热器换热面积计算 1.5.0"
     QString case_name;                     // "E-101.hxcase", of the case file where there is one
     std::optional<design::Search> search;  // the last 自动设计 search, where one was run
+    std::optional<OperationEntry> operation{};  // where the case holds an operation
 };
 
 // One input as the report lists it.
@@ -99,6 +113,11 @@ struct Report {
     QList<QStringList> search_rows;
     QString search_summary;
     std::optional<SearchPlot> search_plot;
+    // Section 8, where the case holds an operation: its lines, the sweep's table and plot.
+    QStringList operation_lines, operation_notes;
+    QStringList operation_columns;
+    QList<QStringList> operation_rows;
+    std::optional<OperationPlot> operation_plot;
 };
 
 Report make_report(const ReportInput& input);

@@ -112,6 +112,69 @@ QStringList simulation_notes(const design::SimulationInput& in, const design::Si
     return notes;
 }
 
+QString exchanger_line(const design::SimulationInput& in) {
+    const design::Layout& l = in.layout;
+    const design::Rating& r = in.rating;
+    QStringList parts;
+    if (l.shells > 1) parts << "Ns = " + count(l.shells);
+    parts << "L = " + plain(l.length) + " m"
+          << "Np = " + count(l.passes) << "NT = " + count(l.tubes) << "D = " + mm(l.shell_diameter)
+          << "h = " + mm(l.baffle_spacing) << "S = " + figure(l.area) + " ㎡"
+          << "Rsi = " + plain(r.tube_fouling.resistance)
+          << "Rso = " + plain(r.shell_fouling.resistance) + " ㎡·℃/W"
+          << "λw = " + plain(r.wall.conductivity) + " W/(m·℃)";
+    return parts.join("，");
+}
+
+QString streams_line(const design::SimulationInput& in) {
+    return "管内 " + summary(in.tube.inlet) + " ℃，" + summary(in.tube.flow) + " kg/s；管外 " +
+           summary(in.shell.inlet) + " ℃，" + summary(in.shell.flow) + " kg/s";
+}
+
+QStringList operation_lines(const design::SimulationInput& in, const design::Simulation& sim,
+                            const DesignPoint& d) {
+    const SimulatedState& s = sim.states.front();
+    QStringList lines{
+        "管内出口 t2 = " + celsius(s.tube_outlet) + "（设计 " + summary(d.tube_outlet) + " ℃）",
+        "管外出口 T2 = " + celsius(s.shell_outlet) + "（设计 " + summary(d.shell_outlet) + " ℃）",
+        "传热量 Q = " + figure(s.duty) + " W（设计 " + figure(d.duty) + " W）",
+        "ε = " + figure(s.effectiveness) + "，NTU = K′·S/Cmin = " + figure(s.units) +
+            "，Cr = " + figure(s.ratio) + "（Cmin 在" + (s.tube_is_min ? "管内" : "管外") + "）",
+        "K′ = " + coefficient(s.rating.coefficient) + "：αi = " + coefficient(s.rating.tube.alpha) +
+            "，αo = " + coefficient(s.rating.shell.alpha),
+        "ui′ = " + figure(s.rating.tube.velocity) + " m/s，Rei′ = " +
+            figure(s.rating.tube.reynolds) + "；uo = " + figure(s.rating.shell.velocity) +
+            " m/s，Reo = " + figure(s.rating.shell.reynolds)};
+    if (in.layout.passes >= 2.0) {
+        lines << "F = " + figure(s.correction) + "（按模拟状态的 ε 与 Cr）";
+    }
+    lines << "ΔPt = " + kpa(s.tube_drop.drop) +
+                 "，ΔPs = " + (s.shell_drop.holds ? kpa(s.shell_drop.drop) : QString("—"));
+    lines << "试算 " + QString::number(sim.evaluations) + " 次" +
+                 (sim.converged ? QString("（两侧出口相差不超过 1e-9 K）") : QString("未收敛")) +
+                 (sim.scanned ? QString("；管内流态可能改变，已按传热量扫描全部自洽解")
+                              : QString());
+    return lines;
+}
+
+QStringList sweep_columns(const QString& input_column) {
+    return {input_column, "t2/℃", "T2/℃", "Q/W", "K′/(W/(㎡·℃))", "ΔPt/kPa", "ΔPs/kPa"};
+}
+
+QStringList sweep_cells(const design::SweepPoint& p) {
+    if (!p.simulation) {
+        return {summary(p.value), simulation_refusal_words(*p.refusal)};
+    }
+    const SimulatedState& s = p.simulation->states.front();
+    return {summary(p.value),
+            figure(s.tube_outlet),
+            figure(s.shell_outlet),
+            figure(s.duty),
+            figure(s.rating.coefficient),
+            figure(s.tube_drop.drop / 1000.0),
+            s.shell_drop.holds ? figure(s.shell_drop.drop / 1000.0) : QString("—")};
+}
+
 QString simulation_refusal_words(const design::SimulationFault& f) {
     const QString side = side_name(f.side);
     const QString range = f.fluid ? "超出" + fluid_words(*f.fluid, f.fraction) + "的物性范围 " +

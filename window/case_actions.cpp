@@ -80,6 +80,7 @@ casefile::Case MainWindow::current_case() const {
     c.shell_fill = held(shell_fill_, shell_fill_fields());
     c.layout = layout_texts_;
     c.design = design_texts_;
+    c.operation = operation_texts_;
     if (const FluidChoice& shell = shell_choice_.current; shell.vapour) {
         c.condensing = casefile::CondensingRecord{qt(shell.vapour->chinese), shell.pressure_text};
         // What was typed in the fields the vapour now fills is kept, not the vapour's figures.
@@ -145,6 +146,7 @@ void MainWindow::new_case() {
     sheet_ = {};
     layout_texts_ = {};
     design_texts_ = {};
+    operation_texts_.reset();
     last_search_.reset();
     adopted_from_.clear();
     set_case_path({});
@@ -183,6 +185,7 @@ void MainWindow::load_case(const QString& path) {
     sheet_ = c.sheet;
     layout_texts_ = c.layout;
     design_texts_ = c.design;
+    operation_texts_ = c.operation;
     last_search_.reset();
     adopted_from_.clear();
     show_working();

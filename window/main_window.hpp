@@ -30,6 +30,8 @@
 #include "window/fluid_chooser.hpp"
 #include "window/fluid_fill.hpp"
 #include "window/layout_dialog.hpp"
+#include "window/operation_choices.hpp"
+#include "window/operation_dialog.hpp"
 #include "window/result_label.hpp"
 #include "window/status_line.hpp"
 
@@ -37,11 +39,6 @@ class QDockWidget;
 class QTextBrowser;
 
 namespace window {
-
-// 操作型计算's inputs where they differ from the design's: each side's inlet (℃) and flow (kg/s).
-struct Operation {
-    std::optional<double> tube_inlet, tube_flow, shell_inlet, shell_flow;
-};
 
 class MainWindow : public QMainWindow {
   public:
@@ -97,6 +94,18 @@ class MainWindow : public QMainWindow {
     void take_layout(const casefile::LayoutTexts& texts);
     const casefile::LayoutTexts& layout_texts() const { return layout_texts_; }
     const casefile::DesignTexts& design_texts() const { return design_texts_; }
+    const std::optional<casefile::OperationTexts>& operation_texts() const {
+        return operation_texts_;
+    }
+    void edit_operation();  // 工具 → 操作型计算… and the panel's link
+    // The exchanger at the design's inlets and flows with the design's outlets and duty; none
+    // without a rated layout.
+    std::optional<OperationStart> operation_start() const;
+    // The case's operation simulated and swept for the 计算书; none where the case holds none
+    // or its texts do not read.
+    std::optional<report::OperationEntry> operation_entry() const;
+    // The texts of 操作型计算 taken into the case: a change of the case where they differ.
+    void take_operation(const casefile::OperationTexts& texts);
     // The 自动设计 search on the last result with the case's choices, `going` hearing its
     // progress. ChoiceFault where a choice does not read; a search that stops says why; none
     // without a layout to start from.
@@ -226,7 +235,9 @@ class MainWindow : public QMainWindow {
     std::vector<casefile::LayoutTexts> adopted_from_;  // the choices before each 采用
     casefile::LayoutTexts layout_texts_{};
     casefile::DesignTexts design_texts_{};
-    calc::Side chooser_side_ = calc::Side::Tube;  // the side it was opened for
+    std::optional<casefile::OperationTexts> operation_texts_{};  // once 操作型计算 was asked
+    OperationDialog* operation_dialog_ = nullptr;                // built when first opened
+    calc::Side chooser_side_ = calc::Side::Tube;                 // the side it was opened for
     QString case_path_;
     // The menus' shortcuts, which win over a field's own use of the same key (Ctrl+E, which
     // moves to the end of the line where the keyboard follows X11's scheme).

@@ -67,6 +67,7 @@ void MainWindow::add_menus() {
     QMenu* tools = menuBar()->addMenu("工具(&T)");
     add(*tools, "结构参数(&L)…", {}, &MainWindow::edit_layout);
     add(*tools, "自动设计(&D)…", {}, &MainWindow::edit_design);
+    add(*tools, "操作型计算(&O)…", {}, &MainWindow::edit_operation);
 
     QMenu* help = menuBar()->addMenu("帮助(&H)");
     add(*help, "关于(&A)…", {}, &MainWindow::about);

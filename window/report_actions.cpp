@@ -70,7 +70,10 @@ report::Report MainWindow::current_report() const {
     in.stale = computed_ && !fields_as_computed();
     in.program = (in.title + " " + QApplication::applicationVersion()).trimmed();
     if (!case_path_.isEmpty()) in.case_name = QFileInfo(case_path_).fileName();
-    if (computed_ && fields_as_computed()) in.search = last_search_;
+    if (computed_ && fields_as_computed()) {
+        in.search = last_search_;
+        in.operation = operation_entry();
+    }
     // The results panel read as its three lines: caption, value and, but for K, the unit.
     in.result_lines = {Label23->text() + Label24->text(),
                        Label49->text() + Label50->text() + " " + Label51->text(),

@@ -53,6 +53,7 @@ void MainWindow::add_view(QMenu& view) {
     connect(working_text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
         if (link.toString() == report::layout_link) run_action([this] { edit_layout(); });
         if (link.toString() == report::design_link) run_action([this] { edit_design(); });
+        if (link.toString() == report::operation_link) run_action([this] { edit_operation(); });
     });
     addDockWidget(Qt::RightDockWidgetArea, working_panel_);
     // The window opens as the form alone, unless the panel was shown when it was last closed.

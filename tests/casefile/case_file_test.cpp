@@ -130,6 +130,14 @@ TEST(CaseFile, LayoutChoicesAndTheVersion) {
         EXPECT_TRUE(bytes.contains(searched_shells ? "\"shells\": \"1–2\"" : "\"shells\": \"3\""));
         EXPECT_EQ(casefile::from_json(bytes), series);
     }
+    // An operation off the design point makes it version 9, which a reader of 8 refuses; its
+    // texts are kept as typed, an empty one left out.
+    c.operation = casefile::OperationTexts{"15", "", "", "", "tube_flow", "1", "3", "11"};
+    const QByteArray operated = casefile::to_json(c);
+    EXPECT_TRUE(operated.contains("\"version\": 9,"));
+    EXPECT_TRUE(operated.contains("\"tube_inlet\": \"15\""));
+    EXPECT_FALSE(operated.contains("tube_flow\": \"\""));
+    EXPECT_EQ(casefile::from_json(operated), c);
 }
 
 TEST(CaseFile, RefusalsSayWhatAndWhere) {
@@ -149,7 +157,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         {"an array", "[1, 2]", Kind::NotCase},
         {"wrong format id", R"({"format": "spreadsheet", "version": 1})", Kind::NotCase},
         {"no format", R"({"version": 1})", Kind::NotCase},
-        {"version 9", R"({"format": "heat-exchanger-sizing-case", "version": 9})",
+        {"version 10", R"({"format": "heat-exchanger-sizing-case", "version": 10})",
          Kind::NewerVersion},
         {"version as text", R"({"format": "heat-exchanger-sizing-case", "version": "1"})",
          Kind::WrongType, "version"},
@@ -178,7 +186,7 @@ TEST(CaseFile, RefusalsSayWhatAndWhere) {
         EXPECT_EQ(fault.kind, row.kind) << row.what;
         EXPECT_EQ(fault.key, row.key) << row.what;
     }
-    EXPECT_EQ(fault_of(rows[8].bytes).version, 9);
+    EXPECT_EQ(fault_of(rows[8].bytes).version, 10);
     EXPECT_EQ(fault_of(rows[18].bytes).size, 32768);
 }
 

@@ -106,8 +106,9 @@ class CaseTest : public QObject {
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1, "shell": 5})")
             << "“shell”的值类型不对，应为对象";
         QTest::newRow("not a case") << QByteArray("{\"rows\": []}") << "不是换热器计算文件";
-        QTest::newRow("version 9")
-            << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 9})") << "第 9 版";
+        QTest::newRow("version 10")
+            << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 10})")
+            << "第 10 版";
         QTest::newRow("wrong type")
             << QByteArray(R"({"format": "heat-exchanger-sizing-case", "version": 1,
                              "tube": {"density": [995.7]}})")
