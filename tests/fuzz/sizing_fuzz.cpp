@@ -167,7 +167,8 @@ design::Search search_around(const design::LayoutInput& in, const design::Layout
 
 // What it gives is finite, its counts whole, its best first, within the work it was allowed.
 void check_shown(const design::Search& s) {
-    check(s.tried() <= std::size_t{searched_counts} * 4 * 3 * 8);
+    // Tube counts × 4 pass counts × 3 shells × 8 spacings, for up to 4 shells in series.
+    check(s.tried() <= std::size_t{searched_counts} * 4 * 3 * 8 * design::shell_counts.size());
     for (const std::size_t i : s.ranking) {
         const design::Candidate& c = s.candidates[i];
         check(whole(c.passes) && whole(c.per_pass) && whole(c.tubes) && whole(c.baffles));
