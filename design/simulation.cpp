@@ -168,7 +168,7 @@ struct Scan {
     std::pair<Double, SimulatedState> residual(Double duty) const {
         SimulatedState s = evaluate(m, tube_outlet(duty), shell_outlet(duty));
         const Double r = duty - s.duty;
-        return {r, std::move(s)};
+        return {r, s};
     }
     // The brackets where the tube form changes between `low` and `high`.
     void changes(Double low, int low_form, Double high, int high_form,
@@ -229,7 +229,7 @@ std::vector<SimulatedState> scan(const Model& m) {
         const Double r_low = sc.residual(low).first;
         auto [r_high, at_high] = sc.residual(high);
         if (high == most && r_high <= 0.0 && r_low < 0.0) {
-            states.push_back(std::move(at_high));  // ε = 1 to round-off: Q_max is the root
+            states.push_back(at_high);  // ε = 1 to round-off: Q_max is the root
         } else if (r_low < 0.0 && r_high > 0.0) {
             states.push_back(sc.root(low, high, r_low, r_high));
         }
@@ -250,7 +250,7 @@ std::vector<SimulatedState> scan(const Model& m) {
                                           in.shell.flow * s.shell_fluid.specific_heat);
             s.effectiveness = duty / (least * m.span);
             s.boundary_outlets = {below.tube_outlet, above.tube_outlet};
-            states.push_back(std::move(s));
+            states.push_back(s);
         }
         start = high;
     }

@@ -20,6 +20,10 @@ struct Axis {
     double low, high, step;
 };
 
+int ticks(const Axis& a) {
+    return static_cast<int>(std::lround((a.high - a.low) / a.step));
+}
+
 // From a round step below the least to one above the most, at most `most` steps.
 Axis axis_of(double least, double most, int ticks) {
     if (!(most > least)) {
@@ -79,17 +83,20 @@ void paint_operation_plot(QPainter& painter, const OperationPlot& plot, const QR
     const auto at_q = [&](double v) {
         return box.bottom() - box.height() * (v - q.low) / (q.high - q.low);
     };
-    for (double v = x.low; v <= x.high + x.step / 2; v += x.step) {
+    for (int k = 0; k <= ticks(x); ++k) {
+        const double v = x.low + k * x.step;
         const QPointF p(at_x(v), box.bottom());
         painter.drawLine(p, p + QPointF(0, 0.25 * em));
         place(painter, {{tick_label(v)}}, fonts, p + QPointF(0, 0.8 * em), Qt::AlignHCenter);
     }
-    for (double v = t.low; v <= t.high + t.step / 2; v += t.step) {
+    for (int k = 0; k <= ticks(t); ++k) {
+        const double v = t.low + k * t.step;
         const QPointF p(box.left(), at_t(v));
         painter.drawLine(p, p - QPointF(0.25 * em, 0));
         place(painter, {{tick_label(v)}}, fonts, p - QPointF(0.4 * em, 0), Qt::AlignRight);
     }
-    for (double v = q.low; v <= q.high + q.step / 2; v += q.step) {
+    for (int k = 0; k <= ticks(q); ++k) {
+        const double v = q.low + k * q.step;
         const QPointF p(box.right(), at_q(v));
         painter.drawLine(p, p + QPointF(0.25 * em, 0));
         place(painter, {{tick_label(v)}}, fonts, p + QPointF(0.4 * em, 0), Qt::AlignLeft);

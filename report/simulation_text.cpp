@@ -21,7 +21,7 @@ QString coefficient(double value) {
 
 // "水", "乙二醇水溶液（质量分数 30 %）"
 QString fluid_words(const properties::Fluid& fluid, double fraction) {
-    const QString name =
+    QString name =
         QString::fromUtf8(fluid.chinese.data(), static_cast<qsizetype>(fluid.chinese.size()));
     if (!fluid.solution) return name;
     return name + "（质量分数 " + summary(fraction * 100.0) + " %）";
