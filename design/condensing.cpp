@@ -149,6 +149,12 @@ CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
 CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
                                  const LayoutChoices& choices, const TubeFilm& tube,
                                  const Wall& tube_wall) {
+    return rate_condensing(in, l, choices, tube, tube_wall, in.mean_difference);
+}
+
+CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
+                                 const LayoutChoices& choices, const TubeFilm& tube,
+                                 const Wall& tube_wall, Double mean_difference) {
     ShellFilm shell{};
     shell.gas = true;
     shell.wall_factor = 1.0;
@@ -157,8 +163,8 @@ CondensingRating rate_condensing(const LayoutInput& in, const Layout& l,
     CondensingRating c{};
     c.rest = s.shell_fouling + s.wall + s.tube_fouling + s.tube_film;
     c.rows = std::sqrt(l.tubes);
-    c.trial = wall_trial(*in.vapour, in.saturation, in.mean_difference, c.rest, c.rows,
-                         in.shell.diameter);
+    c.trial =
+        wall_trial(*in.vapour, in.saturation, mean_difference, c.rest, c.rows, in.shell.diameter);
     shell.alpha = c.trial.alpha;
     c.rating = rate(in, l, choices, tube, shell, tube_wall);
     c.loading = in.shell_flow / (l.length * same_pow(l.tubes, 2.0 / 3.0));

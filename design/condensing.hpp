@@ -120,9 +120,13 @@ struct CondensingRating {
 // FilmOutOfRange, NoConvergence.
 CondensingRating rate_condensing(const LayoutInput& input, const Layout& layout,
                                  const LayoutChoices& choices);
-// The same with the tube side and the wall already worked, as the search has them.
+// The same with the tube side and the wall already worked, as the search has them; and at
+// another Δt_m, as a simulated state has it.
 CondensingRating rate_condensing(const LayoutInput& input, const Layout& layout,
                                  const LayoutChoices& choices, const TubeFilm& tube,
                                  const Wall& tube_wall);
+CondensingRating rate_condensing(const LayoutInput& input, const Layout& layout,
+                                 const LayoutChoices& choices, const TubeFilm& tube,
+                                 const Wall& tube_wall, Double mean_difference);
 
 }  // namespace design

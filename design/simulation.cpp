@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "calc/effectiveness.hpp"
+#include "design/condensing.hpp"
+#include "math/same_math.h"
 
 namespace design {
 namespace {
@@ -22,6 +24,7 @@ struct Model {
     Wall wall;
     LayoutChoices fixed;  // the fouling as the rating took it, the wall, the roughness
     Double span;          // ΔT_max = |T_o,in − t_i,in|
+    bool vapour;          // the shell condenses at t_s = the shell's inlet
 };
 
 properties::Range range_of(const SimulatedSide& side) {
@@ -72,7 +75,50 @@ calc::FluidSide as_read(const calc::FluidState& f) {
 
 // One evaluation: properties at the means of the guessed outlets, the rating's K′, NTU, ε, and
 // the outlets that gives.
+// A condensing shell (C_r = 0): the tube side at its mean, R_rest, the wall trial at the Δt_m of
+// the guessed outlet, K′ = 1/(1/α_o + R_rest), NTU, ε = 1 − e^(−NTU), the outlet, and D = Q/r.
+SimulatedState condensing_state(const Model& m, Double tube_guess) {
+    const SimulationInput& in = m.in;
+    const Layout& l = in.layout;
+    const Double ts = in.design.saturation.celsius;
+    SimulatedState s;
+    s.tube_mean = (in.tube.inlet + tube_guess) / 2.0;
+    s.shell_mean = ts;
+    const TubeFilm tube = tube_side(m, s.tube_mean, &s.tube_fluid);
+    const Double dtm = tube_guess > in.tube.inlet
+                           ? condensing_mean_difference(ts, in.tube.inlet, tube_guess)
+                           : ts - in.tube.inlet;
+    const CondensingRating c = rate_condensing(in.design, l, m.fixed, tube, m.wall, dtm);
+    s.rating = c.rating;
+    s.wall = c.trial.wall;
+    const Double capacity = in.tube.flow * s.tube_fluid.specific_heat;
+    s.tube_is_min = true;
+    s.ratio = 0.0;
+    s.units = s.rating.coefficient * l.area / capacity;
+    s.effectiveness = calc::effectiveness(s.units, 0.0, l.passes, l.shells);
+    s.limit = 1.0;
+    s.duty = s.effectiveness * capacity * m.span;
+    s.tube_outlet = std::min(ts, in.tube.inlet + s.duty / capacity);
+    s.shell_outlet = ts;
+    s.condensed = s.duty / in.design.saturation.latent_heat;
+    s.correction =
+        l.passes >= 2.0 ? calc::state_correction(s.effectiveness, s.ratio, s.units) : nan;
+    s.film_reynolds =
+        4.0 * s.condensed / (l.length * same_pow(l.tubes, 2.0 / 3.0)) / c.trial.film.viscosity;
+    LayoutInput at = in.design;
+    at.tube = as_read(s.tube_fluid);
+    at.tube_flow = in.tube.flow;
+    at.shell_flow = s.condensed;
+    Layout now = l;
+    now.tube_velocity = tube.velocity;
+    s.tube_drop =
+        tube_drop(at, now, m.fixed.roughness.value_or(default_roughness), l.tube.allowable);
+    s.shell_drop = shell_drop(at, now, true, l.shell.allowable);
+    return s;
+}
+
 SimulatedState evaluate(const Model& m, Double tube_guess, Double shell_guess) {
+    if (m.vapour) return condensing_state(m, tube_guess);
     const SimulationInput& in = m.in;
     const Layout& l = in.layout;
     SimulatedState s;
@@ -159,6 +205,7 @@ struct Scan {
         return outlet_carrying(m, m.in.tube, m.tube_range, m.tube_hot, duty);
     }
     Double shell_outlet(Double duty) const {
+        if (m.vapour) return m.in.shell.inlet;  // it condenses at t_s
         return outlet_carrying(m, m.in.shell, m.shell_range, !m.tube_hot, duty);
     }
     int form_at(Double duty) const {
@@ -215,10 +262,15 @@ struct Scan {
 std::vector<SimulatedState> scan(const Model& m) {
     const SimulationInput& in = m.in;
     const Double middle = (in.tube.inlet + in.shell.inlet) / 2.0;
+    const Double tube_capacity =
+        in.tube.flow * properties_at(in.tube, m.tube_range, middle).specific_heat;
+    // A condensing shell: the tube outlet short of t_s, where Δt_m would vanish.
     const Double most =
-        std::min(in.tube.flow * properties_at(in.tube, m.tube_range, middle).specific_heat,
-                 in.shell.flow * properties_at(in.shell, m.shell_range, middle).specific_heat) *
-        m.span;
+        m.vapour ? tube_capacity * m.span * (1.0 - 1e-9)
+                 : std::min(tube_capacity,
+                            in.shell.flow *
+                                properties_at(in.shell, m.shell_range, middle).specific_heat) *
+                       m.span;
     const Scan sc{m, most};
     std::vector<std::pair<Double, Double>> jumps;
     sc.changes(0.0, sc.form_at(0.0), most, sc.form_at(most), jumps);
@@ -267,15 +319,24 @@ void refuse_outside(const SimulatedSide& side, const properties::Range& range, c
 
 }  // namespace
 
-Simulation simulate(const SimulationInput& in) {
+Simulation simulate(const SimulationInput& given) {
     using calc::Side;
-    if (condensing(in.design)) throw SimulationFault{SimulationRefusal::Condensing, Side::Shell, 0};
+    SimulationInput in = given;
+    const bool vapour = condensing(in.design);
+    if (vapour) {
+        // The shell is the vapour at t_s, whatever its fields held; D follows from Q.
+        in.shell = {in.design.saturation.celsius, 1.0, calc::full_precision(in.design.shell)};
+    }
     if (in.layout.stop != LayoutStop::None) {
         throw SimulationFault{SimulationRefusal::NoLayout, Side::Tube, 0};
     }
     if (!(in.tube.flow > 0.0))
         throw SimulationFault{SimulationRefusal::Flow, Side::Tube, in.tube.flow};
-    if (!(in.shell.flow > 0.0)) {
+    if (vapour && !(in.tube.inlet < in.design.saturation.celsius)) {
+        throw SimulationFault{SimulationRefusal::AboveSaturation, Side::Tube,
+                              in.design.saturation.celsius};
+    }
+    if (!vapour && !(in.shell.flow > 0.0)) {
         throw SimulationFault{SimulationRefusal::Flow, Side::Shell, in.shell.flow};
     }
     Model m{in,
@@ -287,9 +348,14 @@ Simulation simulate(const SimulationInput& in) {
             wall(in.design.tube.diameter, in.design.shell.diameter, in.choices.material,
                  in.choices.wall_conductivity),
             in.choices,
-            std::abs(in.shell.inlet - in.tube.inlet)};
+            std::abs(in.shell.inlet - in.tube.inlet),
+            vapour};
+
     refuse_outside(in.tube, m.tube_range, Side::Tube, in.tube.inlet, SimulationRefusal::Inlet);
-    refuse_outside(in.shell, m.shell_range, Side::Shell, in.shell.inlet, SimulationRefusal::Inlet);
+    if (!vapour) {
+        refuse_outside(in.shell, m.shell_range, Side::Shell, in.shell.inlet,
+                       SimulationRefusal::Inlet);
+    }
     // The fouling is the exchanger's, as rated at the design point; the gas flags are the
     // inlets'.
     m.fixed.tube_fouling = FoulingChoice{{}, in.rating.tube_fouling.resistance};
@@ -328,7 +394,10 @@ Simulation simulate(const SimulationInput& in) {
 
     const SimulatedState& shown = sim.states.front();
     refuse_outside(in.tube, m.tube_range, Side::Tube, shown.tube_mean, SimulationRefusal::Mean);
-    refuse_outside(in.shell, m.shell_range, Side::Shell, shown.shell_mean, SimulationRefusal::Mean);
+    if (!vapour) {
+        refuse_outside(in.shell, m.shell_range, Side::Shell, shown.shell_mean,
+                       SimulationRefusal::Mean);
+    }
     return sim;
 }
 

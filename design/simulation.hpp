@@ -20,7 +20,8 @@ inline constexpr Double simulation_tolerance = 1e-9;  // K, between a guess and 
 inline constexpr int most_evaluations = 100;          // of the trial before the scan decides
 inline constexpr Double near_limit = 0.98;            // ε of ε_lim: more area hardly helps
 
-// One stream: its inlet and flow, and its properties — a fluid's that follow its mean
+// One stream: its inlet and flow (a condensing shell's are its t_s and the D it condenses, which
+// follows), and its properties — a fluid's that follow its mean
 // temperature, or the typed ones at every temperature.
 struct SimulatedSide {
     Double inlet = 0, flow = 0;                // ℃, kg/s
@@ -41,7 +42,8 @@ struct SimulationInput {
 };
 
 // Why a simulation cannot be had.
-enum class SimulationRefusal { Flow, Inlet, Mean, Condensing, NoLayout };
+// AboveSaturation: the tube inlet not below a condensing shell's t_s (value: t_s).
+enum class SimulationRefusal { Flow, Inlet, Mean, AboveSaturation, NoLayout };
 
 struct SimulationFault : std::exception {
     SimulationRefusal refusal;
@@ -69,6 +71,10 @@ struct SimulatedState {
     Double correction = 0;  // F of the state for two passes or more; NaN for one
     TubeDrop tube_drop{};
     ShellDrop shell_drop{};
+    // A condensing shell: the vapour it condenses, D = Q/r, and its wall trial.
+    Double condensed = 0;  // kg/s
+    Double wall = 0;       // t_w, ℃
+    Double film_reynolds = 0;
     bool boundary = false;  // held at a jump of the tube side's forms, no root on either side
     std::array<Double, 2> boundary_outlets{};  // the tube outlets of the forms below and above
 };
@@ -97,7 +103,8 @@ std::vector<SweepPoint> sweep(const SimulationInput& input, SweptInput swept, Do
                               Double to, int points);
 
 // The simulation; SimulationFault where a flow is not positive, an inlet or a final mean lies
-// outside its fluid's range, the shell condenses, or the layout stopped.
+// outside its fluid's range, the tube inlet is not below a condensing shell's t_s, or the layout
+// stopped; CondensingFault where a condensate's film lies outside its rows.
 Simulation simulate(const SimulationInput& input);
 
 }  // namespace design

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/condensing.hpp"
 #include "report/check_text.hpp"
 #include "report/layout_text.hpp"
 #include "report/summary.hpp"
@@ -41,18 +42,25 @@ QStringList simulation_lines(const design::SimulationInput& in, const design::Si
                       "Q = " + figure(s.duty) + " W",
                       "ε = " + figure(s.effectiveness),
                       "NTU = " + figure(s.units),
-                      "Cr = " + figure(s.ratio),
+                      "Cr = " + (s.ratio == 0.0 ? QString("0") : figure(s.ratio)),
                       QString("Cmin = ") + (s.tube_is_min ? "管内" : "管外"),
                       "K′ = " + coefficient(s.rating.coefficient),
                       "αi = " + coefficient(s.rating.tube.alpha),
                       "αo = " + coefficient(s.rating.shell.alpha),
                       "ui′ = " + figure(s.rating.tube.velocity) + " m/s",
-                      "uo = " + figure(s.rating.shell.velocity) + " m/s",
                       "Rei′ = " + figure(s.rating.tube.reynolds),
-                      "Reo = " + figure(s.rating.shell.reynolds),
                       "ΔPt = " + kpa(s.tube_drop.drop),
                       "ΔPs = " + (s.shell_drop.holds ? kpa(s.shell_drop.drop) : QString("—"))};
+    if (!design::condensing(in.design)) {
+        // A vapour has no Kern velocity: its film is Nusselt's.
+        lines.insert(11, "uo = " + figure(s.rating.shell.velocity) + " m/s");
+        lines.insert(13, "Reo = " + figure(s.rating.shell.reynolds));
+    }
     if (in.layout.passes >= 2.0) lines << "F = " + figure(s.correction);
+    if (design::condensing(in.design)) {
+        lines << "D = " + figure(s.condensed) + " kg/s"
+              << "tw = " + celsius(s.wall);
+    }
     lines << "evaluations = " + QString::number(sim.evaluations);
     return lines;
 }
@@ -76,6 +84,16 @@ QStringList simulation_notes(const design::SimulationInput& in, const design::Si
              figure(s.boundary_outlets[0]) + " 与 " + celsius(s.boundary_outlets[1]));
     }
     if (in.tube.inlet == in.shell.inlet) note("两侧进口温度相同，不换热");
+    if (design::condensing(in.design)) {
+        if (s.film_reynolds > design::laminar_film_below) {
+            note("冷凝液膜 Ref = " + figure(s.film_reynolds) +
+                 "，高于 1800：已非层流膜，努塞尔特式偏低");
+        }
+        if (s.shell_drop.holds && s.shell_drop.drop > s.shell_drop.allowable) {
+            note("壳程压降估算值 ΔPs ≈ " + kpa(s.shell_drop.drop) + "，高于允许的 " +
+                 kpa(s.shell_drop.allowable) + "：饱和温度将明显下降");
+        }
+    }
     if (in.layout.passes >= 2.0 && s.correction < calc::correction_floor) {
         note("F = " + figure(s.correction) +
              " < 0.75：单壳程不宜（温度交叉），宜多壳程串联或纯逆流");
@@ -137,7 +155,10 @@ QStringList operation_lines(const design::SimulationInput& in, const design::Sim
     QStringList lines{
         "管内出口 t2 = " + celsius(s.tube_outlet) + "（设计 " + summary(d.tube_outlet) + " ℃）",
         "管外出口 T2 = " + celsius(s.shell_outlet) + "（设计 " + summary(d.shell_outlet) + " ℃）",
-        "传热量 Q = " + figure(s.duty) + " W（设计 " + figure(d.duty) + " W）",
+        "传热量 Q = " + figure(s.duty) + " W（设计 " + figure(d.duty) + " W）" +
+            (design::condensing(in.design) ? "，冷凝量 D = Q/r = " + figure(s.condensed) +
+                                                 " kg/s，壁温 tw = " + celsius(s.wall)
+                                           : QString()),
         "ε = " + figure(s.effectiveness) + "，NTU = K′·S/Cmin = " + figure(s.units) +
             "，Cr = " + figure(s.ratio) + "（Cmin 在" + (s.tube_is_min ? "管内" : "管外") + "）",
         "K′ = " + coefficient(s.rating.coefficient) + "：αi = " + coefficient(s.rating.tube.alpha) +
@@ -187,8 +208,8 @@ QString simulation_refusal_words(const design::SimulationFault& f) {
             return side + "进口 " + summary(f.value) + " ℃ " + range;
         case design::SimulationRefusal::Mean:
             return side + "平均温度 " + summary(f.value) + " ℃ " + range;
-        case design::SimulationRefusal::Condensing:
-            return "管外为冷凝蒸气：操作型计算暂不计算冷凝的壳程";
+        case design::SimulationRefusal::AboveSaturation:
+            return "管内进口温度须低于饱和温度 ts = " + summary(f.value) + " ℃";
         case design::SimulationRefusal::NoLayout:
             return "这组数据不能排管，不作操作型计算：请先看计算过程中的“结构与压降”";
     }

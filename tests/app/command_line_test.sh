@@ -106,6 +106,13 @@ grep -qF "管内质量流量须大于 0" "$dir/err" || fail "the refusal says: $
     fail "an inlet that does not read"
 [ "$(status "$program" --tube-flow 2 --text "$dir/example.hxcase")" = 2 ] ||
     fail "--tube-flow without --simulate"
+# A condensing shell: C_r = 0, the tube outlet of condensation's example (a) off its design point
+# (the simulation method's worked example), and the steam it condenses.
+cp "$(dirname "$example")/steam.hxcase" "$dir/steam.hxcase"
+[ "$(status "$program" --simulate "$dir/steam.hxcase")" = 0 ] || fail "--simulate, steam"
+for line in "t2 = 70.826 ℃" "Cr = 0" "D = 0.28949 kg/s" "tw = 109.30 ℃"; do
+    grep -qxF "$line" "$dir/out" || fail "--simulate of steam has no $line"
+done
 # The same flow in other units is the same simulation.
 [ "$(status "$program" --simulate --tube-flow "5760 kg/h" "$dir/example.hxcase")" = 0 ] &&
     cp "$dir/out" "$dir/hourly" &&

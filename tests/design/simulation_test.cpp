@@ -10,6 +10,7 @@
 
 #include "calc/effectiveness.hpp"
 #include "calc/sizing.hpp"
+#include "design/condensing.hpp"
 
 namespace {
 
@@ -321,6 +322,93 @@ TEST(Simulation, CorrelationBoundary) {
     EXPECT_FALSE(clean.states[0].boundary);
     EXPECT_NEAR(clean.states[0].tube_outlet, clean.trial.back()[2], 1e-8);
     EXPECT_NEAR(clean.states[0].shell_outlet, clean.trial.back()[3], 1e-8);
+}
+
+}  // namespace
+
+namespace {
+
+// §6.6: a condensing shell side, C_r = 0: condensation's examples (a) steam at 200 kPa over
+// 3 kg/s of water at 20 ℃ in its default layout of 40 tubes of 2 m in 4 passes, and (b)
+// benzene at 101.325 kPa over 10 kg/s of water at 25 ℃ in 32 tubes of 6 m, each to the tenth
+// digit the method's worked example gives, with D = Q/r and the wall of the state.
+TEST(Simulation, CondensingShell) {
+    struct Case {
+        design::CondensingInput estimate;
+        calc::FluidState tube;
+        double t2, Q, D, effectiveness, ntu, K, alpha_o, wall;
+        int evaluations;
+    };
+    const Case cases[] = {
+        {{{0.64059f, 988.01f, 4179.8f, 0.00054650f, 0.02, 1.0},
+          0.025,
+          20.0f,
+          80.0f,
+          3.0f,
+          properties::find_vapour("水"),
+          200.0},
+         {0.64059, 988.01, 4179.8, 0.00054650, 0.02, 1.0},
+         70.82607728,
+         637328.5134,
+         0.289489834,
+         0.5071878375,
+         0.7076271867,
+         1412.216879,
+         9292.93716,
+         109.296377,
+         7},
+        {{{0.61434f, 995.61f, 4180.3f, 0.00079722f, 0.02, 1.0},
+          0.025,
+          25.0f,
+          35.0f,
+          10.0f,
+          properties::find_vapour("苯"),
+          101.325},
+         {0.61434, 995.61, 4180.3, 0.00079722, 0.02, 1.0},
+         36.43241903,
+         477909.4128,
+         1.21196949,
+         0.2073775316,
+         0.2324082509,
+         644.2699599,
+         1208.82062,
+         53.9109519,
+         7},
+    };
+    for (const Case& c : cases) {
+        const design::CondensingEstimate e = design::condensing_estimate(c.estimate);
+        design::SimulationInput in;
+        in.design = design::condensing_layout_input(e, design::FillKind::Typed).input;
+        in.layout = design::layout(in.design, {});
+        in.rating = design::rate_condensing(in.design, in.layout, {}).rating;
+        in.tube = {c.estimate.t1, c.estimate.W, c.tube};
+        const design::Simulation sim = design::simulate(in);
+        const design::SimulatedState& s = sim.states.at(0);
+        expect_digits(s.tube_outlet, c.t2, 1e-9);
+        EXPECT_EQ(s.shell_outlet, in.design.saturation.celsius);
+        expect_digits(s.duty, c.Q);
+        expect_digits(s.condensed, c.D, 5e-9);
+        expect_digits(s.effectiveness, c.effectiveness);
+        expect_digits(s.units, c.ntu);
+        expect_digits(s.rating.coefficient, c.K);
+        expect_digits(s.rating.shell.alpha, c.alpha_o, 5e-9);
+        expect_digits(s.wall, c.wall, 5e-9);
+        EXPECT_EQ(s.ratio, 0.0);
+        EXPECT_EQ(sim.evaluations, c.evaluations);
+    }
+    // A tube inlet at t_s or above is refused.
+    const design::CondensingEstimate e = design::condensing_estimate(cases[0].estimate);
+    design::SimulationInput hot;
+    hot.design = design::condensing_layout_input(e, design::FillKind::Typed).input;
+    hot.layout = design::layout(hot.design, {});
+    hot.rating = design::rate_condensing(hot.design, hot.layout, {}).rating;
+    hot.tube = {125.0, 3.0, cases[0].tube};
+    try {
+        (void)design::simulate(hot);
+        FAIL();
+    } catch (const design::SimulationFault& f) {
+        EXPECT_EQ(f.refusal, design::SimulationRefusal::AboveSaturation);
+    }
 }
 
 }  // namespace
