@@ -69,6 +69,30 @@ QStringList simulation_notes(const design::SimulationInput& in, const design::Si
     const SimulatedState& s = sim.states.front();
     QStringList notes;
     const auto note = [&](const QString& text) { notes << "注意：" + text + "。"; };
+    // A side's ends against its fluid's range: the colder below it freezes (first of all), a
+    // solution's colder end near its freezing point, the hotter above the range's top.
+    const auto ends = [&](const design::SimulatedSide& side, double outlet, const char* name) {
+        if (!side.fluid) return;
+        const properties::Range range = properties::fluid_range(*side.fluid, side.fraction);
+        const QString fluid = fluid_words(*side.fluid, side.fraction);
+        const double colder = std::min(side.inlet, outlet), hotter = std::max(side.inlet, outlet);
+        if (colder < range.low) {
+            notes.prepend("注意：" + QString(name) + "出口 " + celsius(colder) + " 低于" + fluid +
+                          "的" + (side.fluid->solution ? "冰点 " : "物性下限 ") +
+                          celsius(range.low) + "：将结冰。");
+        } else if (side.fluid->solution && colder < range.low + properties::freezing_margin) {
+            note(QString(name) + "出口 " + celsius(colder) + " 距冰点 " + celsius(range.low) +
+                 " 不足 3 K");
+        }
+        if (hotter > range.high) {
+            note(QString(name) + "出口 " + celsius(hotter) + " 高于" + fluid + "的物性上限 " +
+                 celsius(range.high));
+        }
+    };
+    if (!design::condensing(in.design)) {
+        ends(in.tube, s.tube_outlet, "管内");
+        ends(in.shell, s.shell_outlet, "管外");
+    }
     if (sim.states.size() > 1) {
         QStringList each;
         for (const SimulatedState& state : sim.states) {
@@ -106,6 +130,29 @@ QStringList simulation_notes(const design::SimulationInput& in, const design::Si
     if (s.effectiveness >= design::near_limit * s.limit && s.duty > 0.0) {
         note("换热器已接近极限（ε = " + figure(s.effectiveness) + "，极限 " + figure(s.limit) +
              "）：再加面积几乎不增传热");
+    }
+    const design::Rating& r = s.rating;
+    const auto outside = [](double value, const calc::Range& range) {
+        return value < range.low || value > range.high;
+    };
+    if (outside(r.tube.prandtl, design::tube_prandtl_range)) {
+        note("管程 Pri = " + figure(r.tube.prandtl) +
+             "，不在 0.7–120 之内：αi 的关联式不适用，仅供参考");
+    }
+    if (!design::condensing(in.design)) {
+        if (outside(r.shell.reynolds, design::kern_reynolds_range)) {
+            note("壳程 Reo = " + figure(r.shell.reynolds) +
+                 "，不在 2×10³–10⁶ 之内：Kern 法不适用，αo 仅供参考");
+        }
+        if (outside(r.shell.velocity, r.shell_velocities)) {
+            note("管外流速 uo = " + figure(r.shell.velocity) + " m/s，不在常用的 " +
+                 plain(r.shell_velocities.low) + "–" + plain(r.shell_velocities.high) +
+                 " m/s 之内");
+        }
+    }
+    if (outside(r.tube.velocity, r.tube_velocities)) {
+        note("管内流速 ui′ = " + figure(r.tube.velocity) + " m/s，不在常用的 " +
+             plain(r.tube_velocities.low) + "–" + plain(r.tube_velocities.high) + " m/s 之内");
     }
     // Typed properties stay as typed: say so where the state has moved far from the design's.
     const auto typed_far = [&](const design::SimulatedSide& side, double mean, double design,

@@ -113,6 +113,14 @@ cp "$(dirname "$example")/steam.hxcase" "$dir/steam.hxcase"
 for line in "t2 = 70.826 ℃" "Cr = 0" "D = 0.28949 kg/s" "tw = 109.30 ℃"; do
     grep -qxF "$line" "$dir/out" || fail "--simulate of steam has no $line"
 done
+# A seventh of the water: transition in the tubes, too slow for them, and the typed shell side
+# far from its design mean, each a 注意 after the lines.
+[ "$(status "$program" --simulate --tube-flow 0.3 "$dir/example.hxcase")" = 0 ] ||
+    fail "--simulate at 0.3 kg/s"
+for line in "注意：管内过渡流 Re′ = 3406.2。" "注意：管内流速 ui′ = 0.13701 m/s，不在常用的 0.5–3 m/s 之内。"; do
+    grep -qxF "$line" "$dir/out" || fail "--simulate at 0.3 kg/s has no $line"
+done
+grep -q "^注意：管外物性为输入值，未随温度更新" "$dir/out" || fail "no note on typed properties"
 # The same flow in other units is the same simulation.
 [ "$(status "$program" --simulate --tube-flow "5760 kg/h" "$dir/example.hxcase")" = 0 ] &&
     cp "$dir/out" "$dir/hourly" &&
