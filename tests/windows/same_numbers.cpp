@@ -2,7 +2,8 @@
 // numbers, exchangers sized from them with their working, saturated water across its range,
 // every hundredth of a degree, the other fluids across their ranges, each result as the
 // window shows it, the layout and rating after it, and each condensing vapour's saturation
-// state and wall trial across its pressures. The Windows build, under Wine, must
+// state and wall trial across its pressures, and the simulation of each layout off its design
+// point. The Windows build, under Wine, must
 // print exactly what the Linux build prints (same_numbers_test.sh): its C library rounds pow,
 // exp, log and atan otherwise, so both use math/'s (musl's).
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "design/condensing.hpp"
 #include "design/layout.hpp"
 #include "design/rating.hpp"
+#include "design/simulation.hpp"
 #include "properties/fluid.hpp"
 #include "properties/saturated_water.hpp"
 
@@ -137,6 +139,25 @@ void size_one() {
             if (l.stop == design::LayoutStop::None) {
                 const design::Rating r = design::rate(in, l, choices);
                 add(line, {"K′", bits(r.coefficient), bits(r.margin), bits(r.carried_fouling)});
+                // 操作型计算 at the design's inlets: ε by expm1 and log1p, typed and with water
+                // that follows each side's mean.
+                design::SimulationInput s{};
+                s.design = in;
+                s.layout = l;
+                s.rating = r;
+                s.choices = choices;
+                s.tube = {input.t1, input.W, calc::full_precision(in.tube)};
+                s.shell = {input.T1, in.shell_flow, calc::full_precision(in.shell)};
+                for (const bool water : {false, true}) {
+                    if (water) s.tube.fluid = s.shell.fluid = &properties::fluid_table()[0];
+                    try {
+                        const design::SimulatedState st = design::simulate(s).states.front();
+                        add(line, {"sim", bits(st.tube_outlet), bits(st.shell_outlet),
+                                   bits(st.effectiveness)});
+                    } catch (const design::SimulationFault& fault) {
+                        add(line, {"refused", std::to_string(int(fault.refusal))});
+                    }
+                }
             }
         }
     } catch (const calc::Fault& fault) {
