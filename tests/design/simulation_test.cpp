@@ -231,11 +231,18 @@ TEST(Simulation, EffectivenessLimits) {
 TEST(Simulation, RatedAtItsOutletsTheMarginIsNil) {
     design::SimulationInput in = exchanger(true);
     const design::SimulatedState s = design::simulate(in).states[0];
-    // Δt_m of the simulated outlets, F of its state, and Q = W_i·cp_i·(t2 − t1).
-    const double d1 = 90.0 - s.tube_outlet, d2 = s.shell_outlet - 20.0;
+    // Δt_m of the simulated outlets, Bowman's F of one 1-2 shell at them (its closed form
+    // written out here), and Q = W_i·cp_i·(t2 − t1).
+    const double t1 = 20.0, t2 = s.tube_outlet, T1 = 90.0, T2 = s.shell_outlet;
+    const double d1 = T1 - t2, d2 = T2 - t1;
     const double dtm = (d1 - d2) / std::log(d1 / d2);
-    const double Q = 2.0 * 4174.0 * (s.tube_outlet - 20.0);
-    const double area = Q / (s.rating.coefficient * s.correction * dtm);
+    const double P = (t2 - t1) / (T1 - t1), R = (T1 - T2) / (t2 - t1);
+    const double S = std::sqrt(R * R + 1.0);
+    const double F = S / (R - 1.0) * std::log((1.0 - P) / (1.0 - P * R)) /
+                     std::log((2.0 - P * (R + 1.0 - S)) / (2.0 - P * (R + 1.0 + S)));
+    expect_digits(s.correction, F, 1e-12);
+    const double Q = 2.0 * 4174.0 * (t2 - t1);
+    const double area = Q / (s.rating.coefficient * F * dtm);
     EXPECT_NEAR(area / in.layout.area - 1.0, 0.0, 1e-12);
 }
 
