@@ -319,7 +319,9 @@ void refuse_outside(const SimulatedSide& side, const properties::Range& range, c
 
 }  // namespace
 
-Simulation simulate(const SimulationInput& given) {
+namespace {
+
+Simulation simulated(const SimulationInput& given) {
     using calc::Side;
     SimulationInput in = given;
     const bool vapour = condensing(in.design);
@@ -399,6 +401,19 @@ Simulation simulate(const SimulationInput& given) {
                        SimulationRefusal::Mean);
     }
     return sim;
+}
+
+}  // namespace
+
+Simulation simulate(const SimulationInput& input) {
+    try {
+        return simulated(input);
+    } catch (const CondensingFault& fault) {
+        // A condensate's film beyond its rows, or a wall trial that does not settle.
+        const bool film = fault.reason == CondensingFault::Reason::FilmOutOfRange;
+        throw SimulationFault{film ? SimulationRefusal::Film : SimulationRefusal::WallTrial,
+                              calc::Side::Shell, fault.value, fault.range};
+    }
 }
 
 std::vector<SweepPoint> sweep(const SimulationInput& in, SweptInput swept, Double from, Double to,

@@ -42,8 +42,10 @@ struct SimulationInput {
 };
 
 // Why a simulation cannot be had.
-// AboveSaturation: the tube inlet not below a condensing shell's t_s (value: t_s).
-enum class SimulationRefusal { Flow, Inlet, Mean, AboveSaturation, NoLayout };
+// AboveSaturation: the tube inlet not below a condensing shell's t_s (value: t_s); Film: a
+// condensate's film temperature outside its rows (value: t_m, range); WallTrial: the wall
+// trial did not settle.
+enum class SimulationRefusal { Flow, Inlet, Mean, AboveSaturation, Film, WallTrial, NoLayout };
 
 struct SimulationFault : std::exception {
     SimulationRefusal refusal;
@@ -104,7 +106,7 @@ std::vector<SweepPoint> sweep(const SimulationInput& input, SweptInput swept, Do
 
 // The simulation; SimulationFault where a flow is not positive, an inlet or a final mean lies
 // outside its fluid's range, the tube inlet is not below a condensing shell's t_s, or the layout
-// stopped; CondensingFault where a condensate's film lies outside its rows.
+// stopped, or a condensate's film lies outside its rows.
 Simulation simulate(const SimulationInput& input);
 
 }  // namespace design

@@ -255,6 +255,11 @@ QString simulation_refusal_words(const design::SimulationFault& f) {
             return side + "进口 " + summary(f.value) + " ℃ " + range;
         case design::SimulationRefusal::Mean:
             return side + "平均温度 " + summary(f.value) + " ℃ " + range;
+        case design::SimulationRefusal::Film:
+            return "冷凝液膜温度 tm = " + summary(f.value) + " ℃ 超出其液体物性的适用范围（" +
+                   summary(f.range.low) + "–" + summary(f.range.high) + " ℃）";
+        case design::SimulationRefusal::WallTrial:
+            return "壁温试差不收敛";
         case design::SimulationRefusal::AboveSaturation:
             return "管内进口温度须低于饱和温度 ts = " + summary(f.value) + " ℃";
         case design::SimulationRefusal::NoLayout:
