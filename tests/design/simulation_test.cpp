@@ -416,6 +416,21 @@ TEST(Simulation, CondensingShell) {
     } catch (const design::SimulationFault& f) {
         EXPECT_EQ(f.refusal, design::SimulationRefusal::AboveSaturation);
     }
+    // A typed tube side far below freezing pulls the wall, and the benzene condensate's film,
+    // below its liquid's rows: refused in words, not a fault that escapes.
+    const design::CondensingEstimate b = design::condensing_estimate(cases[1].estimate);
+    design::SimulationInput cold;
+    cold.design = design::condensing_layout_input(b, design::FillKind::Typed).input;
+    cold.layout = design::layout(cold.design, {});
+    cold.rating = design::rate_condensing(cold.design, cold.layout, {}).rating;
+    cold.tube = {-300.0, 10.0, cases[1].tube};
+    try {
+        (void)design::simulate(cold);
+        FAIL();
+    } catch (const design::SimulationFault& f) {
+        EXPECT_EQ(f.refusal, design::SimulationRefusal::Film);
+        EXPECT_LT(f.value, f.range.low);
+    }
 }
 
 }  // namespace
