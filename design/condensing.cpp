@@ -84,6 +84,12 @@ CondensingEstimate condensing_estimate(const CondensingInput& in) {
     const calc::SizingInput sizing{in.tube, shell, in.t1, in.t2, ts, ts, in.W};
     // The tube film comes first; α_s then follows from it.
     const calc::SizingWorking tube = calc::sizing_working(sizing, 1.0);
+    // A film coefficient not above 0 (a negative diameter, or μ and cp both negative) would
+    // put the wall beyond the tube side: no trial has a meaning.
+    if (!(tube.tube.alpha > 0.0)) {
+        throw calc::Fault(calc::FaultKind::InvalidArgument,
+                          {calc::Quantity::FilmCoefficient, calc::Side::Tube});
+    }
     const Double dtm = condensing_mean_difference(state.celsius, in.t1, in.t2);
     WallTrial trial =
         wall_trial(*in.vapour, state, dtm, 1.0 / tube.tube.alpha, 1.0, in.outer_diameter);

@@ -145,6 +145,11 @@ QString likely_cause(const calc::Fault& fault) {
         case Quantity::OverallCoefficient:
             if (fault.kind() != FaultKind::Overflow) return "两侧对流传热系数之和为零。";
             break;
+        case Quantity::FilmCoefficient:
+            if (fault.kind() == FaultKind::InvalidArgument) {
+                return "传热膜系数不为正：管道直径或物性中有负数。";
+            }
+            break;
         case Quantity::PrandtlNumber:
         case Quantity::ReynoldsNumber:
             if (fault.kind() == FaultKind::InvalidArgument) return "负数不能取非整数次幂。";

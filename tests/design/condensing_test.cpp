@@ -198,4 +198,22 @@ TEST(Condensing, Refusals) {
     EXPECT_EQ(reason(in), CondensingFault::Reason::FilmOutOfRange);
 }
 
+// A tube side whose film coefficient comes out negative (diameter, μ and cp all negative: Re
+// and Pr stay positive, α = C·λ·Re^m·Pr^n/d does not) has no wall trial: a fault of the tube's
+// film, not a wall beyond the tube side (a fuzz input).
+TEST(Condensing, NegativeTubeFilmIsRefused) {
+    design::CondensingInput in = steam_heater();
+    in.tube.diameter = -0.02;
+    in.tube.viscosity = -in.tube.viscosity;
+    in.tube.specific_heat = -in.tube.specific_heat;
+    try {
+        (void)design::condensing_estimate(in);
+        FAIL();
+    } catch (const calc::Fault& f) {
+        EXPECT_EQ(f.kind(), calc::FaultKind::InvalidArgument);
+        EXPECT_EQ(f.quantity(), calc::Quantity::FilmCoefficient);
+        EXPECT_EQ(f.side(), calc::Side::Tube);
+    }
+}
+
 }  // namespace
