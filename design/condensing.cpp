@@ -53,6 +53,8 @@ WallTrial wall_trial(const properties::Vapour& vapour, const properties::Saturat
         const Double alpha = alpha_at(wall, &trial.film, &trial.film_celsius);
         const Double next = ts - mean_difference / (1.0 + alpha * rest);
         trial.steps.push_back({wall, alpha, next});
+        // A wall on t_s to the last bit leaves the film no Δt, and Nusselt's α none.
+        if (!std::isfinite(next) || !(next < ts)) break;
         const bool settled = std::abs(next - wall) <= wall_tolerance;
         wall = next;
         if (settled) {
@@ -60,7 +62,6 @@ WallTrial wall_trial(const properties::Vapour& vapour, const properties::Saturat
             trial.alpha = alpha_at(wall, &trial.film, &trial.film_celsius);
             return trial;
         }
-        if (!std::isfinite(next)) break;
     }
     throw CondensingFault(vapour, CondensingFault::Reason::NoConvergence);
 }

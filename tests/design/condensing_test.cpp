@@ -216,4 +216,18 @@ TEST(Condensing, NegativeTubeFilmIsRefused) {
     }
 }
 
+// A tube side that carries next to nothing (R_rest 1e20) puts the wall on t_s to the last bit,
+// where the film has no Δt: the trial says it does not settle rather than give α_o = ∞ (a fuzz
+// input).
+TEST(Condensing, WallOnSaturationDoesNotSettle) {
+    const properties::Vapour& steam = *properties::find_vapour("水");
+    const properties::SaturationState state = properties::saturation_state(steam, 200.0);
+    try {
+        (void)design::wall_trial(steam, state, 65.7, 1e20, 6.0, 0.025);
+        FAIL();
+    } catch (const design::CondensingFault& f) {
+        EXPECT_EQ(f.reason, design::CondensingFault::Reason::NoConvergence);
+    }
+}
+
 }  // namespace
